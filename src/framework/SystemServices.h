@@ -1,0 +1,59 @@
+// The system services the program asks of its host: registry, desktop wallpaper,
+// files, errors, process, date, time and random numbers. Each backend implements them.
+// Calls that fill a caller's buffer on Windows return a std::string here instead,
+// so no caller can get the buffer size wrong.
+#pragma once
+
+#include "framework/WinTypes.h"
+
+#include <ctime>
+#include <string>
+#include <string_view>
+
+namespace fw {
+
+#ifdef _WIN32
+inline constexpr char PATH_SEPARATOR = '\\';
+#else
+inline constexpr char PATH_SEPARATOR = '/';
+#endif
+
+// Registry: one text per key, in the key's default value.
+// RegSetValueA creates the key and its parents when missing.
+// RegQueryValueA copies the text with its terminating zero into value when it fits in
+// *cbValue bytes and returns ERROR_SUCCESS; otherwise it leaves value as it was.
+LONG RegSetValueA(HKEY root, const char* subKey, DWORD type, const char* data, DWORD cbData);
+LONG RegQueryValueA(HKEY root, const char* subKey, char* value, LONG* cbValue);
+
+// Desktop wallpaper: SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, path, flags).
+BOOL SystemParametersInfoA(UINT uiAction, UINT uiParam, const char* pvParam, UINT fWinIni);
+
+std::string GetWindowsDirectoryA();
+std::string GetModuleFileNameA();
+
+// A fixed Windows path of the program's own (such as the previous version's folder
+// on drive C:) as this host spells it.
+std::string NativePath(std::string_view windowsPath);
+
+BOOL CopyFileA(const char* existingFile, const char* newFile, BOOL failIfExists);
+BOOL DeleteFileA(const char* fileName);
+
+DWORD GetLastError();
+void SetLastError(DWORD errorCode);
+// The system's text for an error code (FormatMessageA from the system, default language).
+std::string FormatMessageA(DWORD messageId);
+
+[[noreturn]] void ExitProcess(UINT exitCode);
+
+// Today's local date as MM/DD/YY.
+std::string _strdate();
+std::time_t time();
+void srand(unsigned seed);
+int rand();
+
+// The framework's own message box: the application's title as caption.
+int AfxMessageBox(const char* text, UINT type);
+// The application's title: the program file's name without its extension.
+std::string AfxGetAppName();
+
+}  // namespace fw

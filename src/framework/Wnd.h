@@ -1,0 +1,45 @@
+// CWnd: a window of the program. The portable part dispatches messages through the
+// window's message table; the operations on the native window are the backend's.
+#pragma once
+
+#include "framework/MessageMap.h"
+#include "framework/WinTypes.h"
+
+#include <string>
+
+class CWnd {
+public:
+    CWnd() = default;
+    CWnd(const CWnd&) = delete;
+    CWnd& operator=(const CWnd&) = delete;
+    virtual ~CWnd() = default;
+
+    HWND m_hWnd = nullptr;
+
+    // Operations on the native window (backend).
+    BOOL ShowWindow(int nCmdShow);
+    BOOL IsWindowVisible() const;
+    UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse);
+    BOOL KillTimer(UINT_PTR nIDEvent);
+    void SetWindowTextA(const char* text);
+    std::string GetWindowTextA() const;
+    // A message box owned by this window; a null caption means the application's title.
+    int MessageBoxA(const char* text, const char* caption = nullptr, UINT type = MB_OK);
+    // The default processing of the message being handled.
+    LRESULT Default();
+
+    // Delivers a message to the handler its table names.
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+
+protected:
+    virtual const MessageMap* GetMessageMap() const;
+    // Commands that the table does not name.
+    virtual BOOL OnCommand(UINT_PTR nID);
+
+    struct CurrentMessage {
+        UINT message = 0;
+        WPARAM wParam = 0;
+        LPARAM lParam = 0;
+    };
+    CurrentMessage m_currentMessage;
+};

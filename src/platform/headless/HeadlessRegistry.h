@@ -1,0 +1,31 @@
+// The headless registry: one text per key path, key paths compared without regard to
+// case as Windows does. Keys are written as "Software\\...", under HKEY_LOCAL_MACHINE
+// unless a root is named.
+#pragma once
+
+#include "framework/WinTypes.h"
+
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+
+class HeadlessRegistry {
+public:
+    std::optional<std::string> Get(std::string_view keyPath, HKEY root = HKEY_LOCAL_MACHINE) const;
+    void Set(std::string_view keyPath, std::string_view text, HKEY root = HKEY_LOCAL_MACHINE);
+    void Erase(std::string_view keyPath, HKEY root = HKEY_LOCAL_MACHINE);
+    size_t Size() const { return m_values.size(); }
+
+    // While true, every write is refused with ERROR_ACCESS_DENIED.
+    bool refuseWrites = false;
+
+private:
+    struct NoCaseLess {
+        using is_transparent = void;
+        bool operator()(std::string_view a, std::string_view b) const;
+    };
+    static std::string FullPath(HKEY root, std::string_view keyPath);
+
+    std::map<std::string, std::string, NoCaseLess> m_values;
+};

@@ -1,0 +1,105 @@
+// The system services over the headless world.
+#include "framework/SystemServices.h"
+#include "platform/headless/HeadlessWorld.h"
+#include "platform/posix/PosixFiles.h"
+
+#include <chrono>
+#include <cstdio>
+
+namespace fw {
+
+namespace {
+
+constexpr LONG ERROR_INVALID_PARAMETER = 87;
+
+}  // namespace
+
+LONG RegSetValueA(HKEY root, const char* subKey, DWORD type, const char* data, DWORD) {
+    HeadlessRegistry& registry = HeadlessWorld::Current().registry;
+    if (type != REG_SZ) {
+        return ERROR_INVALID_PARAMETER;
+    }
+    if (registry.refuseWrites) {
+        return static_cast<LONG>(ERROR_ACCESS_DENIED);
+    }
+    registry.Set(subKey, data, root);
+    return ERROR_SUCCESS;
+}
+
+LONG RegQueryValueA(HKEY root, const char* subKey, char* value, LONG* cbValue) {
+    std::optional<std::string> text = HeadlessWorld::Current().registry.Get(subKey, root);
+    if (!text) {
+        return static_cast<LONG>(ERROR_FILE_NOT_FOUND);
+    }
+    LONG needed = static_cast<LONG>(text->size() + 1);
+    if (value == nullptr || *cbValue < needed) {
+        *cbValue = needed;
+        return static_cast<LONG>(ERROR_MORE_DATA);
+    }
+    text->copy(value, text->size());
+    value[text->size()] = '\0';
+    *cbValue = needed;
+    return ERROR_SUCCESS;
+}
+
+BOOL SystemParametersInfoA(UINT uiAction, UINT uiParam, const char* pvParam, UINT fWinIni) {
+    HeadlessWorld::Current().wallpaperCalls.push_back({uiAction, uiParam, pvParam, fWinIni});
+    return TRUE;
+}
+
+std::string GetWindowsDirectoryA() {
+    return HeadlessWorld::Current().WindowsDirectory();
+}
+
+std::string GetModuleFileNameA() {
+    return HeadlessWorld::Current().ModuleFileName();
+}
+
+std::string NativePath(std::string_view windowsPath) {
+    return HeadlessWorld::Current().NativePath(windowsPath);
+}
+
+BOOL CopyFileA(const char* existingFile, const char* newFile, BOOL failIfExists) {
+    if (HeadlessWorld::Current().TakeFailure(HeadlessCall::CopyFile)) {
+        return FALSE;
+    }
+    return posix::CopyFile(existingFile, newFile, failIfExists != FALSE);
+}
+
+BOOL DeleteFileA(const char* fileName) {
+    if (HeadlessWorld::Current().TakeFailure(HeadlessCall::DeleteFile)) {
+        return FALSE;
+    }
+    return posix::DeleteFile(fileName);
+}
+
+void ExitProcess(UINT exitCode) {
+    throw ProcessExit{exitCode};
+}
+
+std::string _strdate() {
+    using namespace std::chrono;
+    year_month_day date{floor<days>(HeadlessWorld::Current().Now())};
+    char text[16];
+    std::snprintf(text, sizeof text, "%02u/%02u/%02d", unsigned(date.month()), unsigned(date.day()),
+                  static_cast<int>(date.year()) % 100);
+    return text;
+}
+
+std::time_t time() {
+    return std::chrono::system_clock::to_time_t(HeadlessWorld::Current().Now());
+}
+
+void srand(unsigned seed) {
+    HeadlessWorld::Current().Srand(seed);
+}
+
+int rand() {
+    return HeadlessWorld::Current().Rand();
+}
+
+int AfxMessageBox(const char* text, UINT type) {
+    return HeadlessWorld::Current().ShowMessageBox(nullptr, text, AfxGetAppName(), type);
+}
+
+}  // namespace fw

@@ -1,0 +1,59 @@
+// Reading and appending the lines of an Image List file.
+//
+// A line holds at most 259 characters including its line break, so an entry holds at
+// most 258; a longer line reads as several entries. CR LF and LF both end a line, so a
+// list written on Windows reads the same everywhere.
+#pragma once
+
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <string_view>
+
+inline constexpr size_t LIST_LINE_CHARS = 259;
+inline constexpr size_t LIST_ENTRY_CHARS = LIST_LINE_CHARS - 1;
+
+#ifdef _WIN32
+inline constexpr std::string_view LIST_LINE_BREAK = "\r\n";
+#else
+inline constexpr std::string_view LIST_LINE_BREAK = "\n";
+#endif
+
+// Removes the line break at the end of a line read from a list, where there is one.
+void StripLineBreak(std::string& line);
+
+class ListFileReader {
+public:
+    explicit ListFileReader(const std::string& path);
+
+    // False when the file could not be opened; the last error tells why.
+    bool IsOpen() const { return m_file != nullptr; }
+
+    // Reads the next line, with its line break (as "\n") when it has one, but no more
+    // than maxChars characters. False at the end of the file.
+    bool ReadLine(std::string& line, size_t maxChars = LIST_LINE_CHARS);
+
+private:
+    struct Closer {
+        void operator()(std::FILE* file) const { std::fclose(file); }
+    };
+    std::unique_ptr<std::FILE, Closer> m_file;
+};
+
+// Appends entries to a list, first ending a last line that was left without a break.
+class ListFileAppender {
+public:
+    explicit ListFileAppender(const std::string& path);
+    ~ListFileAppender();
+    ListFileAppender(const ListFileAppender&) = delete;
+    ListFileAppender& operator=(const ListFileAppender&) = delete;
+
+    bool IsOpen() const { return m_file != nullptr; }
+    // Each returns false on failure; the last error tells why.
+    bool Append(std::string_view entry);
+    bool Close();
+
+private:
+    std::FILE* m_file = nullptr;
+    bool m_needsBreak = false;
+};

@@ -1,0 +1,69 @@
+#include "Scenario.h"
+
+#include "app/ProgramGlobals.h"
+
+#include <fstream>
+#include <sstream>
+
+Scenario::Scenario() {
+    g_strListPath.clear();
+    g_nEntryCount = 0;
+}
+
+void Scenario::RunMainWindow(const std::function<void(CMainDlg&)>& body) {
+    CMainDlg dlg;
+    world.OnNextModal([&](CDialog&) {
+        if (body) {
+            body(dlg);
+        }
+    });
+    world.RunProcess([&] { dlg.DoModal(); });
+}
+
+std::string Scenario::ListPath() const {
+    return world.WindowsDirectory() + "/Kaleidra.LST";
+}
+
+void Scenario::WriteList(std::string_view contents) const {
+    WriteFile(ListPath(), contents);
+}
+
+std::string Scenario::ReadList() const {
+    return ReadFile(ListPath());
+}
+
+void Scenario::WriteFile(const std::string& path, std::string_view contents) {
+    std::ofstream(path, std::ios::binary) << contents;
+}
+
+std::string Scenario::ReadFile(const std::string& path) {
+    std::ostringstream text;
+    text << std::ifstream(path, std::ios::binary).rdbuf();
+    return text.str();
+}
+
+void Scenario::StoreSettings(std::initializer_list<std::pair<const char*, const char*>> values) {
+    for (auto [name, text] : values) {
+        world.registry.Set(std::string("Software\\Shareware\\Kaleidra\\3.0\\") + name, text);
+    }
+}
+
+std::optional<std::string> Scenario::Setting(const std::string& name) const {
+    return world.registry.Get("Software\\Shareware\\Kaleidra\\3.0\\" + name);
+}
+
+std::vector<std::string> Scenario::MessageTexts() const {
+    std::vector<std::string> texts;
+    for (const MessageBoxRecord& box : world.messageBoxes) {
+        texts.push_back(box.text);
+    }
+    return texts;
+}
+
+std::vector<std::string> Scenario::WallpaperPaths() const {
+    std::vector<std::string> paths;
+    for (const WallpaperCall& call : world.wallpaperCalls) {
+        paths.push_back(call.path);
+    }
+    return paths;
+}
