@@ -108,10 +108,14 @@ std::optional<std::string> ReadListEntry(std::string path, int i) {
         ShowLastError();
         return std::nullopt;
     }
+    // The count is compared after each read, so an index below 1 is never reached.
     std::optional<std::string> entry;
     std::string line;
-    for (int read = 0; read != i && reader.ReadLine(line); ++read) {
+    for (int read = 1; reader.ReadLine(line); ++read) {
         entry = line;
+        if (read == i) {
+            break;
+        }
     }
     return entry;
 }

@@ -1,1 +1,225 @@
-#include <gtest/gtest.h>
+// When the wallpaper changes and which entry comes next.
+#include "Scenario.h"
+
+#include "app/ProgramGlobals.h"
+
+#include <set>
+
+using namespace std::chrono_literals;
+using ::testing::ElementsAre;
+
+namespace {
+
+constexpr const char* ABC = "/w/a.bmp\n/w/b.bmp\n/w/c.bmp\n";
+
+class Rotation : public Scenario {
+protected:
+    void Schedule(const char* freq, const char* pick, const char* lastIndex, const char* mins = "30.00") {
+        StoreSettings({{"freq", freq}, {"pick", pick}, {"lastindex", lastIndex}, {"mins", mins}});
+    }
+    std::optional<UINT> ChangePeriod(const CMainDlg& dlg) const { return world.TimerPeriod(dlg.m_hWnd, ID_TIMER_CHANGE); }
+    // The period the change timer gets for a stored minutes text.
+    std::optional<UINT> PeriodFor(const char* mins) {
+        Schedule("0", "1", "1", mins);
+        std::optional<UINT> period;
+        RunMainWindow([&](CMainDlg& dlg) { period = ChangePeriod(dlg); });
+        return period;
+    }
+};
+
+TEST_F(Rotation, MinutesModeChangesNothingAtStartAndTheNextEntryAfterOnePeriod) {
+    WriteList(ABC);
+    Schedule("0", "1", "1", "2.00");
+    RunMainWindow([&](CMainDlg& dlg) {
+        EXPECT_TRUE(world.wallpaperCalls.empty());
+        world.Advance(120000ms - 1ms);
+        EXPECT_TRUE(world.wallpaperCalls.empty());
+        world.Advance(1ms);
+        EXPECT_THAT(WallpaperPaths(), ElementsAre("/w/b.bmp"));
+        EXPECT_EQ(dlg.GetWindowTextA(), "/w/b.bmp");  // the applied path, without its line break
+        EXPECT_EQ(Setting("lastindex"), "2");
+        world.Advance(2 * 120000ms);
+        EXPECT_THAT(WallpaperPaths(), ElementsAre("/w/b.bmp", "/w/c.bmp", "/w/a.bmp"));
+    });
+    const WallpaperCall& call = world.wallpaperCalls[0];
+    EXPECT_EQ(call.action, SPI_SETDESKWALLPAPER);
+    EXPECT_EQ(call.param, 0u);
+    EXPECT_EQ(call.flags, SPIF_SENDCHANGE);  // broadcast, not written to the user's profile
+}
+
+TEST_F(Rotation, TheMinutesGiveThePeriodInWholeMilliseconds) {
+    EXPECT_EQ(PeriodFor("0"), 30000u);
+    EXPECT_EQ(PeriodFor("-2"), 30000u);
+    EXPECT_EQ(PeriodFor("nan"), 30000u);
+    EXPECT_EQ(PeriodFor("0.5"), 30000u);
+    EXPECT_EQ(PeriodFor("0.1"), 6000u);
+    EXPECT_EQ(PeriodFor("30"), 1800000u);
+    EXPECT_EQ(PeriodFor("0.0001"), 10u);  // 6 ms: Windows runs no timer faster than 10 ms
+}
+
+TEST_F(Rotation, APeriodBeyondWhatTheTimerHoldsRunsAtTheLongestInsteadOfWrapping) {
+    EXPECT_EQ(PeriodFor("35791"), 2147459968u);  // 35791 x 60000 in single precision
+    EXPECT_EQ(PeriodFor("35792"), USER_TIMER_MAXIMUM);
+    EXPECT_EQ(PeriodFor("1e30"), USER_TIMER_MAXIMUM);
+    EXPECT_EQ(PeriodFor("1e999"), USER_TIMER_MAXIMUM);
+}
+
+TEST_F(Rotation, SequentialPickWrapsToTheFirstEntry) {
+    WriteList(ABC);
+    Schedule("2", "1", "3");
+    RunMainWindow();
+    Schedule("2", "1", "0");  // left by a random pick
+    RunMainWindow();
+    Schedule("2", "1", "2147483647");
+    RunMainWindow();
+    EXPECT_THAT(WallpaperPaths(), ElementsAre("/w/a.bmp", "/w/a.bmp", "/w/a.bmp"));
+    EXPECT_EQ(Setting("lastindex"), "1");
+}
+
+TEST_F(Rotation, EveryRunAppliesTheNextEntryAtEachStart) {
+    WriteList(ABC);
+    Schedule("2", "1", "1");
+    for (int run = 0; run < 3; ++run) {
+        RunMainWindow([&](CMainDlg& dlg) { EXPECT_FALSE(world.HasTimer(dlg.m_hWnd, ID_TIMER_CHANGE)); });
+    }
+    EXPECT_THAT(WallpaperPaths(), ElementsAre("/w/b.bmp", "/w/c.bmp", "/w/a.bmp"));
+    EXPECT_EQ(Setting("lastindex"), "1");
+}
+
+TEST_F(Rotation, RandomPickReachesEveryEntryAndRepeatsWithinASecond) {
+    WriteList(ABC);
+    Schedule("2", "0", "1");
+    std::set<std::string> applied;
+    RunMainWindow([&](CMainDlg& dlg) {
+        for (int second = 0; second < 50; ++second) {
+            world.Advance(1s);
+            dlg.ChangeWallpaper();
+            EXPECT_GE(dlg.m_nLastIndex, 0);
+            EXPECT_LT(dlg.m_nLastIndex, 3);
+            applied.insert(world.wallpaperCalls.back().path);
+        }
+        int index = dlg.m_nLastIndex;
+        dlg.ChangeWallpaper();
+        EXPECT_EQ(dlg.m_nLastIndex, index);
+    });
+    EXPECT_THAT(applied, ElementsAre("/w/a.bmp", "/w/b.bmp", "/w/c.bmp"));
+}
+
+TEST_F(Rotation, AnyPickValueButSequentialIsRandom) {
+    WriteList("/w/only.bmp\n");
+    Schedule("2", "5", "1");
+    RunMainWindow([&](CMainDlg& dlg) { EXPECT_EQ(dlg.m_nLastIndex, 0); });  // 0 reads the last line
+    Schedule("2", "1", "1");
+    RunMainWindow();
+    EXPECT_THAT(WallpaperPaths(), ElementsAre("/w/only.bmp", "/w/only.bmp"));
+}
+
+TEST_F(Rotation, AnEmptyListAppliesNothingButStoresIndexAndDay) {
+    for (const char* pick : {"0", "1"}) {
+        Schedule("2", pick, "4");
+        RunMainWindow([&](CMainDlg& dlg) {
+            world.registry.Erase("Software\\Shareware\\Kaleidra\\3.0\\day");
+            dlg.WindowProc(WM_TIMER, ID_TIMER_CHANGE, 0);
+            EXPECT_EQ(dlg.GetWindowTextA(), "Kaleidra 3.0  ");
+        });
+        EXPECT_TRUE(world.wallpaperCalls.empty());
+        EXPECT_TRUE(world.messageBoxes.empty());
+        EXPECT_EQ(Setting("day"), "03/15/24");
+    }
+    EXPECT_EQ(Setting("lastindex"), "1");
+}
+
+TEST_F(Rotation, OnceADayRepeatsTheEntryOnTheSameDayAndMovesOnTheNext) {
+    WriteList(ABC);
+    Schedule("1", "1", "1");
+    RunMainWindow();  // no day stored yet: a new day
+    RunMainWindow();
+    world.Advance(24h);
+    RunMainWindow();
+    EXPECT_THAT(WallpaperPaths(), ElementsAre("/w/b.bmp", "/w/b.bmp", "/w/c.bmp"));
+    EXPECT_EQ(Setting("day"), "03/16/24");
+}
+
+TEST_F(Rotation, OnceADayComparesWithTheDayReadAtStartUp) {
+    WriteList(ABC);
+    Schedule("1", "1", "1");
+    StoreSettings({{"day", "03/14/24"}});
+    RunMainWindow([&](CMainDlg& dlg) {
+        dlg.ChangeWallpaper();  // as when the Options dialog closes
+    });
+    EXPECT_THAT(WallpaperPaths(), ElementsAre("/w/b.bmp", "/w/c.bmp"));
+}
+
+TEST_F(Rotation, AnUnknownFrequencyNeverChangesButStoresIndexAndDay) {
+    WriteList(ABC);
+    Schedule("7", "1", "2");
+    RunMainWindow([&](CMainDlg& dlg) {
+        world.Advance(48h);
+        EXPECT_FALSE(world.HasTimer(dlg.m_hWnd, ID_TIMER_CHANGE));
+    });
+    EXPECT_TRUE(world.wallpaperCalls.empty());
+    EXPECT_EQ(Setting("lastindex"), "2");
+    EXPECT_EQ(Setting("day"), "03/15/24");
+}
+
+TEST_F(Rotation, AnEmptyLineIsAnEntryAndAppliesAnEmptyPath) {
+    WriteList("/w/a.bmp\n\n");
+    Schedule("2", "1", "1");
+    RunMainWindow();
+    EXPECT_THAT(WallpaperPaths(), ElementsAre(""));
+}
+
+TEST_F(Rotation, TicksUseTheCountOfTheLastChangeStep) {
+    WriteList("/w/a.bmp\n/w/b.bmp\n");
+    Schedule("0", "1", "1", "1.00");
+    RunMainWindow([&](CMainDlg& dlg) {
+        dlg.AddToList("/w/c.bmp");
+        world.Advance(2min);
+        EXPECT_THAT(WallpaperPaths(), ElementsAre("/w/b.bmp", "/w/a.bmp"));
+        dlg.ChangeWallpaper();  // counts again and starts a new full period
+        world.Advance(59s);
+        EXPECT_EQ(world.wallpaperCalls.size(), 2u);
+        world.Advance(2min);
+        EXPECT_THAT(WallpaperPaths(), ElementsAre("/w/b.bmp", "/w/a.bmp", "/w/b.bmp", "/w/c.bmp"));
+    });
+}
+
+TEST_F(Rotation, TheWindowShowsAfterStartUpAndHidesHalfASecondLater) {
+    RunMainWindow([&](CMainDlg& dlg) {
+        EXPECT_TRUE(dlg.IsWindowVisible());
+        EXPECT_EQ(dlg.GetWindowTextA(), "Kaleidra 3.0  ");
+        world.Advance(499ms);
+        EXPECT_TRUE(dlg.IsWindowVisible());
+        world.Advance(1ms);
+        EXPECT_FALSE(dlg.IsWindowVisible());
+        EXPECT_FALSE(world.HasTimer(dlg.m_hWnd, ID_TIMER_HIDE));
+    });
+}
+
+class SetAsWallpaper : public Scenario {};
+
+TEST_F(SetAsWallpaper, WithNoImageOnlyTellsTheUser) {
+    RunMainWindow([&](CMainDlg& dlg) { world.SendCommand(dlg, ID_SET_AS_WALLPAPER); });
+    EXPECT_TRUE(world.wallpaperCalls.empty());
+    EXPECT_EQ(ReadList(), "");
+    EXPECT_THAT(MessageTexts(), ElementsAre("No image loaded currently. Open an image first."));
+}
+
+TEST_F(SetAsWallpaper, AppliesTheCurrentImageAndAddsItToTheList) {
+    WriteList(ABC);
+    StoreSettings({{"freq", "0"}, {"mins", "30"}, {"lastindex", "2"}});
+    RunMainWindow([&](CMainDlg& dlg) {
+        dlg.m_strImagePath = "/pics/sun.jpg.bmp";
+        world.SendCommand(dlg, ID_SET_AS_WALLPAPER);
+        world.SendCommand(dlg, ID_SET_AS_WALLPAPER);
+        EXPECT_EQ(dlg.m_nLastIndex, 2);
+        EXPECT_EQ(g_nEntryCount, 3);
+        EXPECT_EQ(dlg.GetWindowTextA(), "Kaleidra 3.0  ");
+    });
+    EXPECT_THAT(WallpaperPaths(), ElementsAre("/pics/sun.jpg.bmp", "/pics/sun.jpg.bmp"));
+    EXPECT_EQ(ReadList(), std::string(ABC) + "/pics/sun.jpg.bmp\n/pics/sun.jpg.bmp\n");
+    EXPECT_THAT(MessageTexts(), ElementsAre("Image successfully added to Image List.",
+                                            "Image successfully added to Image List."));
+}
+
+}  // namespace
