@@ -53,6 +53,10 @@ int rand();
 
 // The framework's own message box: the application's title as caption.
 int AfxMessageBox(const char* text, UINT type);
+// A message box owned by a window, or by none when hWnd is null.
+int MessageBoxA(HWND hWnd, const char* text, const char* caption, UINT type);
+// The active window of this program, or null.
+HWND GetActiveWindow();
 // The application's title: the program file's name without its extension.
 std::string AfxGetAppName();
 

@@ -50,6 +50,9 @@ inline constexpr UINT WM_USER = 0x0400;
 // Message boxes.
 inline constexpr UINT MB_OK = 0x00000000;
 inline constexpr UINT MB_YESNO = 0x00000004;
+inline constexpr UINT MB_ICONHAND = 0x00000010;
+inline constexpr UINT MB_ICONSTOP = MB_ICONHAND;
+inline constexpr UINT MB_ICONERROR = MB_ICONHAND;
 inline constexpr UINT MB_ICONQUESTION = 0x00000020;
 inline constexpr UINT MB_ICONEXCLAMATION = 0x00000030;
 inline constexpr int IDOK = 1;

@@ -43,7 +43,10 @@ bool IsMissingOrEmpty(const std::string& path) {
 // conversion again (an old list that could not be deleted) adds nothing twice.
 bool MergeOldEntries(const std::string& oldPath, const std::string& listPath) {
     auto oldEntries = ReadWholeEntries(oldPath);
-    auto current = oldEntries ? ReadWholeEntries(listPath) : std::nullopt;
+    if (!oldEntries) {
+        return false;
+    }
+    auto current = ReadWholeEntries(listPath);
     if (!current) {
         return false;
     }

@@ -14,7 +14,7 @@
 namespace {
 
 constexpr float MS_PER_MINUTE = 60000.0f;
-constexpr float SHORTEST_DEFAULT_ELAPSE = 30000.0f;
+constexpr float FALLBACK_ELAPSE_MS = 30000.0f;
 
 // Whole milliseconds for a positive period; a period the timer can't hold (beyond 32
 // bits, about 24.8 days) runs at the longest it can instead of wrapping to a short one.
@@ -59,7 +59,7 @@ void CMainDlg::ChangeWallpaper() {
     case FREQ_MINUTES:
         m_fElapse = m_fMins * MS_PER_MINUTE;
         if (!(m_fElapse > 0.0f)) {
-            m_fElapse = SHORTEST_DEFAULT_ELAPSE;
+            m_fElapse = FALLBACK_ELAPSE_MS;
         }
         SetTimer(ID_TIMER_CHANGE, TimerPeriod(m_fElapse));
         break;

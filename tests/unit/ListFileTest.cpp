@@ -42,15 +42,4 @@ TEST_F(ListFile, ACrLfAtThePieceBoundaryStaysWithItsLine) {
     EXPECT_EQ(Lines(full + "y\r\n"), (LineList{full + "y", "\n"}));
 }
 
-TEST_F(ListFile, StripLineBreakRemovesEitherKind) {
-    for (std::string line : {"p\n", "p\r\n", "p"}) {
-        StripLineBreak(line);
-        EXPECT_EQ(line, "p");
-    }
-}
-
-TEST_F(ListFile, AMissingFileIsNotOpen) {
-    EXPECT_FALSE(ListFileReader(m_path + "-absent").IsOpen());
-}
-
 }  // namespace

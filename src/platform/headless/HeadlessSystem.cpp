@@ -102,4 +102,12 @@ int AfxMessageBox(const char* text, UINT type) {
     return HeadlessWorld::Current().ShowMessageBox(nullptr, text, AfxGetAppName(), type);
 }
 
+int MessageBoxA(HWND hWnd, const char* text, const char* caption, UINT type) {
+    return HeadlessWorld::Current().ShowMessageBox(hWnd, text, caption, type);
+}
+
+HWND GetActiveWindow() {
+    return HeadlessWorld::Current().ActiveWindow();
+}
+
 }  // namespace fw

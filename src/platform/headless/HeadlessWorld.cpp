@@ -149,6 +149,15 @@ bool HeadlessWorld::KillTimer(HWND hWnd, UINT_PTR id) {
     return std::erase_if(m_timers, [&](const Timer& timer) { return timer.hWnd == hWnd && timer.id == id; }) > 0;
 }
 
+HWND HeadlessWorld::ActiveWindow() const {
+    for (auto window = m_windows.rbegin(); window != m_windows.rend(); ++window) {
+        if ((*window)->visible) {
+            return window->get();
+        }
+    }
+    return nullptr;
+}
+
 bool HeadlessWorld::HasTimer(HWND hWnd, UINT_PTR id) const {
     return TimerPeriod(hWnd, id).has_value();
 }

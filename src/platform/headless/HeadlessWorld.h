@@ -104,6 +104,8 @@ public:
     void SetTimer(HWND hWnd, UINT_PTR id, UINT elapse);
     bool KillTimer(HWND hWnd, UINT_PTR id);
     bool HasTimer(HWND hWnd, UINT_PTR id) const;
+    // The newest window that is shown, or null.
+    HWND ActiveWindow() const;
     std::optional<UINT> TimerPeriod(HWND hWnd, UINT_PTR id) const;
     int ShowMessageBox(HWND owner, std::string text, std::string caption, UINT type);
     void RunModalLoop(CDialog& dialog);

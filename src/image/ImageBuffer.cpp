@@ -1,0 +1,62 @@
+#include "image/ImageBuffer.h"
+
+#include <algorithm>
+#include <cstring>
+#include <new>
+
+std::size_t ImageBytes(std::uint32_t width, std::uint32_t height) {
+    // Two 32-bit factors and 3 fit a 64-bit product only when checked step by step.
+    std::size_t pixels = std::size_t{width} * height;
+    if (height != 0 && pixels / height != width) {
+        return 0;
+    }
+    return pixels <= MAX_IMAGE_BYTES / 3 ? pixels * 3 : 0;
+}
+
+unsigned char* AllocateImage(std::uint32_t width, std::uint32_t height) {
+    std::size_t bytes = ImageBytes(width, height);
+    if (bytes == 0 && width != 0 && height != 0) {
+        return nullptr;
+    }
+    return new (std::nothrow) unsigned char[bytes];
+}
+
+bool SwapRedBlue(unsigned char* bits, std::uint32_t width, std::uint32_t height) {
+    if (bits == nullptr) {
+        return false;
+    }
+    unsigned char* end = bits + std::size_t{width} * height * 3;
+    for (unsigned char* pixel = bits; pixel != end; pixel += 3) {
+        std::swap(pixel[0], pixel[2]);
+    }
+    return true;
+}
+
+bool FlipRowsVertically(unsigned char* bits, std::size_t rowBytes, std::uint32_t height) {
+    if (bits == nullptr) {
+        return false;
+    }
+    for (std::uint32_t top = 0, bottom = height; top + 1 < bottom; ++top, --bottom) {
+        std::swap_ranges(bits + top * rowBytes, bits + (top + 1) * rowBytes, bits + (bottom - 1) * rowBytes);
+    }
+    return true;
+}
+
+unsigned char* PadRowsTo4Bytes(const unsigned char* bits, std::uint32_t width, std::uint32_t height,
+                               std::uint32_t& rowBytes) {
+    if (bits == nullptr) {
+        return nullptr;
+    }
+    const std::size_t padded = PaddedRowBytes(width);
+    const std::size_t packed = std::size_t{width} * 3;
+    auto* copy = new (std::nothrow) unsigned char[padded * height];
+    if (copy == nullptr) {
+        return nullptr;
+    }
+    for (std::uint32_t row = 0; row < height; ++row) {
+        std::memcpy(copy + row * padded, bits + row * packed, packed);
+        std::memset(copy + row * padded + packed, 0, padded - packed);
+    }
+    rowBytes = static_cast<std::uint32_t>(padded);
+    return copy;
+}
