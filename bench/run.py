@@ -1,0 +1,109 @@
+#!/usr/bin/env python3
+"""Kaleidra's image benchmarks: each conversion timed against a reference tool on the same
+input in the same run, reported as the ratio of medians; and the peak memory of a large JPEG
+conversion against the size of its pixel buffer.
+
+Usage: python3 bench/run.py [--runs N]   (after `cmake --build --preset default`)
+Inputs are generated once with ImageMagick into build/bench/.
+"""
+import argparse
+import os
+import resource
+import shutil
+import statistics
+import subprocess
+import sys
+import time
+
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+WORK = os.path.join(ROOT, "build", "bench")
+CONVERT = os.path.join(ROOT, "build", "default", "bin", "kaleidra-convert")
+NEEDED = {"convert": "imagemagick", "djpeg": "libjpeg-turbo-progs", "gif2rgb": "giflib-tools"}
+
+
+def path(name):
+    return os.path.join(WORK, name)
+
+
+def make(name, *convert_args, output_format=""):
+    """Generates an input with ImageMagick unless an earlier run left it."""
+    if not os.path.exists(path(name)):
+        subprocess.run(["convert", *convert_args, output_format + path(name)], check=True)
+    return path(name)
+
+
+def make_inputs():
+    os.makedirs(WORK, exist_ok=True)
+    photo = ["-size", "4000x3000", "plasma:fractal", "-blur", "0x1"]
+    return {
+        "photo": make("photo.jpg", *photo, "-sampling-factor", "2x2", "-quality", "90"),
+        "large": make("large.jpg", "-size", "6000x4000", "plasma:fractal", "-sampling-factor", "2x2", "-quality", "90"),
+        "gif": make("frame.gif", "-size", "1920x1080", "plasma:fractal", "-colors", "256"),
+        "gif_interlaced": make("frame-interlaced.gif", "-size", "1920x1080", "plasma:fractal", "-colors", "256",
+                               "-interlace", "GIF"),
+        "bmp": make("photo.bmp", path("photo.jpg"), "-type", "truecolor", output_format="BMP3:"),
+    }
+
+
+def median_seconds(command, runs):
+    times = []
+    for _ in range(runs + 1):  # the first run warms the page cache and is not counted
+        start = time.perf_counter()
+        subprocess.run(command, check=True, stderr=subprocess.DEVNULL)
+        times.append(time.perf_counter() - start)
+    return statistics.median(times[1:])
+
+
+def compare(label, ours, reference, limit, runs):
+    """Times both commands alternately so that machine noise falls on both alike."""
+    ours_s, ref_s = [], []
+    for _ in range(3):
+        ours_s.append(median_seconds(ours, runs))
+        ref_s.append(median_seconds(reference, runs))
+    ratio = statistics.median(ours_s) / statistics.median(ref_s)
+    verdict = "ok" if ratio <= limit else "OVER"
+    print(f"{label:34} {statistics.median(ours_s) * 1000:8.1f} ms vs {statistics.median(ref_s) * 1000:8.1f} ms"
+          f"   ratio {ratio:5.2f} (limit {limit:.2f}) {verdict}")
+    return ratio <= limit
+
+
+def peak_memory(inputs):
+    """Peak resident memory of one large JPEG conversion against its pixel buffer."""
+    before = resource.getrusage(resource.RUSAGE_CHILDREN).ru_maxrss
+    subprocess.run([CONVERT, inputs["large"], path("large-out.bmp")], check=True)
+    peak_kib = resource.getrusage(resource.RUSAGE_CHILDREN).ru_maxrss
+    if peak_kib <= before:
+        print("peak memory: no larger child than an earlier one; run it first", file=sys.stderr)
+    buffer_bytes = 6000 * 4000 * 3
+    limit = 1.25 * buffer_bytes + 16 * 2**20
+    peak = peak_kib * 1024
+    verdict = "ok" if peak <= limit else "OVER"
+    print(f"{'peak memory, 6000x4000 JPEG':34} {peak / 2**20:8.1f} MiB vs limit {limit / 2**20:8.1f} MiB"
+          f"   ({peak / buffer_bytes:.3f} x buffer) {verdict}")
+    return peak <= limit
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--runs", type=int, default=5, help="timed runs per median")
+    args = parser.parse_args()
+    missing = [pkg for tool, pkg in NEEDED.items() if shutil.which(tool) is None]
+    if missing:
+        sys.exit("install first: apt-get install " + " ".join(missing))
+    if not os.access(CONVERT, os.X_OK):
+        sys.exit("build first: cmake --preset default && cmake --build --preset default")
+
+    inputs = make_inputs()
+    ok = peak_memory(inputs)  # first, while no larger child has run
+    ok &= compare("JPEG -> BMP vs djpeg -bmp", [CONVERT, inputs["photo"], path("photo-out.bmp")],
+                  ["djpeg", "-bmp", "-outfile", path("photo-djpeg.bmp"), inputs["photo"]], 1.15, args.runs)
+    for key, label in (("gif", "GIF -> BMP vs gif2rgb"), ("gif_interlaced", "interlaced GIF -> BMP vs gif2rgb")):
+        ok &= compare(label, [CONVERT, inputs[key], path(key + "-out.bmp")],
+                      ["gif2rgb", "-1", "-o", path(key + ".rgb"), inputs[key]], 1.0, args.runs)
+    ok &= compare("24-bit BMP -> BMP vs cat", [CONVERT, inputs["bmp"], path("bmp-out.bmp")],
+                  ["sh", "-c", f"cat '{inputs['bmp']}' > '{path('bmp-cat.bmp')}'"], 4.0, args.runs)
+    sys.exit(0 if ok else 1)
+
+
+if __name__ == "__main__":
+    main()
