@@ -1,16 +1,11 @@
-// kaleidra-convert INPUT [OUTPUT]: opens an image as Kaleidra does and writes it as a
-// 24-bit BMP file, by default beside a GIF or JPEG source with ".bmp" appended.
+// kaleidra-convert INPUT [OUTPUT]: opens an image with Kaleidra's own loaders and writes it
+// as a 24-bit BMP file, by default beside a GIF or JPEG source with ".bmp" appended.
 // Messages go to standard error; a failure exits non-zero.
 #include "framework/SystemServices.h"
 #include "image/BmpFile.h"
-#include "image/GifFile.h"
-#include "image/ImageBuffer.h"
-#include "image/ImageFileType.h"
-#include "image/JpegFile.h"
+#include "image/ImageHolder.h"
 
-#include <cstdint>
 #include <cstdio>
-#include <memory>
 #include <string>
 
 namespace {
@@ -18,36 +13,20 @@ namespace {
 constexpr int EXIT_FAILED = 1;
 constexpr int EXIT_USAGE = 2;
 
-struct Image {
-    std::unique_ptr<unsigned char[]> bits;
-    std::uint32_t width = 0;
-    std::uint32_t height = 0;
+// The program's loaders, with their remarks reported as well.
+class ConvertedImage : public ImageHolder {
+protected:
+    void OnReaderNote(const std::string& note) override { fw::AfxMessageBox(note.c_str(), MB_OK); }
 };
 
-void Report(const std::string& text) {
-    fw::AfxMessageBox(text.c_str(), MB_OK);
-}
-
-// Decodes the file in reader order; null bits when it can't, with the reason reported.
-Image Decode(ImageFileType type, const std::string& path) {
-    Image image;
+void Load(ConvertedImage& image, ImageFileType type, const std::string& path) {
     if (type == ImageFileType::Jpeg) {
-        image.bits.reset(JpegFile::Load(path, image.width, image.height));  // reports itself
+        image.LoadJpegImage(path);
     } else if (type == ImageFileType::Gif) {
-        GifFile gif;
-        image.bits.reset(gif.GIFRead(path, image.width, image.height));
-        if (!image.bits || gif.m_strError != "No Error") {
-            Report(gif.m_strError);  // a failure, or the note on non-square pixels
-        }
+        image.LoadGifImage(path);
     } else {
-        BmpFile bmp;
-        image.bits.reset(bmp.Load(path, image.width, image.height));
-        if (!image.bits || bmp.m_strError != "OK") {
-            Report(bmp.m_strError);
-            image.bits.reset();
-        }
+        image.LoadBmpImage(path);
     }
-    return image;
 }
 
 int Usage() {
@@ -71,16 +50,15 @@ int main(int argc, char** argv) {
     }
     const std::string output = argc == 3 ? argv[2] : input + ".bmp";
 
-    Image image = Decode(type, input);
-    if (!image.bits) {
+    ConvertedImage image;
+    Load(image, type, input);
+    if (image.m_pImageBits == nullptr) {
         return EXIT_FAILED;
     }
-    SwapRedBlue(image.bits.get(), image.width, image.height);
-    FlipRowsVertically(image.bits.get(), std::size_t{image.width} * 3, image.height);
     BmpFile bmp;
-    bmp.Save(output, image.bits.get(), image.width, image.height);
+    bmp.Save(output, image.m_pImageBits, image.m_nImageWidth, image.m_nImageHeight);
     if (bmp.m_strError != "OK") {
-        Report(bmp.m_strError);
+        fw::AfxMessageBox(bmp.m_strError.c_str(), MB_OK | MB_ICONSTOP);
         return EXIT_FAILED;
     }
     return 0;

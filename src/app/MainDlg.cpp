@@ -2,25 +2,61 @@
 
 #include "app/ProgramGlobals.h"
 #include "common/Helpers.h"
+#include "framework/PaintDC.h"
+#include "framework/SystemServices.h"
 #include "resources/StringTable.h"
 
 #include <cstdio>
 
-CMainDlg::CMainDlg(CWnd* pParent) : CDialog(IDD_MAIN, pParent) {}
+namespace {
+
+constexpr COLORREF WHITE = RGB(255, 255, 255);
+constexpr COLORREF BLUE = RGB(0, 0, 255);
+
+// A running copy: its window has our class, or (a copy of the previous build) the title.
+HWND FindRunningCopy(const std::string& title) {
+    HWND running = fw::FindWindowA(MAIN_WINDOW_CLASS, nullptr);
+    return running != nullptr ? running : fw::FindWindowA(nullptr, title.c_str());
+}
+
+}  // namespace
+
+// A second copy brings the running one forward and ends here, before it has a window.
+CMainDlg::CMainDlg(CWnd* pParent) : CDialog(IDD_MAIN, pParent) {
+    m_hIcon = fw::LoadIconA(IDR_MAINFRAME);
+    if (HWND running = FindRunningCopy(LoadStringA(IDS_TITLE))) {
+        fw::SetForegroundWindow(running);
+        fw::ExitProcess(0);
+    }
+}
 
 const MessageMap* CMainDlg::GetMessageMap() const {
     static const MessageMap map(nullptr, {
+        MapPaint(&CMainDlg::OnPaint),
+        MapQueryDragIcon(&CMainDlg::OnQueryDragIcon),
+        MapCommand(ID_OPEN_IMAGE, &CMainDlg::OnOpenImage),
+        MapCtlColor(&CMainDlg::OnCtlColor),
+        MapMessage(WM_TRAYNOTIFY, &CMainDlg::OnTrayNotify),
+        MapContextMenu(&CMainDlg::OnContextMenu),
         MapCommand(ID_SET_AS_WALLPAPER, &CMainDlg::OnSetAsWallpaper),
+        MapCommand(ID_ADD_TO_LIST, &CMainDlg::OnAddCurrentToList),
         MapTimer(&CMainDlg::OnTimer),
+        MapSize(&CMainDlg::OnSize),
+        MapDropFiles(&CMainDlg::OnDropFiles),
     });
     return &map;
 }
 
-// The start-up sequence, for the parts that exist so far: the icons, the component
-// library and the tray icon join it with the application shell.
+// The start-up sequence; its order matters (the list must exist before the settings
+// and the first change step, the tray icon before the window hides).
 BOOL CMainDlg::OnInitDialog() {
     CDialog::OnInitDialog();
+    SendMessageA(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
+    SendMessageA(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
     SetWindowTextA(LoadStringA(IDS_TITLE).c_str());
+    ReleaseImage();
+    m_nImageWidth = m_nImageHeight = m_nPreviewRowBytes = 0;
+    fw::CoInitialize();
     MigrateOldList();
     if (!FileExists(g_strListPath)) {
         if (std::FILE* list = std::fopen(g_strListPath.c_str(), "w+")) {
@@ -28,8 +64,76 @@ BOOL CMainDlg::OnInitDialog() {
         }
     }
     LoadSettings();
-    ShowWindow(SW_HIDE);
+    AddTrayIcon();
+    OnOK();
     ChangeWallpaper();
     SetTimer(ID_TIMER_HIDE, HIDE_DELAY_MS);
     return TRUE;
+}
+
+// Hide, Done and Enter: the program goes on in the notification area.
+void CMainDlg::OnOK() {
+    ShowWindow(SW_HIDE);
+}
+
+// Exit: the only way out that stores every setting and removes the tray icon.
+void CMainDlg::OnCancel() {
+    int answer = MessageBoxA(LoadStringA(IDS_EXIT_QUESTION).c_str(), LoadStringA(IDS_CONFIRMATION).c_str(),
+                             MB_YESNO | MB_ICONQUESTION);
+    if (answer != IDYES) {
+        return;
+    }
+    SaveSettings();
+    Cleanup();
+    DestroyWindow();
+    fw::ExitProcess(0);
+}
+
+void CMainDlg::Cleanup() {
+    fw::CoUninitialize();
+    ReleaseImage();
+    RemoveTrayIcon();
+    KillTimer(ID_TIMER_CHANGE);
+}
+
+void CMainDlg::OnSize(UINT nType, int, int) {
+    Default();
+    if (nType == SIZE_MINIMIZED) {
+        ShowWindow(SW_HIDE);
+    }
+}
+
+void CMainDlg::OnPaint() {
+    if (IsIconic()) {
+        CPaintDC dc(this);
+        SendMessageA(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), 0);
+        RECT client;
+        GetClientRect(&client);
+        int x = (client.right - client.left - fw::GetSystemMetrics(SM_CXICON) + 1) / 2;
+        int y = (client.bottom - client.top - fw::GetSystemMetrics(SM_CYICON) + 1) / 2;
+        dc.DrawIcon(x, y, m_hIcon);
+    } else {
+        DrawPreview();
+        SetWindowTextA((LoadStringA(IDS_TITLE) + m_strImagePath).c_str());
+    }
+    Default();
+}
+
+HCURSOR CMainDlg::OnQueryDragIcon() {
+    return m_hIcon;
+}
+
+std::optional<CtlColor> CMainDlg::OnCtlColor(CWnd*, UINT nCtlColor) {
+    switch (nCtlColor) {
+    case CTLCOLOR_STATIC:
+        return CtlColor{WHITE, BLUE};
+    case CTLCOLOR_DLG:
+        return CtlColor{WHITE, std::nullopt};
+    default:
+        return std::nullopt;
+    }
+}
+
+void CMainDlg::OnAddCurrentToList() {
+    AddToList(m_strImagePath);
 }

@@ -1,17 +1,16 @@
-// CMainDlg: the main window. It holds the program's state and receives every command
-// and timer; each subsystem defines the member functions it owns in its own folder.
+// CMainDlg: the main window. It holds the program's state (the current image, the
+// schedule, the icon) and receives every command, timer and tray message; each
+// subsystem defines the member functions it owns in its own folder.
 #pragma once
 
 #include "framework/Dialog.h"
+#include "image/ImageHolder.h"
+#include "resources/ResourceIds.h"
 
 #include <optional>
 #include <string>
 
-// Ids of the main window's template and commands.
-inline constexpr UINT IDD_MAIN = 102;
-inline constexpr UINT ID_SET_AS_WALLPAPER = 1008;
-
-class CMainDlg : public CDialog {
+class CMainDlg : public CDialog, public ImageHolder {
 public:
     explicit CMainDlg(CWnd* pParent = nullptr);
 
@@ -30,7 +29,12 @@ public:
     void SetWallpaper(std::string path);
     void PickNextIndex(int n);
 
-    std::string m_strImagePath;  // the current image; empty until one is opened
+    // Tray icon.
+    void AddTrayIcon();
+    void RemoveTrayIcon();
+
+    // Preview.
+    void DrawPreview();
 
     int m_nPick = 0;
     int m_nFreq = 0;
@@ -39,14 +43,32 @@ public:
     int m_nLastIndex = 0;
     char m_szDay[128] = {};
 
+    HICON m_hIcon = nullptr;
+
 protected:
     const MessageMap* GetMessageMap() const override;
     BOOL OnInitDialog() override;
+    void OnOK() override;
+    void OnCancel() override;
+    void OnImageReloaded() override;
 
+    void OnPaint();
+    HCURSOR OnQueryDragIcon();
+    std::optional<CtlColor> OnCtlColor(CWnd* pWnd, UINT nCtlColor);
+    void OnSize(UINT nType, int cx, int cy);
     void OnTimer(UINT_PTR nIDEvent);
+    LRESULT OnTrayNotify(WPARAM wParam, LPARAM lParam);
+    void OnContextMenu(CWnd* pWnd, POINT point);
+    void OnOpenImage();
+    void OnDropFiles(HDROP hDropInfo);
+    void OnAddCurrentToList();
     void OnSetAsWallpaper();
 
+    void Cleanup();
+
 private:
+    // Hides the splash picture, opens the current path and repaints.
+    void OpenCurrentPath();
     // Applies list entry i as the wallpaper; the applied path, or nothing when the
     // list gave no entry.
     std::optional<std::string> ApplyEntry(int i);

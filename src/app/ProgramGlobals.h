@@ -22,3 +22,4 @@ inline constexpr UINT_PTR ID_TIMER_HIDE = 2;
 inline constexpr UINT HIDE_DELAY_MS = 500;
 
 inline constexpr UINT WM_TRAYNOTIFY = WM_USER + 1;
+inline constexpr UINT ID_TRAYICON = 1;

@@ -45,6 +45,26 @@ std::string FormatMessageA(DWORD messageId);
 
 [[noreturn]] void ExitProcess(UINT exitCode);
 
+// Top-level windows of any program: by class, by exact title, or both (a null
+// argument matches any).
+HWND FindWindowA(const char* className, const char* windowName);
+BOOL SetForegroundWindow(HWND hWnd);
+
+// The component library, which the shell's link objects need.
+void CoInitialize();
+void CoUninitialize();
+
+// An icon of the program's resources; null when there is none.
+HICON LoadIconA(UINT nIDResource);
+int GetSystemMetrics(int nIndex);
+
+// The notification-area icon.
+BOOL Shell_NotifyIconA(DWORD dwMessage, NOTIFYICONDATAA* data);
+
+// The path of a dropped file, whole; empty when there is no such file.
+std::string DragQueryFileA(HDROP hDrop, UINT index);
+void DragFinish(HDROP hDrop);
+
 // Today's local date as MM/DD/YY.
 std::string _strdate();
 std::time_t time();

@@ -12,12 +12,15 @@
 #define WIN32_LEAN_AND_MEAN
 #endif
 #include <windows.h>
+#include <shellapi.h>
 
 #else
 
 #include <cstdint>
 
 using BOOL = int;
+using BYTE = std::uint8_t;
+using WORD = std::uint16_t;
 using UINT = unsigned int;
 using DWORD = std::uint32_t;
 using LONG = std::int32_t;
@@ -26,9 +29,68 @@ using WPARAM = std::uintptr_t;
 using LPARAM = std::intptr_t;
 using LRESULT = std::intptr_t;
 
-// Each backend defines what stands behind a window or a registry root.
+// Each backend defines what stands behind these handles.
 using HWND = struct HWND__*;
 using HKEY = struct HKEY__*;
+using HICON = struct HICON__*;
+using HCURSOR = HICON;
+using HDC = struct HDC__*;
+using HDROP = struct HDROP__*;
+using HMENU = struct HMENU__*;
+using COLORREF = DWORD;
+
+struct POINT {
+    LONG x;
+    LONG y;
+};
+
+struct RECT {
+    LONG left;
+    LONG top;
+    LONG right;
+    LONG bottom;
+};
+
+inline BOOL PtInRect(const RECT* rect, POINT point) {
+    return point.x >= rect->left && point.x < rect->right && point.y >= rect->top && point.y < rect->bottom;
+}
+
+constexpr COLORREF RGB(BYTE red, BYTE green, BYTE blue) {
+    return red | (green << 8) | (static_cast<DWORD>(blue) << 16);
+}
+
+struct BITMAPINFOHEADER {
+    DWORD biSize;
+    LONG biWidth;
+    LONG biHeight;
+    WORD biPlanes;
+    WORD biBitCount;
+    DWORD biCompression;
+    DWORD biSizeImage;
+    LONG biXPelsPerMeter;
+    LONG biYPelsPerMeter;
+    DWORD biClrUsed;
+    DWORD biClrImportant;
+};
+
+struct NOTIFYICONDATAA {
+    DWORD cbSize;
+    HWND hWnd;
+    UINT uID;
+    UINT uFlags;
+    UINT uCallbackMessage;
+    HICON hIcon;
+    char szTip[64];
+};
+
+struct HELPINFO {
+    UINT cbSize;
+    int iContextType;
+    int iCtrlId;
+    void* hItemHandle;
+    DWORD dwContextId;
+    POINT MousePos;
+};
 
 inline constexpr BOOL FALSE = 0;
 inline constexpr BOOL TRUE = 1;
@@ -43,9 +105,62 @@ inline constexpr DWORD ERROR_ACCESS_DENIED = 5;
 inline constexpr DWORD ERROR_MORE_DATA = 234;
 
 // Messages.
+inline constexpr UINT WM_SIZE = 0x0005;
+inline constexpr UINT WM_PAINT = 0x000F;
+inline constexpr UINT WM_CLOSE = 0x0010;
+inline constexpr UINT WM_ICONERASEBKGND = 0x0027;
+inline constexpr UINT WM_QUERYDRAGICON = 0x0037;
+inline constexpr UINT WM_HELP = 0x0053;
+inline constexpr UINT WM_CONTEXTMENU = 0x007B;
+inline constexpr UINT WM_SETICON = 0x0080;
 inline constexpr UINT WM_COMMAND = 0x0111;
 inline constexpr UINT WM_TIMER = 0x0113;
+inline constexpr UINT WM_MOUSEMOVE = 0x0200;
+inline constexpr UINT WM_LBUTTONDOWN = 0x0201;
+inline constexpr UINT WM_LBUTTONUP = 0x0202;
+inline constexpr UINT WM_LBUTTONDBLCLK = 0x0203;
+inline constexpr UINT WM_RBUTTONDOWN = 0x0204;
+inline constexpr UINT WM_RBUTTONUP = 0x0205;
+inline constexpr UINT WM_RBUTTONDBLCLK = 0x0206;
+inline constexpr UINT WM_MBUTTONDBLCLK = 0x0209;
+inline constexpr UINT WM_DROPFILES = 0x0233;
 inline constexpr UINT WM_USER = 0x0400;
+
+inline constexpr UINT SIZE_RESTORED = 0;
+inline constexpr UINT SIZE_MINIMIZED = 1;
+inline constexpr WPARAM ICON_SMALL = 0;
+inline constexpr WPARAM ICON_BIG = 1;
+
+// Control colours.
+inline constexpr UINT CTLCOLOR_MSGBOX = 0;
+inline constexpr UINT CTLCOLOR_EDIT = 1;
+inline constexpr UINT CTLCOLOR_LISTBOX = 2;
+inline constexpr UINT CTLCOLOR_BTN = 3;
+inline constexpr UINT CTLCOLOR_DLG = 4;
+inline constexpr UINT CTLCOLOR_SCROLLBAR = 5;
+inline constexpr UINT CTLCOLOR_STATIC = 6;
+inline constexpr int TRANSPARENT = 1;
+
+// Painting.
+inline constexpr int SM_CXICON = 11;
+inline constexpr int SM_CYICON = 12;
+inline constexpr DWORD BI_RGB = 0;
+inline constexpr UINT DIB_RGB_COLORS = 0;
+inline constexpr DWORD SRCCOPY = 0x00CC0020;
+
+// Menus, the notification area and the file dialog.
+inline constexpr UINT TPM_LEFTALIGN = 0x0000;
+inline constexpr UINT TPM_RIGHTBUTTON = 0x0002;
+inline constexpr DWORD NIM_ADD = 0;
+inline constexpr DWORD NIM_MODIFY = 1;
+inline constexpr DWORD NIM_DELETE = 2;
+inline constexpr UINT NIF_MESSAGE = 1;
+inline constexpr UINT NIF_ICON = 2;
+inline constexpr UINT NIF_TIP = 4;
+inline constexpr DWORD NOTIFYICONDATAA_V1_SIZE = 88;
+inline constexpr DWORD OFN_HIDEREADONLY = 0x00000004;
+inline constexpr DWORD OFN_PATHMUSTEXIST = 0x00000800;
+inline constexpr DWORD OFN_FILEMUSTEXIST = 0x00001000;
 
 // Message boxes.
 inline constexpr UINT MB_OK = 0x00000000;
@@ -61,8 +176,11 @@ inline constexpr int IDYES = 6;
 inline constexpr int IDNO = 7;
 
 // Windows.
+inline constexpr DWORD WS_VISIBLE = 0x10000000;
 inline constexpr int SW_HIDE = 0;
 inline constexpr int SW_SHOWNORMAL = 1;
+inline constexpr int SW_SHOW = 5;
+inline constexpr int SW_MINIMIZE = 6;
 inline constexpr UINT USER_TIMER_MAXIMUM = 0x7FFFFFFF;
 
 // Desktop wallpaper.
@@ -73,3 +191,6 @@ inline constexpr UINT SPIF_SENDCHANGE = 2;
 inline constexpr unsigned MAX_PATH = 260;
 
 #endif
+
+// The framework's single colour request, into which the per-kind colour messages fold.
+inline constexpr UINT WM_CTLCOLOR = 0x0019;

@@ -16,9 +16,21 @@ public:
 
     HWND m_hWnd = nullptr;
 
+    // The program's object for a window handle; null for a window it does not know.
+    static CWnd* FromHandle(HWND hWnd);
+
     // Operations on the native window (backend).
     BOOL ShowWindow(int nCmdShow);
     BOOL IsWindowVisible() const;
+    BOOL IsIconic() const;
+    BOOL DestroyWindow();
+    // Schedules a repaint of the whole client area.
+    void Invalidate(BOOL bErase = TRUE);
+    void GetClientRect(RECT* rect) const;
+    void ClientToScreen(POINT* point) const;
+    // A control of this dialog, owned by the window; null when there is none.
+    CWnd* GetDlgItem(int nID) const;
+    LRESULT SendMessageA(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
     UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse);
     BOOL KillTimer(UINT_PTR nIDEvent);
     void SetWindowTextA(const char* text);

@@ -1,7 +1,9 @@
 #include "Scenario.h"
 
 #include "app/ProgramGlobals.h"
+#include "app/RotatorApp.h"
 
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
@@ -11,13 +13,12 @@ Scenario::Scenario() {
 }
 
 void Scenario::RunMainWindow(const std::function<void(CMainDlg&)>& body) {
-    CMainDlg dlg;
-    world.OnNextModal([&](CDialog&) {
+    world.OnNextModal([&](CDialog& dialog) {
         if (body) {
-            body(dlg);
+            body(static_cast<CMainDlg&>(dialog));
         }
     });
-    world.RunProcess([&] { dlg.DoModal(); });
+    world.RunProcess([] { theApp.InitInstance(); });
 }
 
 std::string Scenario::ListPath() const {
@@ -50,6 +51,48 @@ void Scenario::StoreSettings(std::initializer_list<std::pair<const char*, const 
 
 std::optional<std::string> Scenario::Setting(const std::string& name) const {
     return world.registry.Get("Software\\Shareware\\Kaleidra\\3.0\\" + name);
+}
+
+namespace {
+
+void PutLittleEndian(std::string& bytes, std::uint32_t value, int size) {
+    for (int i = 0; i < size; ++i) {
+        bytes.push_back(static_cast<char>(value >> (8 * i)));
+    }
+}
+
+}  // namespace
+
+std::string Scenario::Picture(const std::string& name, int width, int height) const {
+    const int rowBytes = (width * 3 + 3) / 4 * 4;
+    std::string bytes = "BM";
+    PutLittleEndian(bytes, 54 + rowBytes * height, 4);
+    PutLittleEndian(bytes, 0, 4);   // reserved
+    PutLittleEndian(bytes, 54, 4);  // pixel data offset
+    PutLittleEndian(bytes, 40, 4);  // information header size
+    PutLittleEndian(bytes, width, 4);
+    PutLittleEndian(bytes, height, 4);
+    PutLittleEndian(bytes, 1, 2);   // planes
+    PutLittleEndian(bytes, 24, 2);  // bits per pixel
+    bytes.append(24, '\0');         // no compression, sizes, resolution, colours
+    for (int row = height - 1; row >= 0; --row) {
+        for (int x = 0; x < width; ++x) {
+            int i = row * width + x;
+            bytes += {static_cast<char>(PictureBlue(i)), static_cast<char>(PictureGreen(i)),
+                      static_cast<char>(PictureRed(i))};
+        }
+        bytes.append(rowBytes - width * 3, '\0');
+    }
+    std::string path = (world.Root() / name).string();
+    WriteFile(path, bytes);
+    return path;
+}
+
+std::string Scenario::MagickPicture(const std::string& name) const {
+    std::string path = (world.Root() / name).string();
+    std::string command = "convert -size 6x4 gradient:yellow-navy '" + path + "'";
+    EXPECT_EQ(std::system(command.c_str()), 0) << command;
+    return path;
 }
 
 std::vector<std::string> Scenario::MessageTexts() const {

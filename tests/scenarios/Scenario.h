@@ -17,7 +17,8 @@ class Scenario : public ::testing::Test {
 protected:
     Scenario();
 
-    // Starts the main window; body runs as its message loop, after the start-up sequence.
+    // Runs the program; body runs as the main window's message loop, after the start-up
+    // sequence. The run ends when the body returns or the program exits.
     void RunMainWindow(const std::function<void(CMainDlg&)>& body = {});
 
     std::string ListPath() const;
@@ -29,6 +30,15 @@ protected:
     // Values under Software\Shareware\Kaleidra\3.0\.
     void StoreSettings(std::initializer_list<std::pair<const char*, const char*>> values);
     std::optional<std::string> Setting(const std::string& name) const;
+
+    // A 24-bit BMP file in the world's folder; pixel i, counted row by row from the top,
+    // has the colour PictureRed(i), PictureGreen(i), PictureBlue(i).
+    std::string Picture(const std::string& name, int width, int height) const;
+    static unsigned char PictureRed(int i) { return static_cast<unsigned char>(10 + i); }
+    static unsigned char PictureGreen(int i) { return static_cast<unsigned char>(100 + i); }
+    static unsigned char PictureBlue(int i) { return static_cast<unsigned char>(200 + i); }
+    // A small picture written by ImageMagick, in the format its name's extension gives.
+    std::string MagickPicture(const std::string& name) const;
 
     std::vector<std::string> MessageTexts() const;
     std::vector<std::string> WallpaperPaths() const;

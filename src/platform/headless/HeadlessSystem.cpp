@@ -77,6 +77,44 @@ void ExitProcess(UINT exitCode) {
     throw ProcessExit{exitCode};
 }
 
+HWND FindWindowA(const char* className, const char* windowName) {
+    return HeadlessWorld::Current().FindWindow(className, windowName);
+}
+
+BOOL SetForegroundWindow(HWND hWnd) {
+    HeadlessWorld::Current().foregroundWindow = hWnd;
+    return TRUE;
+}
+
+void CoInitialize() {
+    ++HeadlessWorld::Current().comInitializations;
+}
+
+void CoUninitialize() {
+    --HeadlessWorld::Current().comInitializations;
+}
+
+HICON LoadIconA(UINT nIDResource) {
+    return HeadlessWorld::Current().Icon(nIDResource);
+}
+
+int GetSystemMetrics(int nIndex) {
+    return nIndex == SM_CXICON || nIndex == SM_CYICON ? HeadlessWorld::ICON_SIZE : 0;
+}
+
+BOOL Shell_NotifyIconA(DWORD dwMessage, NOTIFYICONDATAA* data) {
+    HeadlessWorld::Current().trayCalls.push_back({dwMessage, *data});
+    return TRUE;
+}
+
+std::string DragQueryFileA(HDROP hDrop, UINT index) {
+    return index < hDrop->files.size() ? hDrop->files[index] : std::string();
+}
+
+void DragFinish(HDROP hDrop) {
+    hDrop->finished = true;
+}
+
 std::string _strdate() {
     using namespace std::chrono;
     year_month_day date{floor<days>(HeadlessWorld::Current().Now())};

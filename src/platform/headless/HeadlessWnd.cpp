@@ -3,14 +3,58 @@
 #include "framework/SystemServices.h"
 #include "platform/headless/HeadlessWorld.h"
 
+CWnd* CWnd::FromHandle(HWND hWnd) {
+    return hWnd != nullptr ? hWnd->wnd : nullptr;
+}
+
 BOOL CWnd::ShowWindow(int nCmdShow) {
     BOOL wasVisible = m_hWnd->visible;
     m_hWnd->visible = nCmdShow != SW_HIDE;
+    if (nCmdShow == SW_SHOWNORMAL) {
+        m_hWnd->iconic = false;
+    } else if (nCmdShow == SW_MINIMIZE) {
+        m_hWnd->iconic = true;
+    }
+    m_hWnd->needsPaint |= m_hWnd->visible && !wasVisible;
     return wasVisible;
 }
 
 BOOL CWnd::IsWindowVisible() const {
     return m_hWnd->visible;
+}
+
+BOOL CWnd::IsIconic() const {
+    return m_hWnd->iconic;
+}
+
+BOOL CWnd::DestroyWindow() {
+    if (m_hWnd == nullptr) {
+        return FALSE;
+    }
+    HeadlessWorld::Current().DestroyWindow(m_hWnd);
+    m_hWnd = nullptr;
+    return TRUE;
+}
+
+void CWnd::Invalidate(BOOL) {
+    m_hWnd->needsPaint = true;
+}
+
+void CWnd::GetClientRect(RECT* rect) const {
+    *rect = m_hWnd->client;
+}
+
+void CWnd::ClientToScreen(POINT* point) const {
+    point->x += HeadlessWorld::CLIENT_ORIGIN.x;
+    point->y += HeadlessWorld::CLIENT_ORIGIN.y;
+}
+
+CWnd* CWnd::GetDlgItem(int nID) const {
+    return HeadlessWorld::Current().Control(m_hWnd, static_cast<UINT>(nID));
+}
+
+LRESULT CWnd::SendMessageA(UINT message, WPARAM wParam, LPARAM lParam) {
+    return WindowProc(message, wParam, lParam);
 }
 
 UINT_PTR CWnd::SetTimer(UINT_PTR nIDEvent, UINT nElapse) {
@@ -35,26 +79,37 @@ int CWnd::MessageBoxA(const char* text, const char* caption, UINT type) {
     return HeadlessWorld::Current().ShowMessageBox(m_hWnd, text, title, type);
 }
 
+// What the system does with a message the program passes on.
 LRESULT CWnd::Default() {
+    const CurrentMessage& message = m_currentMessage;
+    if (message.message == WM_SETICON) {
+        HICON icon = reinterpret_cast<HICON>(message.lParam);
+        (message.wParam == ICON_BIG ? m_hWnd->bigIcon : m_hWnd->smallIcon) = icon;
+    } else if (message.message == WM_DROPFILES) {
+        fw::DragFinish(reinterpret_cast<HDROP>(message.wParam));
+    }
     return 0;
 }
 
 int CDialog::DoModal() {
     HeadlessWorld& world = HeadlessWorld::Current();
-    m_hWnd = world.CreateWindowFor(*this);
+    const DialogTemplate* dialogTemplate = FindDialogTemplate(TemplateId());
+    m_hWnd = world.CreateDialogWindow(*this, dialogTemplate);
     // The window goes when the loop ends, also when the process ends inside it.
     struct Destroyer {
         CDialog& dialog;
-        ~Destroyer() {
-            HeadlessWorld::Current().DestroyWindow(dialog.m_hWnd);
-            dialog.m_hWnd = nullptr;
-        }
+        ~Destroyer() { dialog.DestroyWindow(); }
     } destroyer{*this};
     OnInitDialog();
-    // Dialog templates carry the visible style: the dialog manager shows the window now.
-    m_hWnd->visible = true;
+    // A template with the visible style is shown by the dialog manager now, even if the
+    // initialisation hid the window.
+    if (dialogTemplate == nullptr || (dialogTemplate->style & WS_VISIBLE) != 0) {
+        m_hWnd->visible = true;
+        m_hWnd->needsPaint = true;
+    }
+    world.Pump();
     world.RunModalLoop(*this);
-    return m_hWnd->modalEnded ? m_hWnd->modalResult : -1;
+    return m_hWnd != nullptr && m_hWnd->modalEnded ? m_hWnd->modalResult : -1;
 }
 
 void CDialog::EndDialog(int nResult) {

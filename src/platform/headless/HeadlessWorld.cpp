@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <stdexcept>
 
+#include "framework/Wnd.h"
+
 namespace {
 
 HeadlessWorld* g_pCurrentWorld = nullptr;
@@ -111,7 +113,7 @@ void HeadlessWorld::Advance(std::chrono::milliseconds duration) {
         timer->due += std::chrono::milliseconds(timer->period);
         // The handler may set or kill timers, so nothing of the list is kept across it.
         HWND hWnd = timer->hWnd;
-        hWnd->wnd->WindowProc(WM_TIMER, timer->id, 0);
+        Deliver(*hWnd->wnd, WM_TIMER, timer->id, 0);
     }
     m_now = target;
 }
@@ -124,35 +126,165 @@ void HeadlessWorld::RunProcess(const std::function<void()>& body) {
     }
 }
 
-LRESULT HeadlessWorld::SendCommand(CWnd& wnd, UINT id) {
-    return wnd.WindowProc(WM_COMMAND, id, 0);
+LRESULT HeadlessWorld::Deliver(CWnd& wnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = wnd.WindowProc(message, wParam, lParam);
+    Pump();
+    return result;
 }
 
-HWND HeadlessWorld::CreateWindowFor(CWnd& wnd) {
-    m_windows.push_back(std::make_unique<HWND__>());
-    m_windows.back()->wnd = &wnd;
-    return m_windows.back().get();
+void HeadlessWorld::Pump() {
+    auto exists = [this](HWND hWnd) {
+        return std::any_of(m_windows.begin(), m_windows.end(), [hWnd](const auto& w) { return w.get() == hWnd; });
+    };
+    while (!m_postedCommands.empty()) {
+        auto [hWnd, id] = m_postedCommands.front();
+        m_postedCommands.pop_front();
+        if (exists(hWnd)) {
+            hWnd->wnd->WindowProc(WM_COMMAND, id, 0);
+        }
+    }
+    for (HWND hWnd : TopLevelWindows()) {
+        if (exists(hWnd) && hWnd->visible && hWnd->needsPaint) {
+            hWnd->wnd->WindowProc(WM_PAINT, 0, 0);
+            hWnd->needsPaint = false;
+        }
+    }
+}
+
+LRESULT HeadlessWorld::SendCommand(CWnd& wnd, UINT id) {
+    return Deliver(wnd, WM_COMMAND, id, 0);
+}
+
+void HeadlessWorld::DropFiles(CWnd& wnd, std::vector<std::string> files) {
+    HDROP__ drop{std::move(files)};
+    Deliver(wnd, WM_DROPFILES, reinterpret_cast<WPARAM>(&drop), 0);
+}
+
+void HeadlessWorld::RightClick(CWnd& wnd, POINT screenPoint) {
+    Deliver(wnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(wnd.m_hWnd), MakePointLParam(screenPoint.x, screenPoint.y));
+}
+
+void HeadlessWorld::TrayMessage(CWnd& wnd, WPARAM iconId, UINT mouseMessage) {
+    for (auto call = trayCalls.rbegin(); call != trayCalls.rend(); ++call) {
+        if (call->data.hWnd == wnd.m_hWnd && call->message == NIM_ADD) {
+            Deliver(wnd, call->data.uCallbackMessage, iconId, mouseMessage);
+            return;
+        }
+    }
+}
+
+void HeadlessWorld::Minimize(CWnd& wnd) {
+    wnd.m_hWnd->iconic = true;
+    wnd.m_hWnd->needsPaint = true;
+    Deliver(wnd, WM_SIZE, SIZE_MINIMIZED, 0);
+}
+
+BOOL HeadlessWorld::PressHelpKey(CWnd& wnd) {
+    HELPINFO info{};
+    info.cbSize = sizeof info;
+    return static_cast<BOOL>(Deliver(wnd, WM_HELP, 0, reinterpret_cast<LPARAM>(&info)));
+}
+
+std::optional<CtlColor> HeadlessWorld::AskColors(CWnd& wnd, UINT type) {
+    CtlColorRequest request{nullptr, type, std::nullopt};
+    Deliver(wnd, WM_CTLCOLOR, 0, reinterpret_cast<LPARAM>(&request));
+    return request.answer;
+}
+
+HWND HeadlessWorld::FindWindow(const char* className, const char* title) const {
+    for (HWND hWnd : TopLevelWindows()) {
+        if ((className == nullptr || hWnd->className == className) && (title == nullptr || hWnd->title == title)) {
+            return hWnd;
+        }
+    }
+    return nullptr;
+}
+
+std::vector<HWND> HeadlessWorld::TopLevelWindows() const {
+    std::vector<HWND> windows;
+    for (const auto& window : m_windows) {
+        if (window->parent == nullptr) {
+            windows.push_back(window.get());
+        }
+    }
+    return windows;
+}
+
+namespace {
+
+// Dialog units of an 8-point MS Sans Serif dialog on a 96-dpi screen: the font's
+// average character is 6 by 13 pixels.
+LONG DialogUnitsToPixelsX(int units) {
+    return units * 6 / 4;
+}
+LONG DialogUnitsToPixelsY(int units) {
+    return units * 13 / 8;
+}
+
+const char* ControlClass(ControlKind kind) {
+    switch (kind) {
+    case ControlKind::Edit:
+        return "Edit";
+    case ControlKind::ListBox:
+        return "ListBox";
+    case ControlKind::Bitmap:
+    case ControlKind::Text:
+        return "Static";
+    default:
+        return "Button";
+    }
+}
+
+}  // namespace
+
+HWND HeadlessWorld::CreateDialogWindow(CDialog& dialog, const DialogTemplate* dialogTemplate) {
+    auto window = std::make_unique<HWND__>();
+    window->wnd = &dialog;
+    window->className = "#32770";  // the system's dialog class
+    if (dialogTemplate != nullptr) {
+        if (dialogTemplate->windowClass != nullptr) {
+            window->className = dialogTemplate->windowClass;
+        }
+        window->title = dialogTemplate->caption;
+        window->menuId = dialogTemplate->menuId;
+        window->client = {0, 0, DialogUnitsToPixelsX(dialogTemplate->cx), DialogUnitsToPixelsY(dialogTemplate->cy)};
+    }
+    HWND hWnd = window.get();
+    m_windows.push_back(std::move(window));
+    for (const ControlTemplate& control : dialogTemplate ? dialogTemplate->controls : std::span<const ControlTemplate>{}) {
+        auto child = std::make_unique<HWND__>();
+        child->parent = hWnd;
+        child->id = control.id;
+        child->className = ControlClass(control.kind);
+        child->title = control.text;
+        child->visible = (control.style & WS_VISIBLE) != 0;
+        child->control = std::make_unique<CWnd>();
+        child->control->m_hWnd = child.get();
+        child->wnd = child->control.get();
+        m_windows.push_back(std::move(child));
+    }
+    return hWnd;
+}
+
+CWnd* HeadlessWorld::Control(HWND dialog, UINT id) const {
+    for (const auto& window : m_windows) {
+        if (window->parent == dialog && window->id == id) {
+            return window->wnd;
+        }
+    }
+    return nullptr;
 }
 
 void HeadlessWorld::DestroyWindow(HWND hWnd) {
     std::erase_if(m_timers, [hWnd](const Timer& timer) { return timer.hWnd == hWnd; });
-    std::erase_if(m_windows, [hWnd](const auto& window) { return window.get() == hWnd; });
-}
-
-void HeadlessWorld::SetTimer(HWND hWnd, UINT_PTR id, UINT elapse) {
-    UINT period = std::clamp(elapse, USER_TIMER_MINIMUM, USER_TIMER_MAXIMUM);
-    KillTimer(hWnd, id);
-    m_timers.push_back({hWnd, id, period, m_now + std::chrono::milliseconds(period)});
-}
-
-bool HeadlessWorld::KillTimer(HWND hWnd, UINT_PTR id) {
-    return std::erase_if(m_timers, [&](const Timer& timer) { return timer.hWnd == hWnd && timer.id == id; }) > 0;
+    std::erase_if(m_windows, [hWnd](const auto& window) { return window.get() == hWnd || window->parent == hWnd; });
 }
 
 HWND HeadlessWorld::ActiveWindow() const {
-    for (auto window = m_windows.rbegin(); window != m_windows.rend(); ++window) {
+    std::vector<HWND> windows = TopLevelWindows();
+    for (auto window = windows.rbegin(); window != windows.rend(); ++window) {
         if ((*window)->visible) {
-            return window->get();
+            return *window;
         }
     }
     return nullptr;
@@ -183,6 +315,47 @@ int HeadlessWorld::ShowMessageBox(HWND owner, std::string text, std::string capt
     }
     messageBoxes[index].answer = answer;
     return answer;
+}
+
+void HeadlessWorld::AnswerNextFileDialog(std::optional<std::string> path) {
+    m_fileDialogAnswers.push_back(std::move(path));
+}
+
+std::optional<std::string> HeadlessWorld::TakeFileDialogAnswer() {
+    if (m_fileDialogAnswers.empty()) {
+        return std::nullopt;
+    }
+    std::optional<std::string> answer = std::move(m_fileDialogAnswers.front());
+    m_fileDialogAnswers.pop_front();
+    return answer;
+}
+
+void HeadlessWorld::ChooseNextMenuItem(UINT id) {
+    m_menuChoices.push_back(id);
+}
+
+// A chosen item is posted: it arrives once the handler that showed the menu has returned.
+void HeadlessWorld::TrackPopupMenu(PopupMenuRecord record, const std::vector<UINT>& commands) {
+    HWND owner = record.owner;
+    popupMenus.push_back(std::move(record));
+    if (m_menuChoices.empty()) {
+        return;
+    }
+    UINT choice = m_menuChoices.front();
+    m_menuChoices.pop_front();
+    if (std::find(commands.begin(), commands.end(), choice) != commands.end()) {
+        m_postedCommands.emplace_back(owner, choice);
+    }
+}
+
+HICON HeadlessWorld::Icon(UINT id) {
+    for (const auto& icon : m_icons) {
+        if (icon->id == id) {
+            return icon.get();
+        }
+    }
+    m_icons.push_back(std::make_unique<HICON__>(HICON__{id}));
+    return m_icons.back().get();
 }
 
 void HeadlessWorld::RunModalLoop(CDialog& dialog) {

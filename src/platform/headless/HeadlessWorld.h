@@ -1,10 +1,11 @@
 // The headless host: the whole program runs in-process against an in-memory world that
 // a test builds, scripts and inspects. Files are real, in a fresh temporary folder that
 // stands for the Windows directory and drive C:; everything else (registry, wallpaper,
-// message boxes, windows, clock, random numbers) lives here.
+// message boxes, windows, menus, the notification area, clock, random numbers) lives here.
 #pragma once
 
 #include "framework/Dialog.h"
+#include "framework/Templates.h"
 #include "framework/WinTypes.h"
 #include "platform/headless/HeadlessRegistry.h"
 
@@ -17,13 +18,32 @@
 #include <string>
 #include <vector>
 
-// What the world knows of one window.
+// What the world knows of one window or control.
 struct HWND__ {
     CWnd* wnd = nullptr;
-    bool visible = false;
+    HWND parent = nullptr;  // the dialog of a control
+    UINT id = 0;            // a control's id
+    std::string className;
     std::string title;
+    bool visible = false;
+    bool iconic = false;
+    bool needsPaint = false;
+    HICON bigIcon = nullptr;
+    HICON smallIcon = nullptr;
+    UINT menuId = 0;
+    RECT client{};
     bool modalEnded = false;
     int modalResult = -1;
+    std::unique_ptr<CWnd> control;  // the program's object for a control
+};
+
+struct HICON__ {
+    UINT id;
+};
+
+struct HDROP__ {
+    std::vector<std::string> files;
+    bool finished = false;
 };
 
 struct MessageBoxRecord {
@@ -41,6 +61,36 @@ struct WallpaperCall {
     UINT flags;
 };
 
+struct TrayCall {
+    DWORD message;
+    NOTIFYICONDATAA data;
+};
+
+struct PopupMenuRecord {
+    std::vector<std::string> items;  // the texts, separators as ""
+    UINT flags;
+    POINT point;
+    HWND owner;
+};
+
+struct FileDialogRecord {
+    bool open;
+    std::string title;
+    std::string filter;
+    DWORD flags;
+    HWND owner;
+};
+
+struct PaintRecord {
+    enum class Kind { StretchDIBits, DrawIcon };
+    Kind kind;
+    HWND hWnd;
+    RECT dest;  // left, top, width, height for StretchDIBits; the icon's corner for DrawIcon
+    BITMAPINFOHEADER header;
+    std::vector<unsigned char> bits;  // rows padded to 4 bytes
+    HICON icon;
+};
+
 // Calls whose next use a test can make fail.
 enum class HeadlessCall { CopyFile, DeleteFile };
 
@@ -54,6 +104,10 @@ public:
     using Clock = std::chrono::system_clock;
     using MessageBoxScript = std::function<int(const MessageBoxRecord&)>;
     using ModalScript = std::function<void(CDialog&)>;
+
+    // Where a window's client area starts on the screen, and the system's icon size.
+    static constexpr POINT CLIENT_ORIGIN{200, 150};
+    static constexpr int ICON_SIZE = 32;
 
     HeadlessWorld();
     ~HeadlessWorld();
@@ -72,16 +126,28 @@ public:
     // Registry.
     HeadlessRegistry registry;
 
-    // What was shown.
+    // What was shown and done.
     std::vector<MessageBoxRecord> messageBoxes;
     std::vector<WallpaperCall> wallpaperCalls;
+    std::vector<TrayCall> trayCalls;
+    std::vector<PopupMenuRecord> popupMenus;
+    std::vector<FileDialogRecord> fileDialogs;
+    std::vector<PaintRecord> paints;
     std::optional<UINT> exitCode;
+    HWND foregroundWindow = nullptr;
+    int comInitializations = 0;  // CoInitialize less CoUninitialize
+    int waitCursorShows = 0;     // times the busy cursor was shown
+    int waitCursorDepth = 0;     // above 0 while it shows
 
     // Scripted answers. A box with no script left answers IDOK, or IDNO to a question.
     void AnswerNextMessageBox(int answer);
     void OnNextMessageBox(MessageBoxScript script);
     // The next modal dialog runs this as its loop; with none left, a loop returns at once.
     void OnNextModal(ModalScript script);
+    // The next file dialog returns this path, or is cancelled with nothing.
+    void AnswerNextFileDialog(std::optional<std::string> path);
+    // The next pop-up menu chooses this command; unscripted menus are dismissed.
+    void ChooseNextMenuItem(UINT id);
     // The next use of the call fails with the given error (errno value).
     void FailNext(HeadlessCall call, int error);
     bool TakeFailure(HeadlessCall call);
@@ -95,22 +161,38 @@ public:
     // Runs a whole program run; an ExitProcess inside ends it and sets exitCode.
     void RunProcess(const std::function<void()>& body);
 
-    // Window events.
+    // What a user and the system do to a window. Each delivers the message, then what it
+    // posted (a chosen menu item) and the paints it caused.
     LRESULT SendCommand(CWnd& wnd, UINT id);
+    void DropFiles(CWnd& wnd, std::vector<std::string> files);
+    void RightClick(CWnd& wnd, POINT screenPoint);
+    void TrayMessage(CWnd& wnd, WPARAM iconId, UINT mouseMessage);
+    void Minimize(CWnd& wnd);
+    BOOL PressHelpKey(CWnd& wnd);
+    std::optional<CtlColor> AskColors(CWnd& wnd, UINT type);
+
+    // Windows.
+    HWND FindWindow(const char* className, const char* title) const;
+    HWND ActiveWindow() const;
+    std::vector<HWND> TopLevelWindows() const;
 
     // The backend's side.
-    HWND CreateWindowFor(CWnd& wnd);
+    HWND CreateDialogWindow(CDialog& dialog, const DialogTemplate* dialogTemplate);
+    CWnd* Control(HWND dialog, UINT id) const;
     void DestroyWindow(HWND hWnd);
     void SetTimer(HWND hWnd, UINT_PTR id, UINT elapse);
     bool KillTimer(HWND hWnd, UINT_PTR id);
     bool HasTimer(HWND hWnd, UINT_PTR id) const;
-    // The newest window that is shown, or null.
-    HWND ActiveWindow() const;
     std::optional<UINT> TimerPeriod(HWND hWnd, UINT_PTR id) const;
     int ShowMessageBox(HWND owner, std::string text, std::string caption, UINT type);
     void RunModalLoop(CDialog& dialog);
+    std::optional<std::string> TakeFileDialogAnswer();
+    void TrackPopupMenu(PopupMenuRecord record, const std::vector<UINT>& commands);
+    HICON Icon(UINT id);
     void Srand(unsigned seed) { m_randState = seed; }
     int Rand();
+    // Delivers posted commands and the paints that are due.
+    void Pump();
 
 private:
     struct Timer {
@@ -120,13 +202,18 @@ private:
         Clock::time_point due;
     };
     Timer* NextDueTimer(Clock::time_point limit);
+    LRESULT Deliver(CWnd& wnd, UINT message, WPARAM wParam, LPARAM lParam);
 
     std::filesystem::path m_root;
     Clock::time_point m_now;
     unsigned m_randState = 1;
     std::vector<std::unique_ptr<HWND__>> m_windows;
+    std::vector<std::unique_ptr<HICON__>> m_icons;
     std::vector<Timer> m_timers;
     std::deque<MessageBoxScript> m_messageBoxScripts;
     std::deque<ModalScript> m_modalScripts;
+    std::deque<std::optional<std::string>> m_fileDialogAnswers;
+    std::deque<UINT> m_menuChoices;
+    std::deque<std::pair<HWND, UINT>> m_postedCommands;
     std::vector<std::pair<HeadlessCall, int>> m_failures;
 };

@@ -1,6 +1,7 @@
-// Message boxes for command-line tools: the text goes to standard error, and the box
-// answers as a user pressing its default button would.
+// The framework for command-line tools: message boxes go to standard error and answer as
+// a user pressing the default button would; there is no cursor to change.
 #include "framework/SystemServices.h"
+#include "framework/WaitCursor.h"
 
 #include <cstdio>
 
@@ -20,3 +21,6 @@ HWND GetActiveWindow() {
 }
 
 }  // namespace fw
+
+CWaitCursor::CWaitCursor() = default;
+CWaitCursor::~CWaitCursor() = default;

@@ -1,0 +1,24 @@
+// Ids of the program's templates, icons, bitmaps and commands.
+#pragma once
+
+#include "framework/WinTypes.h"
+
+inline constexpr UINT IDR_MAINFRAME = 128;  // the program's icon
+inline constexpr UINT IDB_SPLASH = 130;     // the main window's picture until an image is opened
+
+inline constexpr UINT IDD_MAIN = 102;
+// The main window's own window class, by which a second start finds a running copy
+// whatever its title shows.
+inline constexpr const char* MAIN_WINDOW_CLASS = "KaleidraMainWindow";
+inline constexpr UINT IDR_MAIN_MENU = 135;
+
+// Main window commands (menu items and their hidden buttons).
+inline constexpr UINT ID_OPEN_IMAGE = 1000;
+inline constexpr UINT IDC_SPLASH = 1006;
+inline constexpr UINT ID_ADD_TO_LIST = 1007;
+inline constexpr UINT ID_SET_AS_WALLPAPER = 1008;
+inline constexpr UINT ID_VIEW_LIST = 1009;
+inline constexpr UINT ID_OPTIONS = 1010;
+inline constexpr UINT ID_HELP_TOPICS = 1011;
+inline constexpr UINT ID_ABOUT = 1012;
+inline constexpr UINT ID_AUTO_LAUNCH = 32789;

@@ -1,0 +1,119 @@
+// Start-up, a second start, hiding, and the confirmed Exit.
+#include "Scenario.h"
+
+#include "app/ProgramGlobals.h"
+#include "resources/StringTable.h"
+
+#include <filesystem>
+
+using namespace std::chrono_literals;
+using ::testing::ElementsAre;
+
+namespace {
+
+class Startup : public Scenario {
+protected:
+    // The notification-area icons present now.
+    size_t TrayIconCount() const {
+        size_t count = 0;
+        for (const TrayCall& call : world.trayCalls) {
+            count = call.message == NIM_ADD ? count + 1 : count - 1;
+        }
+        return count;
+    }
+};
+
+TEST_F(Startup, LeavesAListTheSettingsAndATrayIconAndHidesHalfASecondLater) {
+    RunMainWindow([&](CMainDlg& dlg) {
+        EXPECT_TRUE(std::filesystem::exists(ListPath()));
+        EXPECT_EQ(Setting("ver"), "3.0");
+        EXPECT_EQ(dlg.m_hWnd->bigIcon, world.Icon(IDR_MAINFRAME));
+        EXPECT_EQ(dlg.m_hWnd->smallIcon, world.Icon(IDR_MAINFRAME));
+        EXPECT_EQ(world.comInitializations, 1);
+        EXPECT_TRUE(dlg.IsWindowVisible());  // shown by the dialog manager after start-up
+        world.Advance(499ms);
+        EXPECT_TRUE(dlg.IsWindowVisible());
+        world.Advance(1ms);
+        EXPECT_FALSE(dlg.IsWindowVisible());
+        EXPECT_FALSE(world.HasTimer(dlg.m_hWnd, ID_TIMER_HIDE));
+    });
+    ASSERT_EQ(world.trayCalls.size(), 1u);
+    const NOTIFYICONDATAA& icon = world.trayCalls[0].data;
+    EXPECT_EQ(world.trayCalls[0].message, NIM_ADD);
+    EXPECT_EQ(icon.cbSize, 88u);
+    EXPECT_EQ(icon.uID, 1u);
+    EXPECT_EQ(icon.uFlags, NIF_MESSAGE | NIF_ICON | NIF_TIP);
+    EXPECT_EQ(icon.uCallbackMessage, 0x401u);
+    EXPECT_STREQ(icon.szTip, "Kaleidra running...Double-click me to show it.");
+}
+
+TEST_F(Startup, TheSettingsAreReadBeforeTheFirstChangeStep) {
+    WriteList("/w/a.bmp\n/w/b.bmp\n");
+    StoreSettings({{"freq", "2"}, {"pick", "1"}, {"lastindex", "1"}});
+    RunMainWindow();
+    EXPECT_THAT(WallpaperPaths(), ElementsAre("/w/b.bmp"));
+}
+
+TEST_F(Startup, ASecondStartBringsTheRunningCopyForwardAndEnds) {
+    RunMainWindow([&](CMainDlg& first) {
+        world.Advance(1s);  // hidden now
+        first.SetWindowTextA("/w/a.bmp");  // a timed change shows the applied path
+        HeadlessWorld::Clock::time_point before = world.Now();
+        std::optional<UINT> secondExit;
+        world.RunProcess([] { CMainDlg second; });
+        secondExit = world.exitCode;
+        EXPECT_EQ(secondExit, 0u);
+        EXPECT_EQ(world.foregroundWindow, first.m_hWnd);
+        EXPECT_FALSE(first.IsWindowVisible());  // brought forward, not shown
+        EXPECT_EQ(world.TopLevelWindows().size(), 1u);
+        EXPECT_EQ(world.Now(), before);
+        world.exitCode.reset();
+    });
+    EXPECT_EQ(TrayIconCount(), 1u);
+}
+
+TEST_F(Startup, HideDoneAndMinimizingTakeTheWindowOffTheScreen) {
+    RunMainWindow([&](CMainDlg& dlg) {
+        world.SendCommand(dlg, IDOK);
+        EXPECT_FALSE(dlg.IsWindowVisible());
+        dlg.ShowWindow(SW_SHOWNORMAL);
+        world.Minimize(dlg);
+        EXPECT_FALSE(dlg.IsWindowVisible());
+        world.TrayMessage(dlg, 1, WM_LBUTTONDBLCLK);
+        EXPECT_TRUE(dlg.IsWindowVisible());
+        EXPECT_FALSE(dlg.IsIconic());  // restored
+    });
+    EXPECT_FALSE(world.exitCode);
+}
+
+TEST_F(Startup, ExitAnsweredNoChangesNothing) {
+    RunMainWindow([&](CMainDlg& dlg) {
+        world.AnswerNextMessageBox(IDNO);
+        world.SendCommand(dlg, IDCANCEL);
+        EXPECT_TRUE(dlg.IsWindowVisible());
+        EXPECT_TRUE(world.HasTimer(dlg.m_hWnd, ID_TIMER_CHANGE));
+    });
+    ASSERT_EQ(world.messageBoxes.size(), 1u);
+    EXPECT_EQ(world.messageBoxes[0].text, LoadStringA(IDS_EXIT_QUESTION));
+    EXPECT_EQ(world.messageBoxes[0].caption, "Confirmation");
+    EXPECT_EQ(world.messageBoxes[0].type, MB_YESNO | MB_ICONQUESTION);
+    EXPECT_EQ(TrayIconCount(), 1u);
+    EXPECT_FALSE(world.exitCode);
+}
+
+TEST_F(Startup, ExitAnsweredYesStoresTheSettingsRemovesTheIconAndEnds) {
+    RunMainWindow([&](CMainDlg& dlg) {
+        dlg.m_nPick = PICK_RANDOM;
+        world.AnswerNextMessageBox(IDYES);
+        world.SendCommand(dlg, IDCANCEL);
+        ADD_FAILURE() << "the program went on after a confirmed exit";
+    });
+    EXPECT_EQ(world.exitCode, 0u);
+    EXPECT_EQ(Setting("pick"), "0");
+    EXPECT_EQ(Setting("mins"), "30.00");
+    EXPECT_EQ(TrayIconCount(), 0u);
+    EXPECT_EQ(world.comInitializations, 0);
+    EXPECT_TRUE(world.TopLevelWindows().empty());
+}
+
+}  // namespace
