@@ -3,7 +3,7 @@
 
 #include "framework/WinTypes.h"
 
-inline constexpr UINT IDR_MAINFRAME = 128;  // the program's icon
+inline constexpr UINT IDR_MAINFRAME = 128;  // the program's icon, 32 x 32 and 16 x 16
 inline constexpr UINT IDB_SPLASH = 130;     // the main window's picture until an image is opened
 
 inline constexpr UINT IDD_MAIN = 102;

@@ -1,0 +1,250 @@
+#!/usr/bin/env python3
+"""Draws Kaleidra's icon (resources/kaleidra.ico) and splash picture (resources/splash.bmp).
+
+Run by hand from the repository's top folder after changing a drawing, and commit the two
+files; the build embeds them. The same script always writes the same bytes.
+"""
+import math
+import struct
+import sys
+from pathlib import Path
+
+# The standard 16-colour palette, in the order every 4-bit icon uses.
+VGA = [(0, 0, 0), (128, 0, 0), (0, 128, 0), (128, 128, 0), (0, 0, 128), (128, 0, 128),
+       (0, 128, 128), (192, 192, 192), (128, 128, 128), (255, 0, 0), (0, 255, 0),
+       (255, 255, 0), (0, 0, 255), (255, 0, 255), (0, 255, 255), (255, 255, 255)]
+NAVY, SILVER, RED, YELLOW, LIME, BLUE, FUCHSIA, AQUA, WHITE = 4, 7, 9, 11, 10, 12, 13, 14, 15
+TRANSPARENT = None
+
+WHITE_RGB = (255, 255, 255)
+TEXT_BLUE = (0, 0, 255)
+TEXT_SHADOW = (178, 186, 236)
+LEAD = (22, 26, 70)
+JEWELS = [(214, 32, 58), (247, 168, 20), (24, 160, 84), (30, 96, 214), (128, 52, 190),
+          (18, 170, 190), (236, 84, 150), (250, 214, 60)]
+
+
+def fold(x, y, mirrors):
+    """Folds a point into one wedge of a kaleidoscope with `mirrors` mirror pairs."""
+    wedge = math.pi / mirrors
+    a = math.atan2(y, x) % (2 * wedge)
+    if a > wedge:
+        a = 2 * wedge - a
+    r = math.hypot(x, y)
+    return r * math.cos(a), r * math.sin(a)
+
+
+# ---- Icon: a six-part pinwheel of glass in a navy ring, transparent outside.
+
+def icon_pixel(u, v, size):
+    """Palette index at (u, v) in [-1, 1]; `size` thickens the lines of the small image."""
+    r = math.hypot(u, v)
+    edge = 2.0 / size
+    if r > 1.0:
+        return TRANSPARENT
+    if r > 1.0 - 1.6 * edge:
+        return NAVY
+    if r < 0.28:
+        return WHITE if r < 0.28 - 1.2 * edge else NAVY
+    turn = (math.atan2(v, u) + 1.1 * r) / (math.pi / 3)
+    part = math.floor(turn) % 6
+    if size >= 32 and (turn - math.floor(turn)) < 1.5 * edge / max(r, 0.3):
+        return NAVY
+    return [RED, YELLOW, LIME, AQUA, BLUE, FUCHSIA][part]
+
+
+def draw_icon(size):
+    """Rows top first; each pixel is the colour most of its 4 x 4 samples fall on."""
+    rows = []
+    for y in range(size):
+        row = []
+        for x in range(size):
+            votes = {}
+            for sy in range(4):
+                for sx in range(4):
+                    u = (x + (sx + 0.5) / 4) * 2 / size - 1
+                    v = 1 - (y + (sy + 0.5) / 4) * 2 / size
+                    colour = icon_pixel(u, v, size)
+                    votes[colour] = votes.get(colour, 0) + 1
+            row.append(max(votes, key=lambda c: (votes[c], -1 if c is None else c)))
+        rows.append(row)
+    return rows
+
+
+def icon_image(rows):
+    """One 4-bit icon image: header, palette, colour rows and AND mask, bottom row first."""
+    size = len(rows)
+    colour_stride = (size * 4 + 31) // 32 * 4
+    mask_stride = (size + 31) // 32 * 4
+    colour, mask = bytearray(), bytearray()
+    for row in reversed(rows):
+        line = [0 if c is TRANSPARENT else c for c in row]
+        packed = bytes((line[i] << 4) | line[i + 1] for i in range(0, size, 2))
+        colour += packed.ljust(colour_stride, b"\0")
+        bits = 0
+        for i, c in enumerate(row):
+            if c is TRANSPARENT:
+                bits |= 1 << (mask_stride * 8 - 1 - i)
+        mask += bits.to_bytes(mask_stride, "big")
+    header = struct.pack("<IiiHHIIiiII", 40, size, 2 * size, 1, 4, 0,
+                         len(colour) + len(mask), 0, 0, 16, 0)
+    palette = b"".join(bytes((b, g, r, 0)) for r, g, b in VGA)
+    return header + palette + bytes(colour) + bytes(mask)
+
+
+def make_icon():
+    images = [icon_image(draw_icon(size)) for size in (32, 16)]
+    out = struct.pack("<HHH", 0, 1, len(images))
+    offset = 6 + 16 * len(images)
+    for size, image in zip((32, 16), images):
+        out += struct.pack("<BBBBHHII", size, size, 16, 0, 1, 4, len(image), offset)
+        offset += len(image)
+    return out + b"".join(images)
+
+
+# ---- Splash: a stained-glass kaleidoscope fading into white, with the name below.
+
+SPLASH_W, SPLASH_H = 257, 265
+CENTRE_X, CENTRE_Y, RADIUS = 128.0, 104.0, 100.0
+
+
+def glass_seeds():
+    """Pieces of glass in one wedge, from a fixed linear congruential sequence."""
+    state, seeds = 20260, []
+    for i in range(15):
+        state = (state * 1103515245 + 12345) % 2**31
+        radius = RADIUS * (0.12 + 0.88 * (i + (state % 1000) / 1000) / 15)
+        state = (state * 1103515245 + 12345) % 2**31
+        angle = (math.pi / 6) * (state % 1000) / 1000
+        seeds.append((radius * math.cos(angle), radius * math.sin(angle), JEWELS[i % len(JEWELS)]))
+    return seeds
+
+
+def glass_colour(x, y, seeds):
+    """Colour of the kaleidoscope at (x, y) from its centre, before the fade."""
+    fx, fy = fold(x, y, 6)
+    dists = sorted((math.hypot(fx - sx, fy - sy), colour) for sx, sy, colour in seeds)
+    (d1, colour), (d2, _) = dists[0], dists[1]
+    if d2 - d1 < 2.2:
+        return LEAD
+    glow = 0.78 + 0.42 * max(0.0, 1 - d1 / 26)
+    return tuple(min(255, c * glow) for c in colour)
+
+
+def mix(a, b, t):
+    return tuple(x + (y - x) * t for x, y in zip(a, b))
+
+
+def splash_sample(x, y, seeds):
+    dx, dy = x - CENTRE_X, y - CENTRE_Y
+    r = math.hypot(dx, dy) / RADIUS
+    if r >= 1.0:
+        return WHITE_RGB
+    fade = 0.0 if r < 0.62 else ((r - 0.62) / 0.38) ** 1.6
+    return mix(glass_colour(dx, dy, seeds), WHITE_RGB, fade)
+
+
+FONT = {
+    "K": ["#...#", "#..#.", "#.#..", "##...", "#.#..", "#..#.", "#...#"],
+    "a": [".....", ".....", ".###.", "....#", ".####", "#...#", ".####"],
+    "l": [".##..", "..#..", "..#..", "..#..", "..#..", "..#..", ".###."],
+    "e": [".....", ".....", ".###.", "#...#", "#####", "#....", ".###."],
+    "i": ["..#..", ".....", ".##..", "..#..", "..#..", "..#..", ".###."],
+    "d": ["....#", "....#", ".####", "#...#", "#...#", "#...#", ".####"],
+    "r": [".....", ".....", "#.##.", "##..#", "#....", "#....", "#...."],
+    "3": ["#####", "...#.", "..#..", "...#.", "....#", "#...#", ".###."],
+    "0": [".###.", "#...#", "#..##", "#.#.#", "##..#", "#...#", ".###."],
+    ".": ["..", "..", "..", "..", "..", "##", "##"],
+}
+
+
+def text_cells(text, scale, top):
+    """The pixels a line of text covers, centred across the picture."""
+    width = sum(len(FONT[ch][0]) + 1 for ch in text) - 1
+    left = (SPLASH_W - width * scale) // 2
+    cells = set()
+    for ch in text:
+        for row, line in enumerate(FONT[ch]):
+            for col, bit in enumerate(line):
+                if bit == "#":
+                    cells.update((left + col * scale + i, top + row * scale + j)
+                                 for i in range(scale) for j in range(scale))
+        left += (len(FONT[ch][0]) + 1) * scale
+    return cells
+
+
+def draw_splash():
+    seeds = glass_seeds()
+    pixels = []
+    for y in range(SPLASH_H):
+        row = []
+        for x in range(SPLASH_W):
+            samples = [splash_sample(x + (i + 0.5) / 3, y + (j + 0.5) / 3, seeds)
+                       for j in range(3) for i in range(3)]
+            row.append(tuple(round(sum(c[k] for c in samples) / 9) for k in range(3)))
+        pixels.append(row)
+    for cells in (text_cells("Kaleidra", 3, 214), text_cells("3.0", 2, 242)):
+        for x, y in cells:
+            if (x + 1, y + 1) not in cells:
+                pixels[y + 1][x + 1] = TEXT_SHADOW
+        for x, y in cells:
+            pixels[y][x] = TEXT_BLUE
+    return pixels
+
+
+def median_cut(histogram, count):
+    """Up to `count` colours for a {colour: pixels} histogram, and each colour's entry."""
+    boxes = [sorted(histogram.items())]
+    while len(boxes) < count:
+        def spread(box):
+            return max(max(c[k] for c, _ in box) - min(c[k] for c, _ in box) for k in range(3))
+        box = max(boxes, key=lambda b: (spread(b) * sum(n for _, n in b), len(b)))
+        if len(box) < 2:
+            break
+        channel = max(range(3), key=lambda k: max(c[k] for c, _ in box) - min(c[k] for c, _ in box))
+        box.sort(key=lambda item: (item[0][channel], item[0]))
+        half, total, cut = sum(n for _, n in box) / 2, 0, 1
+        for cut, (_, n) in enumerate(box[:-1], 1):
+            total += n
+            if total >= half:
+                break
+        boxes.remove(box)
+        boxes += [box[:cut], box[cut:]]
+    palette, entry = [], {}
+    for box in boxes:
+        pixels = sum(n for _, n in box)
+        mean = tuple(round(sum(c[k] * n for c, n in box) / pixels) for k in range(3))
+        for colour, _ in box:
+            entry[colour] = len(palette)
+        palette.append(mean)
+    return palette, entry
+
+
+def make_splash():
+    pixels = draw_splash()
+    exact = [WHITE_RGB, TEXT_BLUE, TEXT_SHADOW, LEAD]
+    histogram = {}
+    for row in pixels:
+        for colour in row:
+            if colour not in exact:
+                histogram[colour] = histogram.get(colour, 0) + 1
+    palette, entry = median_cut(histogram, 256 - len(exact))
+    entry.update({colour: len(palette) + i for i, colour in enumerate(exact)})
+    palette += exact
+    stride = (SPLASH_W + 3) // 4 * 4
+    bits = b"".join(bytes(entry[c] for c in row).ljust(stride, b"\0") for row in reversed(pixels))
+    offset = 14 + 40 + 4 * 256
+    out = struct.pack("<2sIHHI", b"BM", offset + len(bits), 0, 0, offset)
+    out += struct.pack("<IiiHHIIiiII", 40, SPLASH_W, SPLASH_H, 1, 8, 0, len(bits), 0, 0, 256, 0)
+    out += b"".join(bytes((b, g, r, 0)) for r, g, b in palette).ljust(4 * 256, b"\0")
+    return out + bits
+
+
+def main():
+    folder = Path(sys.argv[1] if len(sys.argv) > 1 else "resources")
+    (folder / "kaleidra.ico").write_bytes(make_icon())
+    (folder / "splash.bmp").write_bytes(make_splash())
+
+
+if __name__ == "__main__":
+    main()
