@@ -184,18 +184,6 @@ TEST_F(Rotation, TicksUseTheCountOfTheLastChangeStep) {
     });
 }
 
-TEST_F(Rotation, TheWindowShowsAfterStartUpAndHidesHalfASecondLater) {
-    RunMainWindow([&](CMainDlg& dlg) {
-        EXPECT_TRUE(dlg.IsWindowVisible());
-        EXPECT_EQ(dlg.GetWindowTextA(), "Kaleidra 3.0  ");
-        world.Advance(499ms);
-        EXPECT_TRUE(dlg.IsWindowVisible());
-        world.Advance(1ms);
-        EXPECT_FALSE(dlg.IsWindowVisible());
-        EXPECT_FALSE(world.HasTimer(dlg.m_hWnd, ID_TIMER_HIDE));
-    });
-}
-
 class SetAsWallpaper : public Scenario {};
 
 TEST_F(SetAsWallpaper, WithNoImageOnlyTellsTheUser) {
