@@ -77,6 +77,8 @@ PutScanline ScanlineWriter(int components) {
     }
 }
 
+// The sample array lives in the library's image pool, so destroying the decompression object
+// frees it on every path.
 void ReadScanlines(jpeg_decompress_struct& cinfo, unsigned char* bits) {
     const JDIMENSION width = cinfo.output_width;
     const bool inPlace = cinfo.output_components == 3;
@@ -98,8 +100,8 @@ void ReadScanlines(jpeg_decompress_struct& cinfo, unsigned char* bits) {
     }
 }
 
-// Everything between setjmp and a long jump back to it is plain data: no destructor is
-// skipped, and the one local changed in between is volatile so it survives the jump.
+// Between setjmp and a long jump back to it only plain data lives, so no destructor is
+// skipped; the one local this frame assigns after setjmp is volatile so it survives the jump.
 unsigned char* Decode(std::FILE* file, std::uint32_t& width, std::uint32_t& height) {
     jpeg_decompress_struct cinfo;
     JpegErrorManager errors;
