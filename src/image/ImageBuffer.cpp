@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 #include <new>
 
 std::size_t ImageBytes(std::uint32_t width, std::uint32_t height) {
@@ -36,8 +37,17 @@ bool FlipRowsVertically(unsigned char* bits, std::size_t rowBytes, std::uint32_t
     if (bits == nullptr) {
         return false;
     }
+    // Whole-row copies run at memory speed; a byte-wise exchange of the rows does not.
+    std::unique_ptr<unsigned char[]> scratch(new (std::nothrow) unsigned char[rowBytes]);
+    if (scratch == nullptr) {
+        return false;
+    }
     for (std::uint32_t top = 0, bottom = height; top + 1 < bottom; ++top, --bottom) {
-        std::swap_ranges(bits + top * rowBytes, bits + (top + 1) * rowBytes, bits + (bottom - 1) * rowBytes);
+        unsigned char* upper = bits + top * rowBytes;
+        unsigned char* lower = bits + (bottom - 1) * rowBytes;
+        std::memcpy(scratch.get(), upper, rowBytes);
+        std::memcpy(upper, lower, rowBytes);
+        std::memcpy(lower, scratch.get(), rowBytes);
     }
     return true;
 }

@@ -1,0 +1,58 @@
+// One pass of BmpFile::Load over an open file: header, colour table, the skip to the pixel
+// data and the rows, with the position the reader has accounted for at every step.
+#pragma once
+
+#include "image/BufferedFile.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+class BmpReader {
+public:
+    explicit BmpReader(BufferedFile& file) : m_file(file) {}
+
+    // The image in reader order (released with delete[]), or null with Error() set.
+    // width and height are set once the header and colour table have been read.
+    unsigned char* Read(std::uint32_t& width, std::uint32_t& height);
+
+    const std::string& Error() const { return m_error; }
+    // Every read attempt counts its full size, whether or not the bytes arrived.
+    std::int64_t BytesRead() const { return m_position; }
+
+private:
+    struct Rgb {
+        unsigned char red, green, blue;
+    };
+
+    bool ReadHeader();
+    bool CheckFormat();
+    bool ReadColourTable();
+    bool SkipToPixels();
+    bool ReadRows(unsigned char* bits);
+    bool ReadPixelRow(unsigned char* row);
+    // The rest of a row the file ends inside: black for 24 bits, an error otherwise.
+    bool EndRowEarly(unsigned char* row, std::size_t arrived);
+    void DecodeIndices(const unsigned char* bytes, std::size_t count, std::uint32_t firstPixel, unsigned char* row) const;
+    bool ReadPadding();
+    bool Fail(std::string message);
+
+    BufferedFile& m_file;
+    std::int64_t m_position = 0;
+    std::string m_error;
+
+    std::uint32_t m_pixelOffset = 0;
+    std::int32_t m_fileWidth = 0;
+    std::int32_t m_fileHeight = 0;
+    std::uint16_t m_bitsPerPixel = 0;
+    std::uint32_t m_compression = 0;
+    std::uint32_t m_coloursUsed = 0;
+
+    std::uint32_t m_width = 0;
+    std::uint32_t m_height = 0;
+    bool m_topDown = false;
+    std::size_t m_packedRowBytes = 0;
+    std::size_t m_paddingBytes = 0;
+    std::unique_ptr<Rgb[]> m_table;
+};
