@@ -10,6 +10,7 @@
 
 namespace {
 
+constexpr std::size_t FILE_HEADER_BYTES = 14;
 constexpr std::size_t HEADER_BYTES = 54;
 // Where each header field after the signature ends: a header cut off inside a field has
 // been read up to that field's end, the failed attempt included.
@@ -70,6 +71,7 @@ bool BmpReader::ReadHeader() {
     }
     m_position = HEADER_BYTES;
     m_pixelOffset = Le32(&header[10]);
+    m_infoHeaderSize = Le32(&header[14]);
     m_fileWidth = static_cast<std::int32_t>(Le32(&header[18]));
     m_fileHeight = static_cast<std::int32_t>(Le32(&header[22]));
     m_bitsPerPixel = Le16(&header[28]);
@@ -112,6 +114,7 @@ bool BmpReader::ReadColourTable() {
     if (m_table == nullptr) {
         return Fail("Out of memory");
     }
+    SkipLongerInfoHeader();
     std::array<unsigned char, 4 * 256> bytes;
     const std::size_t got = m_file.Read(bytes.data(), kept * 4);
     for (std::size_t entry = 0; entry < got / 4; ++entry) {
@@ -125,6 +128,15 @@ bool BmpReader::ReadColourTable() {
         return Fail("Read Error!");
     }
     return true;
+}
+
+// Files written today mostly carry a longer information header (108 or 124 bytes); their
+// colour table follows that header, not the first 40 bytes of it.
+void BmpReader::SkipLongerInfoHeader() {
+    const std::uint64_t tableStart = FILE_HEADER_BYTES + std::uint64_t{m_infoHeaderSize};
+    if (m_infoHeaderSize > HEADER_BYTES - FILE_HEADER_BYTES && tableStart <= m_pixelOffset) {
+        m_position += static_cast<std::int64_t>(m_file.Skip(tableStart - HEADER_BYTES));
+    }
 }
 
 bool BmpReader::SkipToPixels() {

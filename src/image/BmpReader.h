@@ -29,6 +29,7 @@ private:
     bool ReadHeader();
     bool CheckFormat();
     bool ReadColourTable();
+    void SkipLongerInfoHeader();
     bool SkipToPixels();
     bool ReadRows(unsigned char* bits);
     bool ReadPixelRow(unsigned char* row);
@@ -42,6 +43,7 @@ private:
     std::int64_t m_position = 0;
     std::string m_error;
 
+    std::uint32_t m_infoHeaderSize = 0;
     std::uint32_t m_pixelOffset = 0;
     std::int32_t m_fileWidth = 0;
     std::int32_t m_fileHeight = 0;

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <csetjmp>
 #include <cstdio>
+#include <cstring>
 
 // After the framework's headers: libjpeg makes TRUE and FALSE macros.
 #include <jpeglib.h>
@@ -63,17 +64,23 @@ void PutCmykScanline(const JSAMPLE* scanline, JDIMENSION width, unsigned char* b
     }
 }
 
-// How a row of the given component count reaches the buffer. Null for three components, which
-// are decoded in place, and for counts that hold no picture we know how to show: those rows
-// are decoded and left out.
+// Component counts that hold no picture we know how to show are decoded and left black.
+void PutBlankScanline(const JSAMPLE*, JDIMENSION width, unsigned char* bits, JDIMENSION row) {
+    std::memset(RowStart(bits, width, row), 0, std::size_t{width} * 3);
+}
+
+// How a row of the given component count reaches the buffer; null for three components,
+// which are decoded in place.
 PutScanline ScanlineWriter(int components) {
     switch (components) {
     case 1:
         return PutGrayScanline;
+    case 3:
+        return nullptr;
     case 4:
         return PutCmykScanline;
     default:
-        return nullptr;
+        return PutBlankScanline;
     }
 }
 
