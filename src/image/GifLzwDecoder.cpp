@@ -1,0 +1,332 @@
+#include "image/GifLzwDecoder.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+// The code of the given width at a bit position of the buffer, least significant bit
+// first. Codes have at most 12 bits, so three bytes hold one.
+int BitsAt(const std::uint8_t* buffer, std::int64_t bit, int bits) {
+    const std::uint8_t* at = buffer + (bit >> 3);
+    const std::uint32_t window = at[0] | (std::uint32_t{at[1]} << 8) | (std::uint32_t{at[2]} << 16);
+    return static_cast<int>((window >> (bit & 7)) & ((1u << bits) - 1));
+}
+
+}  // namespace
+
+int GifLzwDecoder::ReadSubBlock(GifSource& source, unsigned char* destination) {
+    const int count = source.Get();
+    if (count < 0) {
+        return -1;
+    }
+    m_zeroBlock = count == 0;
+    if (count != 0 && source.Read(destination, static_cast<std::size_t>(count)) != static_cast<std::size_t>(count)) {
+        return -1;
+    }
+    return count;
+}
+
+void GifLzwDecoder::Init(int minCodeSize) {
+    m_s.sp = 0;
+    m_corrupt = minCodeSize < 0 || minCodeSize >= MAX_CODE_BITS;
+    if (m_corrupt) {
+        return;
+    }
+    m_minCodeSize = minCodeSize;
+    m_s.clearCode = 1 << minCodeSize;
+    // String entries keep their last bytes here; only a clear code clears them.
+    ResetTable(false);
+    ResetCodeReader();
+    m_fresh = true;
+}
+
+// Resets the string table, the code width and the stack.
+void GifLzwDecoder::ResetTable(bool clearStrings) {
+    const int clearCode = m_s.clearCode;
+    for (int i = 0; i < clearCode; ++i) {
+        m_prefix[i] = 0;
+        m_suffix[i] = static_cast<std::uint8_t>(i);
+        m_length[i] = 1;
+    }
+    std::fill(m_prefix.begin() + clearCode, m_prefix.end(), 0);
+    std::fill(m_length.begin() + clearCode, m_length.end(), 0);
+    if (clearStrings) {
+        std::fill(m_suffix.begin() + clearCode, m_suffix.end(), 0);
+    }
+    m_s.codeSize = m_minCodeSize + 1;
+    m_s.maxCodeSize = 2 * clearCode;
+    m_s.maxCode = clearCode + 2;
+    m_s.sp = 0;
+}
+
+// The code that starts a chain of strings is passed on as it stands, unchecked.
+int GifLzwDecoder::FirstCode(GifSource& source) {
+    const int code = NextCode(source, m_s.codeSize);
+    if (code >= 0) {
+        m_s.firstCode = m_s.oldCode = code;
+    }
+    return code;
+}
+
+int GifLzwDecoder::SkipToEnd(GifSource& source) {
+    if (!m_zeroBlock) {
+        unsigned char rest[MAX_SUB_BLOCK];
+        while (ReadSubBlock(source, rest) > 0) {
+        }
+    }
+    return END_CODE;
+}
+
+int GifLzwDecoder::NextIndex(GifSource& source) {
+    if (m_corrupt) {
+        return END_OF_DATA;
+    }
+    if (m_fresh) {
+        m_fresh = false;
+        int code;
+        do {
+            code = FirstCode(source);
+        } while (code == m_s.clearCode);
+        return code;
+    }
+    if (m_s.sp > 0) {
+        return m_stack[--m_s.sp];
+    }
+    const int code = NextCode(source, m_s.codeSize);
+    if (code < 0) {
+        return code;
+    }
+    if (code == m_s.clearCode) {
+        ResetTable(true);
+        return FirstCode(source);
+    }
+    if (code == m_s.clearCode + 1) {
+        return SkipToEnd(source);
+    }
+    if (!PushString(m_s, code)) {
+        return END_OF_DATA;
+    }
+    return m_stack[--m_s.sp];
+}
+
+// Pushes the string of code (neither the clear nor the end code) onto the empty stack
+// and adds the table entry it completes. False when the table turns out corrupt.
+inline bool GifLzwDecoder::PushString(State& s, int code) {
+    const int inCode = code;
+    if (code >= s.maxCode) {
+        // Not in the table yet: the previous string followed by its own first byte.
+        m_stack[s.sp++] = static_cast<std::uint8_t>(s.firstCode);
+        code = s.oldCode;
+    }
+    while (code >= s.clearCode) {
+        // A chain that loops back on itself overruns the stack.
+        if (s.sp == STACK_SIZE) {
+            return false;
+        }
+        m_stack[s.sp++] = m_suffix[code];
+        if (m_prefix[code] == code) {
+            return false;
+        }
+        code = m_prefix[code];
+    }
+    if (s.sp == STACK_SIZE) {
+        return false;
+    }
+    s.firstCode = m_suffix[code];
+    m_stack[s.sp++] = static_cast<std::uint8_t>(s.firstCode);
+    AddEntry(s);
+    s.oldCode = inCode;
+    return true;
+}
+
+// Adds the entry that the current string completes: the previous string followed by the
+// current string's first byte. A full table stays as it is until a clear code.
+inline void GifLzwDecoder::AddEntry(State& s) {
+    if (s.maxCode < TABLE_SIZE) {
+        m_prefix[s.maxCode] = static_cast<std::uint16_t>(s.oldCode);
+        m_suffix[s.maxCode] = static_cast<std::uint8_t>(s.firstCode);
+        const std::uint16_t oldLength = m_length[s.oldCode];
+        m_length[s.maxCode] = oldLength == 0 ? 0 : static_cast<std::uint16_t>(oldLength + 1);
+        ++s.maxCode;
+        if (s.maxCode >= s.maxCodeSize && s.maxCodeSize < TABLE_SIZE) {
+            s.maxCodeSize *= 2;
+            ++s.codeSize;
+        }
+    }
+}
+
+// Writes the string of code, length bytes long, to destination, where room bytes
+// (at least length) are free: what PushString would push, in reading order.
+inline void GifLzwDecoder::WriteString(int code, std::size_t length, unsigned char* destination,
+                                       std::size_t room) const {
+    if (length <= 4 && room >= 4) {
+        // Most strings are this short: four steps along the chain whatever the length
+        // (a single byte's prefix is entry 0) keep the branches predictable.
+        const int c1 = m_prefix[code];
+        const int c2 = m_prefix[c1];
+        const int c3 = m_prefix[c2];
+        const std::uint32_t bytes = (std::uint32_t{m_suffix[c3]} | std::uint32_t{m_suffix[c2]} << 8 |
+                                     std::uint32_t{m_suffix[c1]} << 16 | std::uint32_t{m_suffix[code]} << 24) >>
+                                    (8 * (4 - length));
+        destination[0] = static_cast<unsigned char>(bytes);
+        destination[1] = static_cast<unsigned char>(bytes >> 8);
+        destination[2] = static_cast<unsigned char>(bytes >> 16);
+        destination[3] = static_cast<unsigned char>(bytes >> 24);
+        return;
+    }
+    for (unsigned char* at = destination + length - 1; at != destination; --at) {
+        *at = m_suffix[code];
+        code = m_prefix[code];
+    }
+    *destination = m_suffix[code];
+}
+
+inline std::size_t GifLzwDecoder::PopStack(State& s, unsigned char* indices, std::size_t count) {
+    const std::size_t take = std::min(count, static_cast<std::size_t>(s.sp));
+    const std::uint8_t* top = m_stack.data() + s.sp - 1;
+    for (std::size_t i = 0; i < take; ++i) {
+        indices[i] = *(top - i);
+    }
+    s.sp -= static_cast<int>(take);
+    return take;
+}
+
+// Decodes the codes that lie whole in the code buffer, up to a clear or end code, with
+// the state in registers: this loop is where the time goes.
+std::size_t GifLzwDecoder::DecodeBufferedCodes(unsigned char* indices, std::size_t count, int& end) {
+    State s = m_s;
+    const int endCode = s.clearCode + 1;
+    std::size_t written = 0;
+    while (written < count && s.curBit + s.codeSize < s.lastBit) {
+        const int code = BitsAt(m_codeBuffer.data(), s.curBit, s.codeSize);
+        if (code == s.clearCode || code == endCode) {
+            break;
+        }
+        s.curBit += s.codeSize;
+        // A code not in the table yet stands for the previous string and its first byte.
+        const std::size_t pending = code >= s.maxCode ? 1 : 0;
+        const int chain = pending != 0 ? s.oldCode : code;
+        const std::size_t length = m_length[chain];
+        const std::size_t room = count - written - pending;
+        if (length != 0 && length <= room) {
+            WriteString(chain, length, indices + written, room);
+            if (pending != 0) {
+                indices[written + length] = static_cast<unsigned char>(s.firstCode);
+            }
+            s.firstCode = indices[written];
+            written += length + pending;
+            AddEntry(s);
+            s.oldCode = code;
+            continue;
+        }
+        if (!PushString(s, code)) {
+            end = END_OF_DATA;
+            break;
+        }
+        written += PopStack(s, indices + written, count - written);
+    }
+    m_s = s;
+    return written;
+}
+
+// Once the data has run out every code reads as 0: a string of one byte, index 0, that
+// adds an entry while the table has room. Images cut short fill quickly so.
+std::size_t GifLzwDecoder::DecodeZeroCodes(unsigned char* indices, std::size_t count) {
+    const std::uint8_t byte = m_suffix[0];
+    std::fill_n(indices, count, byte);
+    for (std::size_t i = 0; i < count && m_s.maxCode < TABLE_SIZE; ++i) {
+        m_s.firstCode = byte;
+        AddEntry(m_s);
+        m_s.oldCode = 0;
+    }
+    if (count != 0) {
+        m_s.firstCode = byte;
+        m_s.oldCode = 0;
+    }
+    return count;
+}
+
+std::size_t GifLzwDecoder::ReadIndices(GifSource& source, unsigned char* indices, std::size_t count, int& end) {
+    std::size_t written = 0;
+    while (written < count) {
+        written += PopStack(m_s, indices + written, count - written);
+        if (HasRunOut()) {
+            return written + DecodeZeroCodes(indices + written, count - written);
+        }
+        if (!m_fresh && !m_corrupt) {
+            end = 0;
+            written += DecodeBufferedCodes(indices + written, count - written, end);
+            if (end < 0) {
+                return written;
+            }
+        }
+        if (written == count) {
+            break;
+        }
+        // The rest, one index at a time: the first code, a refill, a clear or end code.
+        const int index = NextIndex(source);
+        if (index < 0) {
+            end = index;
+            return written;
+        }
+        indices[written++] = static_cast<unsigned char>(index);
+    }
+    return written;
+}
+
+void GifLzwDecoder::ResetCodeReader() {
+    m_codeBuffer.fill(0);
+    m_s.curBit = 0;
+    m_s.lastBit = 0;
+    m_lastByte = 2;
+    m_done = false;
+}
+
+int GifLzwDecoder::NextCode(GifSource& source, int bits) {
+    if (m_s.curBit + bits >= m_s.lastBit) {
+        if (m_done) {
+            return m_s.curBit >= m_s.lastBit ? 0 : -1;
+        }
+        m_codeBuffer[0] = m_codeBuffer[m_lastByte - 2];
+        m_codeBuffer[1] = m_codeBuffer[m_lastByte - 1];
+        int count = ReadSubBlock(source, m_codeBuffer.data() + 2);
+        if (count <= 0) {
+            count = 0;
+            m_done = true;
+        }
+        m_lastByte = 2 + count;
+        std::memset(m_codeBuffer.data() + m_lastByte, 0, 3);
+        // The bits of the previous sub-block not yet taken now lie in the carried bytes.
+        m_s.curBit = m_s.curBit - m_s.lastBit + 16;
+        m_s.lastBit = std::int64_t{m_lastByte} * 8;
+    }
+    const int code = m_s.curBit < m_s.lastBit ? BitsAt(m_codeBuffer.data(), m_s.curBit, bits) : 0;
+    m_s.curBit += bits;
+    return code;
+}
+
+GifLzwDecoder& SharedGifDecoder() {
+    static GifLzwDecoder decoder;
+    return decoder;
+}
+
+int ReadSubBlock(GifSource& file, unsigned char* destination) {
+    return SharedGifDecoder().ReadSubBlock(file, destination);
+}
+
+int LzwNextIndex(GifSource& file, bool initialise, int minCodeSize) {
+    if (initialise) {
+        SharedGifDecoder().Init(minCodeSize);
+        return 0;
+    }
+    return SharedGifDecoder().NextIndex(file);
+}
+
+int NextCode(GifSource& file, int bits, bool initialise) {
+    if (initialise) {
+        SharedGifDecoder().ResetCodeReader();
+        return 0;
+    }
+    return SharedGifDecoder().NextCode(file, bits);
+}
