@@ -280,6 +280,16 @@ void HeadlessWorld::DestroyWindow(HWND hWnd) {
     std::erase_if(m_windows, [hWnd](const auto& window) { return window.get() == hWnd || window->parent == hWnd; });
 }
 
+void HeadlessWorld::SetTimer(HWND hWnd, UINT_PTR id, UINT elapse) {
+    UINT period = std::clamp(elapse, USER_TIMER_MINIMUM, USER_TIMER_MAXIMUM);
+    KillTimer(hWnd, id);
+    m_timers.push_back({hWnd, id, period, m_now + std::chrono::milliseconds(period)});
+}
+
+bool HeadlessWorld::KillTimer(HWND hWnd, UINT_PTR id) {
+    return std::erase_if(m_timers, [&](const Timer& timer) { return timer.hWnd == hWnd && timer.id == id; }) > 0;
+}
+
 HWND HeadlessWorld::ActiveWindow() const {
     std::vector<HWND> windows = TopLevelWindows();
     for (auto window = windows.rbegin(); window != windows.rend(); ++window) {

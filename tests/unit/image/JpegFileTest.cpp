@@ -157,8 +157,8 @@ TEST_F(JpegFileTest, AFileThatCannotBeOpenedShowsItsWholePath) {
 }
 
 TEST_F(JpegFileTest, ACutOffFileWarnsOnceAndKeepsItsSize) {
-    CWnd window;
-    window.m_hWnd = world.CreateWindowFor(window);
+    CDialog window(0);
+    window.m_hWnd = world.CreateDialogWindow(window, nullptr);
     window.ShowWindow(SW_SHOWNORMAL);
     MakeRose();
     ASSERT_EQ(Shell("cjpeg -progressive -outfile progressive.jpg rose.ppm"), 0);
