@@ -104,6 +104,18 @@ TEST_F(Opening, ADropOpensTheFirstFileOnlyAndAddsItToTheList) {
     EXPECT_THAT(MessageTexts(), ElementsAre(ADDED, ADDED));
 }
 
+TEST_F(Opening, ADroppedPathLongerThanAListLineIsTakenWholeButNotListed) {
+    std::string path = "/" + std::string(300, 'p') + ".txt";
+    RunMainWindow([&](CMainDlg& dlg) {
+        world.DropFiles(dlg, {path});
+        EXPECT_EQ(dlg.m_strImagePath, path);
+        EXPECT_EQ(dlg.GetWindowTextA(), "Kaleidra 3.0  " + path);
+    });
+    EXPECT_EQ(ReadList(), "");
+    ASSERT_EQ(world.messageBoxes.size(), 1u);
+    EXPECT_THAT(world.messageBoxes[0].text, ::testing::HasSubstr("longer than the 258 characters"));
+}
+
 TEST_F(Opening, ADroppedGifIsListedByItsBmpFile) {
     std::string gif = MagickPicture("drop.GIF");
     RunMainWindow([&](CMainDlg& dlg) { world.DropFiles(dlg, {gif}); });
