@@ -181,6 +181,19 @@ TEST_F(GifFileTest, LzwCodes) {
     EXPECT_EQ(ReadCodes(static_cast<int>(expected.size()), 1, ImageData(2, codes)), Pixels(expected));
 }
 
+TEST_F(GifFileTest, CodeReaderCarriesBitsAcrossSubBlocks) {
+    // Sub-blocks B4 | A1 | end: 1011 0100, 1010 0001.
+    GifSource file(Write({1, 0xB4, 1, 0xA1, 0}));
+    EXPECT_EQ(NextCode(file, 0, true), 0);
+    EXPECT_EQ(NextCode(file, 3, false), 0b100);
+    EXPECT_EQ(NextCode(file, 5, false), 0b10110);
+    EXPECT_EQ(NextCode(file, 4, false), 0b0001);
+    // Reaching the end of A1 reads the next sub-block, the empty one; the bits not yet
+    // taken come from the bytes carried over.
+    EXPECT_EQ(NextCode(file, 4, false), 0b1010);
+    EXPECT_EQ(NextCode(file, 12, false), 0);
+}
+
 TEST_F(GifFileTest, InterlacedRowsFollowTheFourPasses) {
     // One pixel per row, the n-th decoded being index n, whose red is n.
     Bytes colors(3 * 16);
