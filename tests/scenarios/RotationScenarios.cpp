@@ -48,20 +48,16 @@ TEST_F(Rotation, MinutesModeChangesNothingAtStartAndTheNextEntryAfterOnePeriod) 
 }
 
 TEST_F(Rotation, TheMinutesGiveThePeriodInWholeMilliseconds) {
-    EXPECT_EQ(PeriodFor("0"), 30000u);
-    EXPECT_EQ(PeriodFor("-2"), 30000u);
-    EXPECT_EQ(PeriodFor("nan"), 30000u);
-    EXPECT_EQ(PeriodFor("0.5"), 30000u);
-    EXPECT_EQ(PeriodFor("0.1"), 6000u);
-    EXPECT_EQ(PeriodFor("30"), 1800000u);
-    EXPECT_EQ(PeriodFor("0.0001"), 10u);  // 6 ms: Windows runs no timer faster than 10 ms
-}
-
-TEST_F(Rotation, APeriodBeyondWhatTheTimerHoldsRunsAtTheLongestInsteadOfWrapping) {
-    EXPECT_EQ(PeriodFor("35791"), 2147459968u);  // 35791 x 60000 in single precision
-    EXPECT_EQ(PeriodFor("35792"), USER_TIMER_MAXIMUM);
-    EXPECT_EQ(PeriodFor("1e30"), USER_TIMER_MAXIMUM);
-    EXPECT_EQ(PeriodFor("1e999"), USER_TIMER_MAXIMUM);
+    const std::pair<const char*, UINT> periods[] = {
+        {"0", 30000}, {"-2", 30000}, {"nan", 30000}, {"0.5", 30000}, {"0.1", 6000}, {"30", 1800000},
+        {"0.0001", 10},  // 6 ms: Windows runs no timer faster than 10 ms
+        // Beyond what the timer holds: the longest period instead of a wrapped one.
+        {"35791", 2147459968},  // 35791 x 60000 in single precision
+        {"35792", USER_TIMER_MAXIMUM}, {"1e30", USER_TIMER_MAXIMUM}, {"1e999", USER_TIMER_MAXIMUM},
+    };
+    for (auto [mins, period] : periods) {
+        EXPECT_EQ(PeriodFor(mins), period) << mins;
+    }
 }
 
 TEST_F(Rotation, SequentialPickWrapsToTheFirstEntry) {
