@@ -1,16 +1,10 @@
-// Fuzz target for the GIF reader. The reader takes a path, so the input becomes a file
-// (one per process, as fuzzing jobs may run side by side). The same bytes, read as LZW
-// data, must also decode alike one index at a time and in bulk.
+// Reads each input as a GIF file. The same bytes, read as LZW data, must also decode alike
+// one index at a time and in bulk.
+#include "FuzzInput.h"
 #include "image/GifFile.h"
 #include "image/GifLzwDecoder.h"
 
-#include <cstddef>
-#include <cstdint>
-#include <cstdio>
-#include <filesystem>
 #include <memory>
-#include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -28,42 +22,25 @@ void CompareDecodings(const std::string& path, int minCodeSize, std::size_t chun
         const std::size_t count = many->ReadIndices(bulk, indices.data(), chunk, end);
         for (std::size_t i = 0; i < count; ++i) {
             const int index = single->NextIndex(one);
-            if (index < 0 || indices[i] != (index & 0xFF)) {
-                __builtin_trap();
-            }
+            Require(index >= 0 && indices[i] == (index & 0xFF));
         }
-        if (end != 0 && single->NextIndex(one) != end) {
-            __builtin_trap();
-        }
+        Require(end == 0 || single->NextIndex(one) == end);
     }
-    if (many->NextIndex(bulk) != single->NextIndex(one)) {
-        __builtin_trap();
-    }
+    Require(many->NextIndex(bulk) == single->NextIndex(one));
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const std::string path =
-        (std::filesystem::temp_directory_path() / ("kaleidra-fuzz-gif-" + std::to_string(getpid()) + ".gif")).string();
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr) {
-        return 0;
-    }
-    std::fwrite(data, 1, size, file);
-    std::fclose(file);
-
-    GifFile gif;
+    static const FuzzFile input("-input.gif");
     std::uint32_t width = 0;
     std::uint32_t height = 0;
-    std::unique_ptr<unsigned char[]> bits(gif.GIFRead(path, width, height));
+    std::unique_ptr<unsigned char[]> bits(GifFile().GIFRead(input.Write(data, size), width, height));
     if (bits != nullptr && width != 0 && height != 0) {
-        // The whole buffer is there to be read.
-        volatile unsigned char last = bits[std::size_t{width} * height * 3 - 1];
-        (void)last;
+        [[maybe_unused]] volatile unsigned char last = bits[std::size_t{width} * height * 3 - 1];  // all there
     }
     if (size > 2) {
-        CompareDecodings(path, data[0] % 13, 1 + data[1] % 64);
+        CompareDecodings(input.path, data[0] % 13, 1 + data[1] % 64);
     }
     return 0;
 }

@@ -1,11 +1,10 @@
 // kaleidra-convert run as a user runs it: exit codes, output files and messages.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
+#include <tuple>
 
 #include <sys/wait.h>
 #include <unistd.h>
@@ -16,81 +15,56 @@ namespace fs = std::filesystem;
 
 class ConvertTool : public ::testing::Test {
 protected:
-    ConvertTool() : m_dir(fs::temp_directory_path() / ("kaleidra-convert-" + std::to_string(::getpid()))) {
-        fs::create_directories(m_dir);
-    }
+    ConvertTool() { fs::create_directories(m_dir); }
     ~ConvertTool() override { fs::remove_all(m_dir); }
 
-    std::string In(const std::string& name) const { return (m_dir / name).string(); }
-
-    // Makes a small picture with ImageMagick.
-    std::string Picture(const std::string& name) const {
-        std::string command = "convert -size 7x5 gradient:red-blue '" + In(name) + "'";
-        EXPECT_EQ(std::system(command.c_str()), 0) << command;
-        return In(name);
+    // What a shell command run in the test's folder writes to standard output; its exit code
+    // goes to m_exitCode.
+    std::string Shell(const std::string& command) {
+        std::FILE* pipe = ::popen(("cd '" + m_dir.string() + "' && " + command).c_str(), "r");
+        std::string output;
+        for (int c = std::fgetc(pipe); c != EOF; c = std::fgetc(pipe)) {
+            output += static_cast<char>(c);
+        }
+        const int status = ::pclose(pipe);
+        m_exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        return output;
     }
 
-    // Runs the tool; its exit code, with standard error kept in m_stderr.
-    int Run(const std::string& arguments) {
-        std::string command = std::string(KALEIDRA_CONVERT) + " " + arguments + " 2>'" + In("stderr.txt") + "'";
-        int status = std::system(command.c_str());
-        std::ostringstream text;
-        text << std::ifstream(In("stderr.txt")).rdbuf();
-        m_stderr = text.str();
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    // The pixels of an image as ImageMagick reads them; none for a missing file.
+    std::string Pixels(const std::string& name) {
+        return Shell("convert " + name + " -depth 8 rgb:- 2>/dev/null");
     }
 
-    // The pixels of an image as ImageMagick reads them.
-    std::string Pixels(const std::string& path) const {
-        std::string out = In("pixels.rgb");
-        std::string command = "convert '" + path + "' rgb:'" + out + "'";
-        EXPECT_EQ(std::system(command.c_str()), 0) << command;
-        std::ostringstream bytes;
-        bytes << std::ifstream(out, std::ios::binary).rdbuf();
-        return bytes.str();
-    }
-
-    fs::path m_dir;
-    std::string m_stderr;
+    int m_exitCode = -1;
+    const fs::path m_dir = fs::temp_directory_path() / ("kaleidra-convert-" + std::to_string(::getpid()));
 };
 
-TEST_F(ConvertTool, GifAndJpegSourcesGetABmpBesideThem) {
-    std::string gif = Picture("sky.GIF");
-    std::string jpeg = Picture("sea.Jpg");
-    EXPECT_EQ(Run("'" + gif + "'"), 0);
-    EXPECT_EQ(Run("'" + jpeg + "'"), 0);
-    EXPECT_EQ(m_stderr, "");
-    EXPECT_EQ(Pixels(gif + ".bmp"), Pixels(gif));
-    EXPECT_EQ(Pixels(jpeg + ".bmp"), Pixels(jpeg));
-}
-
-TEST_F(ConvertTool, ABmpSourceNeedsAnOutputAndComesBackUnchanged) {
-    std::string bmp = Picture("a.bmp");
-    EXPECT_EQ(Run("'" + bmp + "'"), 2);
-    EXPECT_EQ(Run("'" + bmp + "' '" + In("copy.bmp") + "'"), 0);
-    EXPECT_EQ(Pixels(In("copy.bmp")), Pixels(bmp));
-}
-
-TEST_F(ConvertTool, NamesThatMatchNoReaderAreRefused) {
-    std::string jpeg = Picture("photo.jpeg");
-    EXPECT_EQ(Run("'" + jpeg + "'"), 2);
-    EXPECT_FALSE(fs::exists(jpeg + ".bmp"));
-}
-
-TEST_F(ConvertTool, AFileThatCannotBeReadFailsWithTheProgramsMessage) {
-    std::ofstream(In("fake.gif")) << "GIF88a";
-    EXPECT_EQ(Run("'" + In("fake.gif") + "'"), 1);
-    EXPECT_NE(m_stderr.find("Error, Bad GIF Version number"), std::string::npos) << m_stderr;
-    std::ofstream(In("fake.jpg")) << "not a picture";
-    EXPECT_EQ(Run("'" + In("fake.jpg") + "'"), 1);
-    EXPECT_NE(m_stderr.find("JPEG Fatal Error"), std::string::npos) << m_stderr;
-    EXPECT_FALSE(fs::exists(In("fake.jpg.bmp")));
-}
-
-TEST_F(ConvertTool, AnOutputThatCannotBeWrittenFails) {
-    std::string gif = Picture("b.gif");
-    EXPECT_EQ(Run("'" + gif + "' '" + In("no/such/folder/b.bmp") + "'"), 1);
-    EXPECT_NE(m_stderr.find("Can't open file for writing"), std::string::npos) << m_stderr;
+// A GIF or JPEG source (any case) gets its BMP beside it and a BMP source needs an output
+// name; a run that fails writes nothing.
+TEST_F(ConvertTool, ExitCodesOutputsAndMessages) {
+    Shell("convert -size 7x5 gradient:red-blue -write sky.GIF -write sea.Jpg -write a.bmp photo.jpeg"
+          " && printf GIF88a >fake.gif && printf 'not a picture' >fake.jpg");
+    ASSERT_EQ(m_exitCode, 0);
+    const std::string usage = "usage: kaleidra-convert INPUT [OUTPUT]\n";
+    // The arguments, the exit code, how standard error begins (empty: it stays empty), the output.
+    const std::tuple<std::string, int, std::string, std::string> runs[] = {
+        {"sky.GIF", 0, "", "sky.GIF.bmp"},
+        {"sea.Jpg", 0, "", "sea.Jpg.bmp"},
+        {"a.bmp copy.bmp", 0, "", "copy.bmp"},
+        {"a.bmp", 2, usage, "a.bmp.bmp"},
+        {"photo.jpeg", 2, usage, "photo.jpeg.bmp"},
+        {"fake.gif", 1, "kaleidra: Error, Bad GIF Version number\n", "fake.gif.bmp"},
+        {"fake.jpg", 1, "JPEG Fatal Error: Not a JPEG file: starts with 0x6e 0x6f\n", "fake.jpg.bmp"},
+        {"a.bmp no/such/folder/b.bmp", 1, "kaleidra: Can't open file for writing\n", "a.bmp.bmp"},
+    };
+    for (const auto& [arguments, code, errors, output] : runs) {
+        const std::string printed = Shell(KALEIDRA_CONVERT " " + arguments + " 2>&1 >/dev/null");
+        EXPECT_EQ(m_exitCode, code) << arguments;
+        EXPECT_TRUE(errors.empty() ? printed.empty() : printed.starts_with(errors)) << printed;
+        const std::string source = arguments.substr(0, arguments.find(' '));
+        EXPECT_EQ(Pixels(output), code == 0 ? Pixels(source) : "") << arguments;
+    }
 }
 
 }  // namespace
