@@ -2,6 +2,8 @@
 #include "image/BmpFile.h"
 #include "image/ImageBuffer.h"
 
+#include "unit/image/Bytes.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -16,24 +18,7 @@
 namespace {
 
 namespace fs = std::filesystem;
-using Bytes = std::vector<unsigned char>;
 
-Bytes Cat(std::initializer_list<Bytes> parts) {
-    Bytes all;
-    for (const Bytes& part : parts) {
-        all.insert(all.end(), part.begin(), part.end());
-    }
-    return all;
-}
-
-// A little-endian field of size bytes.
-Bytes Le(std::uint64_t value, int size) {
-    Bytes field;
-    for (int i = 0; i < size; ++i) {
-        field.push_back(static_cast<unsigned char>(value >> (8 * i)));
-    }
-    return field;
-}
 
 // The 54 header bytes, then the rest of the file.
 Bytes Bmp(std::uint32_t width, std::uint32_t height, std::uint32_t bits, std::uint32_t offset, const Bytes& rest,

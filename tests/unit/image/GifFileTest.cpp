@@ -4,6 +4,8 @@
 #include "image/GifLzwDecoder.h"
 #include "image/ImageBuffer.h"
 
+#include "unit/image/Bytes.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -20,15 +22,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-using Bytes = std::vector<unsigned char>;
-
-Bytes Cat(std::initializer_list<Bytes> parts) {
-    Bytes all;
-    for (const Bytes& part : parts) {
-        all.insert(all.end(), part.begin(), part.end());
-    }
-    return all;
-}
 
 unsigned char U8(int value) { return static_cast<unsigned char>(value); }
 

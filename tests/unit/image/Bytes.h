@@ -1,0 +1,25 @@
+// Building file contents byte by byte in tests.
+#pragma once
+
+#include <cstdint>
+#include <initializer_list>
+#include <vector>
+
+using Bytes = std::vector<unsigned char>;
+
+inline Bytes Cat(std::initializer_list<Bytes> parts) {
+    Bytes all;
+    for (const Bytes& part : parts) {
+        all.insert(all.end(), part.begin(), part.end());
+    }
+    return all;
+}
+
+// A little-endian field of size bytes.
+inline Bytes Le(std::uint64_t value, int size) {
+    Bytes field;
+    for (int i = 0; i < size; ++i) {
+        field.push_back(static_cast<unsigned char>(value >> (8 * i)));
+    }
+    return field;
+}
