@@ -11,7 +11,6 @@ namespace {
 constexpr DWORD HIDDEN_BUTTON = 0x40010000;
 constexpr DWORD HIDDEN_DEFAULT_BUTTON = 0x40010001;
 constexpr DWORD SPLASH_PICTURE = 0x5080120E;
-constexpr DWORD WS_EX_STATICEDGE = 0x00020000;
 
 constexpr ControlTemplate MAIN_CONTROLS[] = {
     {IDOK, ControlKind::DefPushButton, "Done", 272, 132, 50, 14, HIDDEN_DEFAULT_BUTTON, 0, 0},

@@ -12,6 +12,7 @@
 #define WIN32_LEAN_AND_MEAN
 #endif
 #include <windows.h>
+#include <commdlg.h>
 #include <shellapi.h>
 
 #else
@@ -177,6 +178,7 @@ inline constexpr int IDNO = 7;
 
 // Windows.
 inline constexpr DWORD WS_VISIBLE = 0x10000000;
+inline constexpr DWORD WS_EX_STATICEDGE = 0x00020000;
 inline constexpr int SW_HIDE = 0;
 inline constexpr int SW_SHOWNORMAL = 1;
 inline constexpr int SW_SHOW = 5;
