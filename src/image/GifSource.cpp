@@ -3,15 +3,9 @@
 #include <algorithm>
 #include <cstring>
 
-GifSource::GifSource(const std::string& path) : m_file(std::fopen(path.c_str(), "rb")) {
-    if (m_file != nullptr) {
+GifSource::GifSource(const std::string& path) : m_file(path, "rb") {
+    if (m_file.IsOpen()) {
         m_buffer = std::make_unique<unsigned char[]>(BLOCK_BYTES);
-    }
-}
-
-GifSource::~GifSource() {
-    if (m_file != nullptr) {
-        std::fclose(m_file);
     }
 }
 
@@ -27,10 +21,10 @@ std::size_t GifSource::Read(unsigned char* destination, std::size_t count) {
 }
 
 bool GifSource::Refill() {
-    if (m_file == nullptr) {
+    if (!m_file.IsOpen()) {
         return false;
     }
     m_pos = 0;
-    m_end = std::fread(m_buffer.get(), 1, BLOCK_BYTES, m_file);
+    m_end = m_file.Read(m_buffer.get(), BLOCK_BYTES);
     return m_end != 0;
 }

@@ -2,19 +2,17 @@
 // short sub-blocks, and a stdio call for each of them would cost more than the decoding.
 #pragma once
 
+#include "image/BufferedFile.h"
+
 #include <cstddef>
-#include <cstdio>
 #include <memory>
 #include <string>
 
 class GifSource {
 public:
     explicit GifSource(const std::string& path);
-    ~GifSource();
-    GifSource(const GifSource&) = delete;
-    GifSource& operator=(const GifSource&) = delete;
 
-    bool IsOpen() const { return m_file != nullptr; }
+    bool IsOpen() const { return m_file.IsOpen(); }
 
     // The next byte, or -1 at the end of the file (or on a read error).
     int Get() {
@@ -31,7 +29,7 @@ private:
     bool Refill();
 
     static constexpr std::size_t BLOCK_BYTES = 64 * 1024;
-    std::FILE* m_file = nullptr;
+    BufferedFile m_file;
     std::unique_ptr<unsigned char[]> m_buffer;
     std::size_t m_pos = 0;
     std::size_t m_end = 0;

@@ -1,18 +1,6 @@
 #include "image/ImageFileType.h"
 
-#include <algorithm>
-#include <cctype>
-
-namespace {
-
-bool EndsWithNoCase(std::string_view path, std::string_view extension) {
-    std::string_view tail = path.substr(path.size() - std::min(path.size(), extension.size()));
-    return std::equal(tail.begin(), tail.end(), extension.begin(), extension.end(), [](char a, char b) {
-        return std::toupper(static_cast<unsigned char>(a)) == std::toupper(static_cast<unsigned char>(b));
-    });
-}
-
-}  // namespace
+#include "common/NoCase.h"
 
 bool HasBmpExtension(std::string_view path) {
     return EndsWithNoCase(path, ".BMP");

@@ -53,23 +53,22 @@ void ImageHolder::LoadBmpImage(std::string path) {
     }
 }
 
-bool ImageHolder::LoadAndConvert() {
+void ImageHolder::LoadAndConvert() {
     switch (ImageFileTypeOf(m_strImagePath)) {
     case ImageFileType::Jpeg:
         LoadJpegImage(m_strImagePath);
         ConvertToBmp();
-        return true;
+        break;
     case ImageFileType::Gif:
         LoadGifImage(m_strImagePath);
         ConvertToBmp();
-        return true;
+        break;
     case ImageFileType::Bmp:
         LoadBmpImage(m_strImagePath);
-        return true;
+        break;
     case ImageFileType::None:
         break;
     }
-    return false;
 }
 
 void ImageHolder::ConvertToBmp() {

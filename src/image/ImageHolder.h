@@ -21,9 +21,9 @@ public:
     void LoadGifImage(std::string path);
     void LoadJpegImage(std::string path);
 
-    // The load-and-convert step for the current path, by its type; false for a name that
-    // matches no reader (the image in memory then stays as it was).
-    bool LoadAndConvert();
+    // The load-and-convert step for the current path, by its type; a name that matches no
+    // reader leaves the image in memory as it was.
+    void LoadAndConvert();
 
     // A current path not ending in ".bmp" gets ".bmp" appended and the image is written there.
     void ConvertToBmp();

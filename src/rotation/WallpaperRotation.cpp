@@ -3,13 +3,12 @@
 
 #include "app/MainDlg.h"
 #include "app/ProgramGlobals.h"
+#include "common/NoCase.h"
 #include "framework/SystemServices.h"
 #include "resources/StringTable.h"
 #include "rotation/ImageListFile.h"
 #include "rotation/ListFile.h"
 
-#include <cctype>
-#include <string_view>
 
 namespace {
 
@@ -23,18 +22,6 @@ UINT TimerPeriod(float elapse) {
         return USER_TIMER_MAXIMUM;
     }
     return static_cast<UINT>(elapse);
-}
-
-bool EqualsNoCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) {
-            return false;
-        }
-    }
-    return true;
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "Scenario.h"
 
+#include "Bytes.h"
+
 #include "app/ProgramGlobals.h"
 #include "app/RotatorApp.h"
 
@@ -55,38 +57,21 @@ std::optional<std::string> Scenario::Setting(const std::string& name) const {
     return world.registry.Get("Software\\Shareware\\Kaleidra\\3.0\\" + name);
 }
 
-namespace {
-
-void PutLittleEndian(std::string& bytes, std::uint32_t value, int size) {
-    for (int i = 0; i < size; ++i) {
-        bytes.push_back(static_cast<char>(value >> (8 * i)));
-    }
-}
-
-}  // namespace
-
 std::string Scenario::Picture(const std::string& name, int width, int height) const {
     const int rowBytes = (width * 3 + 3) / 4 * 4;
-    std::string bytes = "BM";
-    PutLittleEndian(bytes, 54 + rowBytes * height, 4);
-    PutLittleEndian(bytes, 0, 4);   // reserved
-    PutLittleEndian(bytes, 54, 4);  // pixel data offset
-    PutLittleEndian(bytes, 40, 4);  // information header size
-    PutLittleEndian(bytes, width, 4);
-    PutLittleEndian(bytes, height, 4);
-    PutLittleEndian(bytes, 1, 2);   // planes
-    PutLittleEndian(bytes, 24, 2);  // bits per pixel
-    bytes.append(24, '\0');         // no compression, sizes, resolution, colours
+    Bytes bytes = Cat({{'B', 'M'}, Le(54 + rowBytes * height, 4), Le(0, 4) /* reserved */,
+                       Le(54, 4) /* pixel data offset */, Le(40, 4) /* information header size */, Le(width, 4),
+                       Le(height, 4), Le(1, 2) /* planes */, Le(24, 2) /* bits per pixel */,
+                       Bytes(24) /* no compression, sizes, resolution, colours */});
     for (int row = height - 1; row >= 0; --row) {
         for (int x = 0; x < width; ++x) {
             int i = row * width + x;
-            bytes += {static_cast<char>(PictureBlue(i)), static_cast<char>(PictureGreen(i)),
-                      static_cast<char>(PictureRed(i))};
+            bytes.insert(bytes.end(), {PictureBlue(i), PictureGreen(i), PictureRed(i)});
         }
-        bytes.append(rowBytes - width * 3, '\0');
+        bytes.resize(bytes.size() + rowBytes - width * 3);
     }
     std::string path = (world.Root() / name).string();
-    WriteFile(path, bytes);
+    WriteFile(path, std::string(bytes.begin(), bytes.end()));
     return path;
 }
 

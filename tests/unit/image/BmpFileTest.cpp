@@ -2,7 +2,7 @@
 #include "image/BmpFile.h"
 #include "image/ImageBuffer.h"
 
-#include "unit/image/Bytes.h"
+#include "Bytes.h"
 
 #include <gtest/gtest.h>
 

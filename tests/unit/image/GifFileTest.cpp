@@ -4,7 +4,7 @@
 #include "image/GifLzwDecoder.h"
 #include "image/ImageBuffer.h"
 
-#include "unit/image/Bytes.h"
+#include "Bytes.h"
 
 #include <gtest/gtest.h>
 
