@@ -10,16 +10,6 @@ namespace {
 
 class MainWindow : public Scenario {};
 
-TEST_F(MainWindow, TheTitleIsTheProgramsNameWithTheImagePathAfterIt) {
-    std::string picture = Picture("sun.bmp", 3, 2);
-    RunMainWindow([&](CMainDlg& dlg) {
-        EXPECT_EQ(dlg.GetWindowTextA(), "Kaleidra 3.0  ");
-        world.AnswerNextFileDialog(picture);
-        world.SendCommand(dlg, ID_OPEN_IMAGE);
-        EXPECT_EQ(dlg.GetWindowTextA(), "Kaleidra 3.0  " + picture);
-    });
-}
-
 TEST_F(MainWindow, ThePreviewIsDrawnAtItsOwnSizeAtTheClientOrigin) {
     std::string picture = Picture("two.bmp", 2, 1);
     RunMainWindow([&](CMainDlg& dlg) {

@@ -51,7 +51,6 @@ TEST_F(Opening, ABmpIsLoadedAsItIsAndWritesNothing) {
         EXPECT_EQ(world.waitCursorShows, 1);
         EXPECT_EQ(world.waitCursorDepth, 0);
     });
-    EXPECT_EQ(fs::directory_iterator(world.Root()) == fs::directory_iterator(), false);
     EXPECT_FALSE(fs::exists(picture + ".bmp"));
     EXPECT_TRUE(world.messageBoxes.empty());
 }
@@ -60,6 +59,7 @@ TEST_F(Opening, GifAndJpegImagesBecomeBmpFilesBesideThem) {
     std::string gif = MagickPicture("sky.gif");
     std::string jpeg = MagickPicture("sea.JPG");
     RunMainWindow([&](CMainDlg& dlg) {
+        EXPECT_EQ(dlg.GetWindowTextA(), "Kaleidra 3.0  ");  // no image yet
         Open(dlg, gif);
         EXPECT_EQ(dlg.m_strImagePath, gif + ".bmp");
         EXPECT_EQ(dlg.GetWindowTextA(), "Kaleidra 3.0  " + gif + ".bmp");
