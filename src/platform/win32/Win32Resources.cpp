@@ -1,0 +1,69 @@
+#include "platform/win32/Win32Resources.h"
+
+#include "framework/Templates.h"
+#include "platform/win32/EmbeddedImageFiles.h"
+#include "resources/ResourceData.h"
+
+#include <cstring>
+#include <map>
+#include <span>
+#include <utility>
+#include <vector>
+
+namespace win32 {
+
+namespace {
+
+constexpr DWORD ICON_FORMAT_VERSION = 0x00030000;
+
+HMENU BuildItems(std::span<const MenuItemTemplate> items, HMENU menu) {
+    for (const MenuItemTemplate& item : items) {
+        const UINT alignment = item.rightAligned ? MF_RIGHTJUSTIFY : 0;
+        if (item.text == nullptr) {
+            AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+        } else if (!item.popup.empty()) {
+            HMENU popup = BuildItems(item.popup, CreatePopupMenu());
+            AppendMenuA(menu, MF_POPUP | alignment, reinterpret_cast<UINT_PTR>(popup), item.text);
+        } else {
+            AppendMenuA(menu, MF_STRING | alignment, item.id, item.text);
+        }
+    }
+    return menu;
+}
+
+}  // namespace
+
+HICON EmbeddedIcon(UINT id, int size) {
+    static std::map<std::pair<UINT, int>, HICON> icons;
+    auto [entry, inserted] = icons.try_emplace({id, size}, nullptr);
+    if (inserted) {
+        ByteSpan image = FindIconImage(FindResourceData(ResourceKind::Icon, id), size);
+        if (!image.empty()) {
+            entry->second = CreateIconFromResourceEx(const_cast<BYTE*>(image.data()), static_cast<DWORD>(image.size()),
+                                                     TRUE, ICON_FORMAT_VERSION, size, size, LR_DEFAULTCOLOR);
+        }
+    }
+    return entry->second;
+}
+
+HBITMAP EmbeddedBitmap(UINT id) {
+    std::optional<BitmapFileParts> parts = SplitBitmapFile(FindResourceData(ResourceKind::Bitmap, id));
+    if (!parts) {
+        return nullptr;
+    }
+    // The header sits 14 bytes into the file; the system wants it aligned.
+    std::vector<DWORD> aligned((parts->info.size() + sizeof(DWORD) - 1) / sizeof(DWORD));
+    std::memcpy(aligned.data(), parts->info.data(), parts->info.size());
+    const auto* info = reinterpret_cast<const BITMAPINFO*>(aligned.data());
+    HDC screen = GetDC(nullptr);
+    HBITMAP bitmap = CreateDIBitmap(screen, &info->bmiHeader, CBM_INIT, parts->bits.data(), info, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+    return bitmap;
+}
+
+HMENU BuildMenu(UINT menuId) {
+    const MenuTemplate* menu = FindMenuTemplate(menuId);
+    return menu != nullptr ? BuildItems(menu->items, CreateMenu()) : nullptr;
+}
+
+}  // namespace win32
