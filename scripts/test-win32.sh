@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Builds the Windows exe (libjpeg-turbo for mingw-w64 once per machine, then the win32
-# preset) and runs its smoke test under Wine against the native build's output.
+# Builds the Windows exes (libjpeg-turbo for mingw-w64 once per machine, then the win32
+# preset), runs the converter's smoke test under Wine against the native build's output, and
+# the program itself under Wine inside Xvfb, driven from outside (screenshots land in
+# build/win32/shots/).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
@@ -16,5 +18,9 @@ cmake --preset default >/dev/null
 cmake --build --preset default --target kaleidra-convert
 
 echo "== win32 tests"
+status=0
 tests/e2e/win32/convert-smoke.sh build/win32/bin/kaleidra-convert.exe \
-  build/default/bin/kaleidra-convert build/win32/e2e
+  build/default/bin/kaleidra-convert build/win32/e2e || status=1
+tests/e2e/win32/app-e2e.sh build/win32/bin/kaleidra.exe build/win32/bin/kaleidra-e2e-driver.exe \
+  build/win32/app-e2e build/win32/shots || status=1
+exit $status

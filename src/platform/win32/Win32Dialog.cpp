@@ -8,6 +8,7 @@
 #include "platform/win32/Win32Windows.h"
 #include "resources/ResourceIds.h"
 
+#include <algorithm>
 #include <map>
 #include <utility>
 #include <vector>
@@ -84,11 +85,32 @@ void AttachMenuBar(HWND hWnd, UINT menuId) {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// The picture's rectangle was drawn for the template font's metrics on Windows, where it
+// holds the bitmap whole; with a smaller substitute font it would crop it, so it grows
+// about its centre to the bitmap's size.
+void FitPictureToBitmap(HWND dialog, HWND picture, HBITMAP bitmap) {
+    BITMAP size{};
+    RECT area{};
+    if (GetObjectA(bitmap, sizeof size, &size) == 0 || !GetWindowRect(picture, &area)) {
+        return;
+    }
+    RECT frame = area;
+    GetClientRect(picture, &area);
+    const int width = std::max<int>(area.right, size.bmWidth) + (frame.right - frame.left) - area.right;
+    const int height = std::max<int>(area.bottom, size.bmHeight) + (frame.bottom - frame.top) - area.bottom;
+    POINT centre{(frame.left + frame.right) / 2, (frame.top + frame.bottom) / 2};
+    ScreenToClient(dialog, &centre);
+    SetWindowPos(picture, nullptr, centre.x - width / 2, centre.y - height / 2, width, height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void SetBitmaps(HWND hWnd, const DialogTemplate& dialog) {
     for (const ControlTemplate& control : dialog.controls) {
-        if (control.kind == ControlKind::Bitmap) {
-            SendDlgItemMessageA(hWnd, static_cast<int>(control.id), STM_SETIMAGE, IMAGE_BITMAP,
-                                reinterpret_cast<LPARAM>(win32::EmbeddedBitmap(control.bitmapId)));
+        HWND picture = GetDlgItem(hWnd, static_cast<int>(control.id));
+        HBITMAP bitmap = control.kind == ControlKind::Bitmap ? win32::EmbeddedBitmap(control.bitmapId) : nullptr;
+        if (picture != nullptr && bitmap != nullptr) {
+            SendMessageA(picture, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
+            FitPictureToBitmap(hWnd, picture, bitmap);
         }
     }
 }

@@ -1,0 +1,195 @@
+#include "Desktop.h"
+
+#include "AppProcess.h"
+#include "Polling.h"
+
+#include <shlobj.h>
+#include <shellapi.h>
+
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+namespace {
+
+constexpr const char* MAIN_WINDOW_CLASS = "KaleidraMainWindow";
+constexpr const char* DIALOG_CLASS = "#32770";
+constexpr const char* POPUP_MENU_CLASS = "#32768";
+
+std::string ClassName(HWND hWnd) {
+    char name[64] = {};
+    GetClassNameA(hWnd, name, sizeof name);
+    return name;
+}
+
+DWORD ProcessOf(HWND hWnd) {
+    DWORD processId = 0;
+    GetWindowThreadProcessId(hWnd, &processId);
+    return processId;
+}
+
+// The first visible top-level window of the class in the process (any process when 0).
+HWND FindTopLevel(const char* className, DWORD processId, bool visibleOnly) {
+    for (HWND hWnd = FindWindowExA(nullptr, nullptr, className, nullptr); hWnd != nullptr;
+         hWnd = FindWindowExA(nullptr, hWnd, className, nullptr)) {
+        if ((processId == 0 || ProcessOf(hWnd) == processId) && (!visibleOnly || IsWindowVisible(hWnd))) {
+            return hWnd;
+        }
+    }
+    return nullptr;
+}
+
+// A message box's text is its longest static control.
+BOOL CALLBACK CollectStaticText(HWND child, LPARAM lParam) {
+    auto* longest = reinterpret_cast<std::string*>(lParam);
+    if (_stricmp(ClassName(child).c_str(), "Static") == 0) {
+        std::string text = WindowText(child);
+        if (text.size() > longest->size()) {
+            *longest = text;
+        }
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+HWND FindMainWindow(DWORD processId) {
+    return FindTopLevel(MAIN_WINDOW_CLASS, processId, false);
+}
+
+int CountMainWindows() {
+    int count = 0;
+    for (HWND hWnd = FindWindowExA(nullptr, nullptr, MAIN_WINDOW_CLASS, nullptr); hWnd != nullptr;
+         hWnd = FindWindowExA(nullptr, hWnd, MAIN_WINDOW_CLASS, nullptr)) {
+        ++count;
+    }
+    return count;
+}
+
+std::string WindowText(HWND hWnd) {
+    char text[1024] = {};
+    GetWindowTextA(hWnd, text, sizeof text);
+    return text;
+}
+
+std::optional<MessageBoxSeen> FindMessageBox(DWORD processId) {
+    HWND box = FindTopLevel(DIALOG_CLASS, processId, true);
+    if (box == nullptr) {
+        return std::nullopt;
+    }
+    MessageBoxSeen seen{box, WindowText(box), {}};
+    EnumChildWindows(box, CollectStaticText, reinterpret_cast<LPARAM>(&seen.text));
+    return seen;
+}
+
+std::optional<MessageBoxSeen> AnswerMessageBox(DWORD processId, int button) {
+    std::optional<MessageBoxSeen> box;
+    if (!WaitFor([&] { return (box = FindMessageBox(processId)).has_value(); })) {
+        return std::nullopt;
+    }
+    PostMessageA(box->hWnd, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(box->hWnd, button)));
+    WaitFor([&] { return !IsWindow(box->hWnd) || !IsWindowVisible(box->hWnd); });
+    return box;
+}
+
+HWND FindPopupMenu(DWORD processId) {
+    return FindTopLevel(POPUP_MENU_CLASS, processId, true);
+}
+
+bool DropFile(const AppProcess& process, HWND target, const std::string& path) {
+    // DROPFILES, then the names, each ending in a zero, and one more zero.
+    std::vector<char> block(sizeof(DROPFILES) + path.size() + 2, '\0');
+    auto* header = reinterpret_cast<DROPFILES*>(block.data());
+    header->pFiles = sizeof(DROPFILES);
+    header->fWide = FALSE;
+    path.copy(block.data() + sizeof(DROPFILES), path.size());
+    void* remote = VirtualAllocEx(process.Handle(), nullptr, block.size(), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    if (remote == nullptr || !WriteProcessMemory(process.Handle(), remote, block.data(), block.size(), nullptr)) {
+        return false;
+    }
+    return PostMessageA(target, WM_DROPFILES, reinterpret_cast<WPARAM>(remote), 0) != FALSE;
+}
+
+std::optional<std::string> ReadRegistryText(HKEY root, const std::string& key) {
+    char text[256] = {};
+    LONG size = sizeof text;
+    if (RegQueryValueA(root, key.c_str(), text, &size) != ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    return std::string(text);
+}
+
+bool WriteRegistryText(HKEY root, const std::string& key, const std::string& text) {
+    return RegSetValueA(root, key.c_str(), REG_SZ, text.c_str(), static_cast<DWORD>(text.size() + 1)) ==
+           ERROR_SUCCESS;
+}
+
+void DeleteRegistryKey(HKEY root, const std::string& key) {
+    RegDeleteKeyA(root, key.c_str());
+}
+
+std::string CurrentWallpaper() {
+    char path[MAX_PATH] = {};
+    SystemParametersInfoA(SPI_GETDESKWALLPAPER, sizeof path, path, 0);
+    return path;
+}
+
+std::string WindowsDirectory() {
+    char path[MAX_PATH] = {};
+    GetWindowsDirectoryA(path, sizeof path);
+    return path;
+}
+
+std::string LocalAppDataFolder() {
+    char path[MAX_PATH] = {};
+    SHGetFolderPathA(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, path);
+    return path;
+}
+
+std::optional<std::string> ReadTextFile(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        return std::nullopt;
+    }
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+bool FileExists(const std::string& path) {
+    DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+bool SaveScreenshot(HWND hWnd, const RECT& area, const std::string& path) {
+    RedrawWindow(hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+    SelectObject(memory, previous);
+    BITMAPINFOHEADER info{};
+    info.biSize = sizeof info;
+    info.biWidth = width;
+    info.biHeight = height;
+    info.biPlanes = 1;
+    info.biBitCount = 24;
+    info.biCompression = BI_RGB;
+    const DWORD rowBytes = (static_cast<DWORD>(width) * 3 + 3) & ~3u;
+    std::vector<char> bits(static_cast<size_t>(rowBytes) * height);
+    int rows = GetDIBits(memory, bitmap, 0, height, bits.data(), reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    BITMAPFILEHEADER file{};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof file + sizeof info;
+    file.bfSize = file.bfOffBits + static_cast<DWORD>(bits.size());
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(&file), sizeof file);
+    out.write(reinterpret_cast<const char*>(&info), sizeof info);
+    out.write(bits.data(), static_cast<std::streamsize>(bits.size()));
+    return rows == height && out.good();
+}

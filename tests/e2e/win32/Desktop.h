@@ -1,0 +1,44 @@
+// What a user and the system see of the program: its windows and message boxes, files,
+// registry values and the wallpaper; and what they do to it: answer, drop, click, look.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+class AppProcess;
+
+// The program's main window, found by its window class among the process's windows.
+HWND FindMainWindow(DWORD processId);
+int CountMainWindows();
+std::string WindowText(HWND hWnd);
+
+struct MessageBoxSeen {
+    HWND hWnd;
+    std::string caption;
+    std::string text;
+};
+// A message box of the process open now.
+std::optional<MessageBoxSeen> FindMessageBox(DWORD processId);
+// Waits for a message box, presses the button and waits for the box to go; the box seen,
+// or nothing when none opened.
+std::optional<MessageBoxSeen> AnswerMessageBox(DWORD processId, int button);
+// The pop-up menu the process shows now.
+HWND FindPopupMenu(DWORD processId);
+
+// Drops one file on the window: a DROPFILES block written into the process, then WM_DROPFILES.
+bool DropFile(const AppProcess& process, HWND target, const std::string& path);
+
+std::optional<std::string> ReadRegistryText(HKEY root, const std::string& key);
+bool WriteRegistryText(HKEY root, const std::string& key, const std::string& text);
+void DeleteRegistryKey(HKEY root, const std::string& key);
+
+std::string CurrentWallpaper();
+std::string WindowsDirectory();
+std::string LocalAppDataFolder();
+std::optional<std::string> ReadTextFile(const std::string& path);
+bool FileExists(const std::string& path);
+
+// Repaints the window now and saves what the screen shows of the rectangle as a 24-bit BMP.
+bool SaveScreenshot(HWND hWnd, const RECT& area, const std::string& path);
