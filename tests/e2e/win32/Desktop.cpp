@@ -6,6 +6,7 @@
 #include <shlobj.h>
 #include <shellapi.h>
 
+#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <vector>
@@ -158,6 +159,65 @@ std::optional<std::string> ReadTextFile(const std::string& path) {
 bool FileExists(const std::string& path) {
     DWORD attributes = GetFileAttributesA(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+bool ExeCarriesIcon(const std::string& exe, int id) {
+    HMODULE module = LoadLibraryExA(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    bool found = module != nullptr && FindResourceA(module, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(14)) != nullptr;
+    if (module != nullptr) {
+        FreeLibrary(module);
+    }
+    return found;
+}
+
+COLORREF ClientPixel(HWND hWnd, POINT point) {
+    RedrawWindow(hWnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    ClientToScreen(hWnd, &point);
+    HDC screen = GetDC(nullptr);
+    COLORREF colour = GetPixel(screen, point.x, point.y);
+    ReleaseDC(nullptr, screen);
+    return colour;
+}
+
+std::string CompareWithScreen(HWND hWnd, const std::string& bmpPath) {
+    auto* bitmap = static_cast<HBITMAP>(LoadImageA(nullptr, bmpPath.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
+    BITMAP size{};
+    if (bitmap == nullptr || GetObjectA(bitmap, sizeof size, &size) == 0) {
+        return "cannot read " + bmpPath;
+    }
+    HDC memory = CreateCompatibleDC(nullptr);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    const int right = size.bmWidth - 1, bottom = size.bmHeight - 1;
+    const POINT samples[] = {{0, 0}, {right, 0}, {0, bottom}, {right, bottom}, {right / 2, bottom / 2}};
+    std::string difference;
+    for (POINT at : samples) {
+        COLORREF expected = GetPixel(memory, at.x, at.y);
+        COLORREF seen = ClientPixel(hWnd, at);
+        if (difference.empty() && seen != expected) {
+            char text[128];
+            std::snprintf(text, sizeof text, "at %ld,%ld the file has %06lX, the screen %06lX", at.x, at.y,
+                          expected, seen);
+            difference = text;
+        }
+    }
+    SelectObject(memory, previous);
+    DeleteDC(memory);
+    DeleteObject(bitmap);
+    return difference;
+}
+
+std::string ComboBoxItems(HWND comboBox) {
+    std::string items;
+    LRESULT count = SendMessageA(comboBox, CB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        // Wine carries only the wide form of this message whole between processes.
+        wchar_t wide[256] = {};
+        SendMessageW(comboBox, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(wide));
+        char text[256] = {};
+        WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
+        items += std::string(i > 0 ? "|" : "") + text;
+    }
+    return items;
 }
 
 bool SaveScreenshot(HWND hWnd, const RECT& area, const std::string& path) {

@@ -40,5 +40,16 @@ std::string LocalAppDataFolder();
 std::optional<std::string> ReadTextFile(const std::string& path);
 bool FileExists(const std::string& path);
 
+// Whether the exe carries the icon group resource, which the shell shows for it.
+bool ExeCarriesIcon(const std::string& exe, int id);
+// The colour the screen shows at a point of the window's client area.
+COLORREF ClientPixel(HWND hWnd, POINT point);
+// Compares a BMP file with what the window shows at its client area's top-left corner, at
+// the corners and centre; empty when they agree, else the first difference.
+std::string CompareWithScreen(HWND hWnd, const std::string& bmpPath);
+
+// The item texts of a combo box of another process.
+std::string ComboBoxItems(HWND comboBox);
+
 // Repaints the window now and saves what the screen shows of the rectangle as a 24-bit BMP.
 bool SaveScreenshot(HWND hWnd, const RECT& area, const std::string& path);

@@ -7,6 +7,8 @@
 #include "Desktop.h"
 #include "Polling.h"
 
+#include <dlgs.h>
+
 #include <cstdio>
 #include <fstream>
 #include <ctime>
@@ -17,6 +19,15 @@ namespace {
 constexpr const char* TITLE = "Kaleidra 3.0  ";
 constexpr const char* SETTINGS = "Software\\Shareware\\Kaleidra\\3.0\\";
 constexpr const char* IMAGE_ADDED = "Image successfully added to Image List.";
+constexpr const char* OPEN_TITLE = "Choose an image file";
+constexpr const char* OPEN_FILTERS =
+    "Supported Files Types(*.bmp;*.gif;*.jpg;)|Bitmaps (*.bmp)|GIF Files (*.gif)|JPEG Files (*.jpg)";
+constexpr COLORREF WHITE = RGB(255, 255, 255);
+constexpr int ID_OPEN_IMAGE = 1000;
+constexpr int EXE_ICON = 128;
+// The open dialog's controls: the file types and, by system, the file name box.
+constexpr int FILE_TYPES_BOX = cmb1;
+constexpr int FILE_NAME_BOXES[] = {cmb13, edt1};
 constexpr UINT WM_TRAYNOTIFY = WM_USER + 1;
 constexpr WPARAM ID_TRAYICON = 1;
 constexpr DWORD EXIT_WAIT_MS = 15000;
@@ -129,6 +140,10 @@ void CheckTrayDoubleClick(Report& report, HWND main, const Paths& paths) {
     PostMessageA(main, WM_TRAYNOTIFY, ID_TRAYICON, WM_LBUTTONDBLCLK);
     report.Check(WaitFor([&] { return IsWindowVisible(main); }), "a tray double-click shows the window");
     report.Check(WindowText(main) == TITLE, "its title is exactly \"Kaleidra 3.0  \"", Quoted(WindowText(main)));
+    RECT client{};
+    GetClientRect(main, &client);
+    COLORREF face = ClientPixel(main, {client.right - 4, client.bottom - 4});
+    report.Check(face == WHITE, "the window's face is white", "colour " + std::to_string(face));
     report.Check(SaveScreenshot(main, WindowArea(main), paths.shots + "\\splash.bmp"), "screenshot with the splash");
 }
 
@@ -167,6 +182,28 @@ void CheckContextMenu(Report& report, const AppProcess& app, HWND main, const Pa
     report.Check(WaitFor([&] { return FindPopupMenu(app.Id()) == nullptr; }), "Esc closes the menu");
 }
 
+// File > Open image: the system's open dialog with our caption and file types; the chosen
+// picture is opened.
+void CheckOpenDialog(Report& report, const AppProcess& app, HWND main, const std::string& picture) {
+    PostMessageA(main, WM_COMMAND, ID_OPEN_IMAGE, 0);
+    std::optional<MessageBoxSeen> dialog;
+    if (!report.Check(WaitFor([&] { return (dialog = FindMessageBox(app.Id())) && dialog->caption == OPEN_TITLE; }),
+                      "File > Open image shows \"" + std::string(OPEN_TITLE) + "\"",
+                      dialog ? Quoted(dialog->caption) : "no dialog")) {
+        return;
+    }
+    std::string types = ComboBoxItems(GetDlgItem(dialog->hWnd, FILE_TYPES_BOX));
+    report.Check(types == OPEN_FILTERS, "it offers our file types", Quoted(types));
+    for (int box : FILE_NAME_BOXES) {
+        if (HWND name = GetDlgItem(dialog->hWnd, box)) {
+            SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(picture.c_str()));
+        }
+    }
+    PostMessageA(dialog->hWnd, WM_COMMAND, IDOK, 0);
+    report.Check(WaitFor([&] { return WindowText(main) == TITLE + picture + ".bmp"; }), "the chosen picture opens",
+                 Quoted(WindowText(main)));
+}
+
 // Exit asks first: No leaves everything as it was, Yes stores the settings and ends with 0.
 void CheckExit(Report& report, AppProcess& app, HWND main) {
     PostMessageA(main, WM_COMMAND, IDCANCEL, 0);
@@ -196,6 +233,7 @@ void CheckSavedSettings(Report& report, HKEY root, const std::string& mins, cons
 
 void RunFirstStart(Report& report, const Paths& paths) {
     std::puts("== first start, fresh settings");
+    report.Check(ExeCarriesIcon(paths.exe, EXE_ICON), "the exe carries icon 128 for the shell");
     AppProcess app;
     if (!report.Check(app.Start(paths.exe), "kaleidra.exe starts")) {
         return;
@@ -208,8 +246,11 @@ void RunFirstStart(Report& report, const Paths& paths) {
     CheckTrayDoubleClick(report, main, paths);
     CheckDrop(report, app, main, paths.pictures + "\\rose.gif");
     CheckDrop(report, app, main, paths.pictures + "\\rose.jpg");
+    std::string difference = CompareWithScreen(main, paths.pictures + "\\rose.jpg.bmp");
+    report.Check(difference.empty(), "the preview shows the picture 1:1 at the top left", difference);
     report.Check(SaveScreenshot(main, WindowArea(main), paths.shots + "\\preview.bmp"), "screenshot with the preview");
     CheckContextMenu(report, app, main, paths);
+    CheckOpenDialog(report, app, main, paths.pictures + "\\rose.gif");
     CheckExit(report, app, main);
     CheckSavedSettings(report, HKEY_LOCAL_MACHINE, "30.00", "1");
 }
