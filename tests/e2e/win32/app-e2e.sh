@@ -9,17 +9,11 @@ driver=$(realpath "$2")
 work=$(realpath -m "$3")
 shots=$(realpath -m "$4")
 
-wine=$(command -v wine64 || true)
-[ -z "$wine" ] && [ -x /usr/lib/wine/wine64 ] && wine=/usr/lib/wine/wine64  # Debian 12
-[ -z "$wine" ] && wine=$(command -v wine || true)
-[ -n "$wine" ] || { echo "Wine is not installed" >&2; exit 1; }
-wineserver=$(dirname "$wine")/wineserver
-[ -x "$wineserver" ] || wineserver=wineserver
+source "$(dirname "$0")/wine.sh"
 command -v Xvfb >/dev/null || { echo "Xvfb is not installed" >&2; exit 1; }
 
 rm -rf "$work" "$shots"
 mkdir -p "$work/pictures" "$shots"
-export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 unset WAYLAND_DISPLAY
 
 xvfb_pid=
@@ -36,15 +30,7 @@ for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || { cat "$work/xvfb.log" >&2; echo "Xvfb did not start" >&2; exit 1; }
 export DISPLAY=:$(cat "$work/display")
 
-# A 64-bit-only Wine complains about the missing 32-bit rundll32 while it sets the prefix
-# up; that is harmless, so its output is shown only when the set-up fails.
-if ! DISPLAY= "$wine" wineboot --init >"$work/wineboot.log" 2>&1; then
-  cat "$work/wineboot.log" >&2
-  echo "Wine could not set up $WINEPREFIX" >&2
-  exit 1
-fi
-# The set-up's desktop has no display; windows of later programs could not be created on it.
-"$wineserver" -k >/dev/null 2>&1 || true
+wine_prefix_init "$work/prefix"
 
 convert rose: -crop 69x45+0+0 +repage -colors 64 "$work/pictures/rose.gif"
 convert rose: -quality 85 "$work/pictures/rose.jpg"

@@ -8,27 +8,15 @@ exe=$(realpath "$1")
 native=$(realpath "$2")
 work=$(realpath -m "$3")
 
-wine=$(command -v wine64 || true)
-[ -z "$wine" ] && [ -x /usr/lib/wine/wine64 ] && wine=/usr/lib/wine/wine64  # Debian 12
-[ -z "$wine" ] && wine=$(command -v wine || true)
-[ -n "$wine" ] || { echo "Wine is not installed" >&2; exit 1; }
-wineserver=$(dirname "$wine")/wineserver
-[ -x "$wineserver" ] || wineserver=wineserver
+source "$(dirname "$0")/wine.sh"
 
 rm -rf "$work"
 mkdir -p "$work/pictures"
-export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 # A console program needs no display; without one Wine also opens no configuration window.
 unset DISPLAY WAYLAND_DISPLAY
 trap '"$wineserver" -k >/dev/null 2>&1 || true' EXIT
 
-# A 64-bit-only Wine complains about the missing 32-bit rundll32 while it sets the prefix
-# up; that is harmless, so its output is shown only when the set-up fails.
-if ! "$wine" wineboot --init >"$work/wineboot.log" 2>&1; then
-  cat "$work/wineboot.log" >&2
-  echo "Wine could not set up $WINEPREFIX" >&2
-  exit 1
-fi
+wine_prefix_init "$work/prefix"
 
 cd "$work/pictures"
 # Odd widths, so that the BMP rows need padding.

@@ -1,0 +1,25 @@
+# Sourced by the Windows end-to-end scripts: finds Wine and sets up a fresh prefix.
+# Sets $wine and $wineserver; wine_prefix_init DIR makes DIR a new prefix and exports it.
+
+wine=$(command -v wine64 || true)
+[ -z "$wine" ] && [ -x /usr/lib/wine/wine64 ] && wine=/usr/lib/wine/wine64  # Debian 12
+[ -z "$wine" ] && wine=$(command -v wine || true)
+[ -n "$wine" ] || { echo "Wine is not installed" >&2; exit 1; }
+wineserver=$(dirname "$wine")/wineserver
+[ -x "$wineserver" ] || wineserver=wineserver
+
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+
+# A 64-bit-only Wine complains about the missing 32-bit rundll32 while it sets the prefix
+# up; that is harmless, so its output is shown only when the set-up fails. The set-up runs
+# without a display, so Wine opens no window of its own.
+wine_prefix_init() {
+  export WINEPREFIX=$1
+  if ! DISPLAY= "$wine" wineboot --init >"$WINEPREFIX.wineboot.log" 2>&1; then
+    cat "$WINEPREFIX.wineboot.log" >&2
+    echo "Wine could not set up $WINEPREFIX" >&2
+    exit 1
+  fi
+  # The set-up's desktop has no display: windows of later programs could not be made on it.
+  "$wineserver" -k >/dev/null 2>&1 || true
+}
