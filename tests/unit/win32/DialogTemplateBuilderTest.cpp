@@ -109,15 +109,4 @@ TEST(DialogTemplateBuilder, WithoutAFontOrClassTheTemplateEndsAfterTheCaption) {
     EXPECT_EQ(in.Position(), words.size());
 }
 
-TEST(DialogTemplateBuilder, TheProgramsTemplatesUseTheirControlsClasses) {
-    EXPECT_EQ(ControlClassAtom(ControlKind::Text), STATIC_CLASS_ATOM);
-    EXPECT_EQ(ControlClassAtom(ControlKind::GroupBox), BUTTON_CLASS_ATOM);
-    EXPECT_EQ(ControlClassAtom(ControlKind::CheckBox), BUTTON_CLASS_ATOM);
-    EXPECT_EQ(ControlClassAtom(ControlKind::RadioButton), BUTTON_CLASS_ATOM);
-    EXPECT_EQ(ControlClassAtom(ControlKind::Edit), EDIT_CLASS_ATOM);
-    const DialogTemplate* main = FindDialogTemplate(IDD_MAIN);
-    ASSERT_NE(main, nullptr);
-    EXPECT_FALSE(BuildDialogTemplate(*main).empty());
-}
-
 }  // namespace
