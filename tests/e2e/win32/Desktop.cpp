@@ -98,6 +98,23 @@ HWND FindPopupMenu(DWORD processId) {
     return FindTopLevel(POPUP_MENU_CLASS, processId, true);
 }
 
+HWND FindTrayIcon() {
+    HWND tray = FindWindowA("__winex11_standalone_tray", nullptr);
+    return tray != nullptr ? FindWindowExA(tray, nullptr, "__winex11_tray_icon", nullptr) : nullptr;
+}
+
+void DoubleClick(HWND hWnd) {
+    RECT area{};
+    GetWindowRect(hWnd, &area);
+    SetCursorPos((area.left + area.right) / 2, (area.top + area.bottom) / 2);
+    INPUT clicks[4] = {};
+    for (int i = 0; i < 4; ++i) {
+        clicks[i].type = INPUT_MOUSE;
+        clicks[i].mi.dwFlags = i % 2 == 0 ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+    }
+    SendInput(4, clicks, sizeof(INPUT));
+}
+
 bool DropFile(const AppProcess& process, HWND target, const std::string& path) {
     // DROPFILES, then the names, each ending in a zero, and one more zero.
     std::vector<char> block(sizeof(DROPFILES) + path.size() + 2, '\0');

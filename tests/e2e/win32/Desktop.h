@@ -27,6 +27,12 @@ std::optional<MessageBoxSeen> AnswerMessageBox(DWORD processId, int button);
 // The pop-up menu the process shows now.
 HWND FindPopupMenu(DWORD processId);
 
+// The icon Wine's notification area shows for a program (with no tray on the X display,
+// Wine keeps one of its own); null when it shows none.
+HWND FindTrayIcon();
+// A double-click of the left button at the window's centre, as the mouse makes it.
+void DoubleClick(HWND hWnd);
+
 // Drops one file on the window: a DROPFILES block written into the process, then WM_DROPFILES.
 bool DropFile(const AppProcess& process, HWND target, const std::string& path);
 
