@@ -10,16 +10,35 @@ wineserver=$(dirname "$wine")/wineserver
 
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
-# A 64-bit-only Wine complains about the missing 32-bit rundll32 while it sets the prefix
-# up; that is harmless, so its output is shown only when the set-up fails. The set-up runs
-# without a display, so Wine opens no window of its own.
-wine_prefix_init() {
+# A 64-bit-only Wine complains about the missing 32-bit rundll32 while it sets a prefix up;
+# that is harmless, so its output is shown only when the set-up fails. The set-up runs
+# without a display, so Wine opens no window of its own, and ends with its wineserver: the
+# set-up's desktop has no display, and windows of later programs could not be made on it.
+wine_prefix_create() {
   export WINEPREFIX=$1
   if ! DISPLAY= "$wine" wineboot --init >"$WINEPREFIX.wineboot.log" 2>&1; then
     cat "$WINEPREFIX.wineboot.log" >&2
     echo "Wine could not set up $WINEPREFIX" >&2
     exit 1
   fi
-  # The set-up's desktop has no display: windows of later programs could not be made on it.
   "$wineserver" -k >/dev/null 2>&1 || true
+}
+
+# A fresh prefix is a copy of one set up once per machine and Wine version (copying takes
+# a second, setting up ten), kept in the build tree beside the other Windows dependencies.
+wine_prefix_init() {
+  local target=$1
+  local pristine
+  pristine=$(realpath -m "$(dirname "${BASH_SOURCE[0]}")/../../../build/win32-deps/wine-prefix")
+  local version
+  version=$("$wine" --version 2>/dev/null)
+  if [ "$(cat "$pristine.version" 2>/dev/null)" != "$version" ] || [ ! -d "$pristine" ]; then
+    rm -rf "$pristine" "$pristine.version"
+    mkdir -p "$(dirname "$pristine")"
+    wine_prefix_create "$pristine"
+    echo "$version" >"$pristine.version"
+  fi
+  rm -rf "$target"
+  cp -a "$pristine" "$target"
+  export WINEPREFIX=$target
 }
