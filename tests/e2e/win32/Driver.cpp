@@ -24,6 +24,7 @@ constexpr const char* OPEN_FILTERS =
     "Supported Files Types(*.bmp;*.gif;*.jpg;)|Bitmaps (*.bmp)|GIF Files (*.gif)|JPEG Files (*.jpg)";
 constexpr COLORREF WHITE = RGB(255, 255, 255);
 constexpr int ID_OPEN_IMAGE = 1000;
+constexpr int IDC_SPLASH = 1006;
 constexpr int EXE_ICON = 128;
 // The open dialog's controls: the file types and, by system, the file name box.
 constexpr int FILE_TYPES_BOX = cmb1;
@@ -152,6 +153,13 @@ void CheckTrayDoubleClick(Report& report, HWND main, const Paths& paths) {
     GetClientRect(main, &client);
     COLORREF face = ClientPixel(main, {client.right - 4, client.bottom - 4});
     report.Check(face == WHITE, "the window's face is white", "colour " + std::to_string(face));
+    // The middle of the picture control is glass of the splash, drawn after the face.
+    RECT picture{};
+    GetWindowRect(GetDlgItem(main, IDC_SPLASH), &picture);
+    POINT middle{(picture.left + picture.right) / 2, (picture.top + picture.bottom) / 2};
+    ScreenToClient(main, &middle);
+    report.Check(WaitFor([&] { return ClientPixel(main, middle) != WHITE; }), "the splash is drawn in its frame",
+                 "white at the frame's middle");
     report.Check(SaveScreenshot(main, WindowArea(main), paths.shots + "\\splash.bmp"), "screenshot with the splash");
 }
 
