@@ -1,6 +1,9 @@
 #include "platform/qt/DialogUnits.h"
 
-#include <QFontMetrics>
+#include <QFontMetricsF>
+#include <QtMath>
+#include <QGuiApplication>
+#include <QScreen>
 
 #include <cstring>
 
@@ -8,7 +11,8 @@ namespace {
 
 constexpr const char* ALPHABET = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
 constexpr const char* WINDOWS_DIALOG_FONT = "MS Sans Serif";
-constexpr const char* LINUX_DIALOG_FONT = "DejaVu Sans";
+constexpr const char* LINUX_DIALOG_FONT = "Liberation Sans";
+constexpr int POINTS_PER_INCH = 72;
 
 // MulDiv: the product divided, rounded half away from zero.
 int MulDiv(int number, int numerator, int denominator) {
@@ -19,18 +23,21 @@ int MulDiv(int number, int numerator, int denominator) {
 
 }  // namespace
 
-// Windows measures the alphabet and rounds its mean width: (width / 26 + 1) / 2.
+// Windows measures the alphabet and rounds its mean width, (width / 26 + 1) / 2; the
+// height is the ascent and the descent, each rounded up to whole pixels.
 DialogUnits::DialogUnits(const QFont& font) {
-    QFontMetrics metrics(font);
-    m_baseX = (metrics.horizontalAdvance(QString::fromLatin1(ALPHABET)) / 26 + 1) / 2;
-    m_baseY = metrics.height();
+    QFontMetricsF metrics(font);
+    m_baseX = (qCeil(metrics.horizontalAdvance(QString::fromLatin1(ALPHABET))) / 26 + 1) / 2;
+    m_baseY = qCeil(metrics.ascent()) + qCeil(metrics.descent());
 }
 
 QFont DialogUnits::TemplateFont(const char* name, WORD pointSize) {
     const char* family = name == nullptr || std::strcmp(name, WINDOWS_DIALOG_FONT) == 0 ? LINUX_DIALOG_FONT : name;
     QFont font{QString::fromUtf8(family)};
     font.setStyleHint(QFont::SansSerif);
-    font.setPointSize(pointSize > 0 ? pointSize : 8);
+    // Windows sizes a template font in whole pixels: -MulDiv(points, dots per inch, 72).
+    const int dotsPerInch = qRound(QGuiApplication::primaryScreen()->logicalDotsPerInchY());
+    font.setPixelSize(MulDiv(pointSize > 0 ? pointSize : 8, dotsPerInch, POINTS_PER_INCH));
     return font;
 }
 

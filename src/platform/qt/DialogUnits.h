@@ -11,8 +11,9 @@ class DialogUnits {
 public:
     explicit DialogUnits(const QFont& font);
 
-    // The template's font. "MS Sans Serif" isn't on Linux: DejaVu Sans stands in for it,
-    // a sans-serif face of the same kind that Debian's desktops all have.
+    // The template's font. "MS Sans Serif" isn't on Linux: Liberation Sans stands in for
+    // it, a face with Arial's metrics, which at 8 point measure as MS Sans Serif's do
+    // (6 by 13 pixels at 96 dots per inch), so the layout keeps its proportions.
     static QFont TemplateFont(const char* name, WORD pointSize);
 
     int BaseX() const { return m_baseX; }
