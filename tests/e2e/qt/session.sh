@@ -4,6 +4,7 @@
 # Usage of a test: TEST.sh PROGRAM SHOTS_DIR
 
 set -euo pipefail
+[ -n "${E2E_TRACE:-}" ] && set -x
 
 PROGRAM=$(realpath "$1")
 SHOTS=$2
@@ -128,4 +129,9 @@ pixel_is() {
 
 shoot_window() {
     import -window "$1" "$SHOTS/$2.png"
+}
+
+# stored NAME TEXT: true when the setting holds the text.
+stored() {
+    [ "$(setting "$1")" = "$2" ]
 }
