@@ -48,4 +48,14 @@ blue_pixels=$(grep -c '#0080FF' "$WORLD/preview.txt") || true
 corner=$(grep '#FF0000' "$WORLD/preview.txt" | cut -d: -f1)
 [ "${corner%,*}" = 0 ] || fail "the red corner is at $corner"
 grep -q "^0,$((${corner#*,} + 29)):.*#0080FF" "$WORLD/preview.txt" || fail "the picture is not below its corner"
+
+# The right-click menu inside the client area, at the mouse: its second item adds the
+# opened image to the list, confirmed in a message box.
+windows_before=$(program_windows)
+xdotool mousemove --window "$(main_window)" 200 200 click 3
+wait_for 5 menu_open || fail "no right-click menu"
+xdotool key Down Down Return
+wait_for 5 xdotool search --onlyvisible --name '^Kaleidra$' >/dev/null || fail "no confirmation of the addition"
+xdotool windowfocus --sync "$(xdotool search --onlyvisible --name '^Kaleidra$' | head -n1)" key Return
+[ "$(cat "$LIST")" = "$gif.bmp" ] || fail "the list holds '$(cat "$LIST")'"
 echo "opening: ok"

@@ -31,6 +31,7 @@ public:
 
     std::vector<UINT_PTR> commands;
     std::vector<UINT_PTR> ticks;
+    std::vector<UINT> sizeTypes;
     std::function<void(UINT_PTR)> onTick;
 
 protected:
@@ -39,6 +40,7 @@ protected:
             MapCtlColor(&TestDialog::OnCtlColor),
             MapPaint(&TestDialog::OnPaint),
             MapTimer(&TestDialog::OnTimer),
+            MapSize(&TestDialog::OnSize),
         });
         return &map;
     }
@@ -61,6 +63,7 @@ private:
         header.biBitCount = 24;
         dc.StretchDIBits(0, 0, 2, 2, 0, 0, 2, 2, DIB, &header, DIB_RGB_COLORS, SRCCOPY);
     }
+    void OnSize(UINT type, int, int) { sizeTypes.push_back(type); }
     void OnTimer(UINT_PTR id) {
         ticks.push_back(id);
         if (onTick) {
@@ -136,6 +139,15 @@ TEST_F(DialogWindowTest, EnterIsTheDefaultButtonAndEscAndTheCloseBoxAreCancel) {
     EXPECT_FALSE(window->close());  // refused: the program decides
     EXPECT_EQ(dialog.commands, (std::vector<UINT_PTR>{IDOK, IDCANCEL, IDCANCEL}));
     EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(DialogWindowTest, MinimizingIsASizeMessageOfItsOwn) {
+    window->show();
+    dialog.sizeTypes.clear();
+    window->showMinimized();
+    ASSERT_TRUE(ProcessEventsUntil([&] { return !dialog.sizeTypes.empty(); }));
+    EXPECT_EQ(dialog.sizeTypes.back(), SIZE_MINIMIZED);
+    EXPECT_TRUE(dialog.IsIconic());
 }
 
 TEST_F(DialogWindowTest, TimersTickWithTheirIdsUntilKilledAndASecondSetRestarts) {
