@@ -5,6 +5,8 @@
 
 inline constexpr UINT IDR_MAINFRAME = 128;  // the program's icon, 32 x 32 and 16 x 16
 inline constexpr UINT IDB_SPLASH = 130;     // the main window's picture until an image is opened
+inline constexpr UINT IDB_LIST_HEADING = 139;      // "Current Image List" over the Image List dialog's box
+inline constexpr UINT IDB_ABOUT_BACKGROUND = 143;  // the brick wall the About dialog stretches
 
 inline constexpr UINT IDD_MAIN = 102;
 // The main window's own window class, by which a second start finds a running copy

@@ -18,5 +18,8 @@ if [ "$(id -u)" -ne 0 ]; then
   sudo=(sudo)
 fi
 export DEBIAN_FRONTEND=noninteractive
-"${sudo[@]}" apt-get update -qq
-"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+# Another install running at the same moment (a second build, the system's own updates)
+# holds the package lock for a while: wait for it rather than fail.
+wait_for_lock=(-o DPkg::Lock::Timeout=600)
+"${sudo[@]}" apt-get "${wait_for_lock[@]}" update -qq
+"${sudo[@]}" apt-get "${wait_for_lock[@]}" install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

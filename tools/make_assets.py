@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
-"""Draws Kaleidra's icon (resources/kaleidra.ico) and splash picture (resources/splash.bmp).
+"""Draws Kaleidra's icon (resources/kaleidra.ico), its splash picture (resources/splash.bmp),
+the Image List heading (resources/listhead.bmp) and the About picture (resources/bricks.bmp).
 
-Run by hand from the repository's top folder after changing a drawing, and commit the two
+Run by hand from the repository's top folder after changing a drawing, and commit the
 files; the build embeds them. The same script always writes the same bytes.
 """
 import math
@@ -155,22 +156,43 @@ FONT = {
     "3": ["#####", "...#.", "..#..", "...#.", "....#", "#...#", ".###."],
     "0": [".###.", "#...#", "#..##", "#.#.#", "##..#", "#...#", ".###."],
     ".": ["..", "..", "..", "..", "..", "##", "##"],
+    "C": [".###.", "#...#", "#....", "#....", "#....", "#...#", ".###."],
+    "I": [".###.", "..#..", "..#..", "..#..", "..#..", "..#..", ".###."],
+    "L": ["#....", "#....", "#....", "#....", "#....", "#....", "#####"],
+    "u": [".....", ".....", "#...#", "#...#", "#...#", "#..##", ".##.#"],
+    "n": [".....", ".....", "#.##.", "##..#", "#...#", "#...#", "#...#"],
+    "t": [".#...", ".#...", "####.", ".#...", ".#...", ".#..#", "..##."],
+    "m": [".....", ".....", "##.#.", "#.#.#", "#.#.#", "#.#.#", "#.#.#"],
+    "g": [".....", ".....", ".####", "#...#", "#...#", "#...#", ".####", "....#", ".###."],
+    "s": [".....", ".....", ".####", "#....", ".###.", "....#", "####."],
+    " ": ["...", "...", "...", "...", "...", "...", "..."],
 }
 
 
-def text_cells(text, scale, top):
-    """The pixels a line of text covers, centred across the picture."""
+def text_cells(text, scale, top, picture_width=SPLASH_W, tall=None):
+    """The pixels a line of text covers, centred across the picture; `tall` stretches rows.
+    A glyph's rows past the seventh hang below the line."""
+    tall = tall or scale
     width = sum(len(FONT[ch][0]) + 1 for ch in text) - 1
-    left = (SPLASH_W - width * scale) // 2
+    left = (picture_width - width * scale) // 2
     cells = set()
     for ch in text:
         for row, line in enumerate(FONT[ch]):
             for col, bit in enumerate(line):
                 if bit == "#":
-                    cells.update((left + col * scale + i, top + row * scale + j)
-                                 for i in range(scale) for j in range(scale))
+                    cells.update((left + col * scale + i, top + row * tall + j)
+                                 for i in range(scale) for j in range(tall))
         left += (len(FONT[ch][0]) + 1) * scale
     return cells
+
+
+def shadow_then_text(pixels, cells, shadow, colour_at):
+    """Draws a one-pixel drop shadow, then the lettering over it."""
+    for x, y in cells:
+        if (x + 1, y + 1) not in cells:
+            pixels[y + 1][x + 1] = shadow
+    for x, y in cells:
+        pixels[y][x] = colour_at(x, y)
 
 
 def draw_splash():
@@ -184,11 +206,7 @@ def draw_splash():
             row.append(tuple(round(sum(c[k] for c in samples) / 9) for k in range(3)))
         pixels.append(row)
     for cells in (text_cells("Kaleidra", 3, 214), text_cells("3.0", 2, 242)):
-        for x, y in cells:
-            if (x + 1, y + 1) not in cells:
-                pixels[y + 1][x + 1] = TEXT_SHADOW
-        for x, y in cells:
-            pixels[y][x] = TEXT_BLUE
+        shadow_then_text(pixels, cells, TEXT_SHADOW, lambda x, y: TEXT_BLUE)
     return pixels
 
 
@@ -220,9 +238,9 @@ def median_cut(histogram, count):
     return palette, entry
 
 
-def make_splash():
-    pixels = draw_splash()
-    exact = [WHITE_RGB, TEXT_BLUE, TEXT_SHADOW, LEAD]
+def bmp8(pixels, exact):
+    """An 8-bit BMP file of rows top first; the `exact` colours keep palette entries of their own."""
+    height, width = len(pixels), len(pixels[0])
     histogram = {}
     for row in pixels:
         for colour in row:
@@ -231,19 +249,87 @@ def make_splash():
     palette, entry = median_cut(histogram, 256 - len(exact))
     entry.update({colour: len(palette) + i for i, colour in enumerate(exact)})
     palette += exact
-    stride = (SPLASH_W + 3) // 4 * 4
+    stride = (width + 3) // 4 * 4
     bits = b"".join(bytes(entry[c] for c in row).ljust(stride, b"\0") for row in reversed(pixels))
     offset = 14 + 40 + 4 * 256
     out = struct.pack("<2sIHHI", b"BM", offset + len(bits), 0, 0, offset)
-    out += struct.pack("<IiiHHIIiiII", 40, SPLASH_W, SPLASH_H, 1, 8, 0, len(bits), 0, 0, 256, 0)
+    out += struct.pack("<IiiHHIIiiII", 40, width, height, 1, 8, 0, len(bits), 0, 0, 256, 0)
     out += b"".join(bytes((b, g, r, 0)) for r, g, b in palette).ljust(4 * 256, b"\0")
     return out + bits
+
+
+def make_splash():
+    return bmp8(draw_splash(), [WHITE_RGB, TEXT_BLUE, TEXT_SHADOW, LEAD])
+
+
+# ---- Image List heading: "Current Image List", shaded from blue to green, on white.
+
+HEADING_W, HEADING_H = 230, 30
+HEADING_SHADOW = (188, 204, 214)
+
+
+def heading_colour(x, y):
+    """Blue at the top left turning to green at the bottom right, darker at the letters' feet."""
+    t = min(1.0, max(0.0, 0.75 * x / HEADING_W + 0.25 * (y - 2) / 21))
+    shade = 1.0 - 0.25 * min(1.0, (y - 2) / 21)
+    return tuple(round(c * shade) for c in mix((0, 40, 230), (0, 170, 60), t))
+
+
+def draw_heading():
+    pixels = [[WHITE_RGB] * HEADING_W for _ in range(HEADING_H)]
+    cells = text_cells("Current Image List", 2, 2, HEADING_W, tall=3)
+    shadow_then_text(pixels, cells, HEADING_SHADOW, heading_colour)
+    return pixels
+
+
+def make_heading():
+    return bmp8(draw_heading(), [WHITE_RGB, HEADING_SHADOW])
+
+
+# ---- About picture: a pale grey and white brick wall.
+
+BRICKS_W, BRICKS_H = 303, 203
+BRICK_W, BRICK_H, JOINT = 36, 14, 2
+MORTAR = (214, 214, 214)
+
+
+def brick_tone(column, course):
+    """Each brick its own pale shade, from a fixed sequence."""
+    state = (column * 7919 + course * 104729 + 20260) % 2**31
+    state = (state * 1103515245 + 12345) % 2**31
+    return 236 + state % 20
+
+
+def draw_bricks():
+    pixels = []
+    for y in range(BRICKS_H):
+        course, v = divmod(y, BRICK_H + JOINT)
+        shift = (BRICK_W + JOINT) // 2 if course % 2 else 0
+        row = []
+        for x in range(BRICKS_W):
+            column, u = divmod(x + shift, BRICK_W + JOINT)
+            if v >= BRICK_H or u >= BRICK_W:
+                row.append(MORTAR)
+                continue
+            tone = brick_tone(column, course)
+            grain = (x * 31 + y * 17 + column) % 7 == 0
+            tone -= 6 if grain else 0
+            tone -= 8 if v == BRICK_H - 1 or u == BRICK_W - 1 else 0
+            row.append((tone, tone, min(255, tone + 2)))
+        pixels.append(row)
+    return pixels
+
+
+def make_bricks():
+    return bmp8(draw_bricks(), [WHITE_RGB, MORTAR])
 
 
 def main():
     folder = Path(sys.argv[1] if len(sys.argv) > 1 else "resources")
     (folder / "kaleidra.ico").write_bytes(make_icon())
     (folder / "splash.bmp").write_bytes(make_splash())
+    (folder / "listhead.bmp").write_bytes(make_heading())
+    (folder / "bricks.bmp").write_bytes(make_bricks())
 
 
 if __name__ == "__main__":

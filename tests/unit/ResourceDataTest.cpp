@@ -27,6 +27,9 @@ std::vector<unsigned char> SourceFile(const std::string& name) {
 TEST(ResourceData, EachIdFindsItsFilesBytesAndNoOtherKind) {
     EXPECT_TRUE(std::ranges::equal(FindResourceData(ResourceKind::Icon, IDR_MAINFRAME), SourceFile("kaleidra.ico")));
     EXPECT_TRUE(std::ranges::equal(FindResourceData(ResourceKind::Bitmap, IDB_SPLASH), SourceFile("splash.bmp")));
+    EXPECT_TRUE(std::ranges::equal(FindResourceData(ResourceKind::Bitmap, IDB_LIST_HEADING), SourceFile("listhead.bmp")));
+    EXPECT_TRUE(
+        std::ranges::equal(FindResourceData(ResourceKind::Bitmap, IDB_ABOUT_BACKGROUND), SourceFile("bricks.bmp")));
     EXPECT_TRUE(FindResourceData(ResourceKind::Bitmap, IDR_MAINFRAME).empty());
     EXPECT_TRUE(FindResourceData(ResourceKind::Icon, IDB_SPLASH).empty());
 }
@@ -52,18 +55,29 @@ TEST(ResourceData, TheIconHoldsA32And16PixelImageOf16ColoursWithAMask) {
     }
 }
 
-TEST(ResourceData, TheSplashIsA257By265BottomUp256ColourBitmapOnWhite) {
-    const Bytes bmp = FindResourceData(ResourceKind::Bitmap, IDB_SPLASH);
-    ASSERT_GE(bmp.size(), 54u + 256 * 4);
-    EXPECT_EQ(U16(bmp, 0), 0x4D42u);     // "BM"
-    EXPECT_EQ(U32(bmp, 2), bmp.size());  // file size
-    EXPECT_EQ(U32(bmp, 18), 257u);       // width
-    EXPECT_EQ(U32(bmp, 22), 265u);       // height, positive: bottom row first
-    EXPECT_EQ(U16(bmp, 28), 8u);         // bits per pixel
-    EXPECT_EQ(U32(bmp, 30), 0u);         // uncompressed
-    const std::uint32_t bits = U32(bmp, 10);
-    ASSERT_EQ(bits + 260u * 265u, bmp.size());  // rows padded to 4 bytes
-    EXPECT_EQ(U32(bmp, 54 + 4 * bmp[bits]), 0x00FFFFFFu);  // on the window's white face
+// Each picture is drawn on or in pale colours: its first pixel's palette entry has no
+// channel below 0xD0.
+TEST(ResourceData, TheBitmapsAreBottomUp256ColourPicturesOfTheirSizes) {
+    struct Picture {
+        UINT id;
+        std::uint32_t width, height;
+    };
+    for (const Picture& picture : {Picture{IDB_SPLASH, 257, 265}, Picture{IDB_LIST_HEADING, 230, 30},
+                                   Picture{IDB_ABOUT_BACKGROUND, 303, 203}}) {
+        SCOPED_TRACE(picture.id);
+        const Bytes bmp = FindResourceData(ResourceKind::Bitmap, picture.id);
+        ASSERT_GE(bmp.size(), 54u + 256 * 4);
+        EXPECT_EQ(U16(bmp, 0), 0x4D42u);     // "BM"
+        EXPECT_EQ(U32(bmp, 2), bmp.size());  // file size
+        EXPECT_EQ(U32(bmp, 18), picture.width);
+        EXPECT_EQ(U32(bmp, 22), picture.height);  // positive: bottom row first
+        EXPECT_EQ(U16(bmp, 28), 8u);              // bits per pixel
+        EXPECT_EQ(U32(bmp, 30), 0u);              // uncompressed
+        const std::uint32_t bits = U32(bmp, 10);
+        ASSERT_EQ(bits + (picture.width + 3) / 4 * 4 * picture.height, bmp.size());  // rows padded to 4 bytes
+        const std::size_t entry = 54 + 4 * bmp[bits];
+        EXPECT_GE(std::min({bmp[entry], bmp[entry + 1], bmp[entry + 2]}), 0xD0);
+    }
 }
 
 }  // namespace
