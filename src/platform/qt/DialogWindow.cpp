@@ -74,12 +74,6 @@ DialogWindow::DialogWindow(CDialog& dialog, const DialogTemplate* dialogTemplate
     ApplyStyle(*dialogTemplate);
 }
 
-DialogWindow::~DialogWindow() {
-    for (auto& control : m_controls) {
-        control->widget = nullptr;
-    }
-}
-
 void DialogWindow::ApplyStyle(const DialogTemplate& dialogTemplate) {
     setWindowFlags(FlagsFor(dialogTemplate.style));
     setWindowTitle(QString::fromLocal8Bit(dialogTemplate.caption));

@@ -18,7 +18,6 @@ class QMenuBar;
 class DialogWindow : public QWidget {
 public:
     DialogWindow(CDialog& dialog, const DialogTemplate* dialogTemplate, QWidget* parent);
-    ~DialogWindow() override;
 
     // The window of a handle, or null for a control or another program's window.
     static DialogWindow* Of(HWND hWnd);

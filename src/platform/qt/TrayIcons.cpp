@@ -29,7 +29,8 @@ void Update(QSystemTrayIcon& icon, const NOTIFYICONDATAA& data) {
 
 BOOL Add(const NOTIFYICONDATAA& data) {
     DialogWindow* window = DialogWindow::Of(data.hWnd);
-    if (window == nullptr || Icons().contains({data.hWnd, data.uID})) {
+    QPointer<QSystemTrayIcon>& slot = Icons()[{data.hWnd, data.uID}];
+    if (window == nullptr || slot) {
         return FALSE;
     }
     auto* icon = new QSystemTrayIcon(window);
@@ -47,7 +48,7 @@ BOOL Add(const NOTIFYICONDATAA& data) {
         });
     }
     icon->show();
-    Icons()[{data.hWnd, data.uID}] = icon;
+    slot = icon;
     return TRUE;
 }
 

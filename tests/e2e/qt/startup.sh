@@ -7,6 +7,7 @@ start_program
 first=$PROGRAM_PID
 wait_for 5 window_shown || fail "the main window did not appear"
 titled "$TITLE" || fail "the title is '$(xdotool getwindowname "$(main_window)")'"
+xprop -id "$(main_window)" _NET_WM_ICON | grep -q 'CARDINAL' || fail "the window has no icon"
 wait_for 5 window_hidden || fail "the main window did not hide"
 wait_for 5 tray_icon >/dev/null || fail "no tray icon"
 

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 TEST(RunningCopy, WithoutX11ItIsFoundByItsWindowClassAndComesForward) {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // windows earlier tests closed
     EXPECT_EQ(fw::FindWindowA(MAIN_WINDOW_CLASS, nullptr), nullptr);
     CDialog dialog(IDD_MAIN);
     {
