@@ -143,8 +143,16 @@ CWnd* DialogWindow::Control(UINT id) const {
     return found != m_controls.end() ? (*found)->wnd : nullptr;
 }
 
+void DialogWindow::Detach() {
+    for (const auto& [id, timer] : m_handle.timers) {
+        killTimer(timer);
+    }
+    m_handle.timers.clear();
+    m_handle.wnd = nullptr;
+}
+
 LRESULT DialogWindow::Deliver(UINT message, WPARAM wParam, LPARAM lParam) {
-    return m_handle.wnd->WindowProc(message, wParam, lParam);
+    return m_handle.wnd != nullptr ? m_handle.wnd->WindowProc(message, wParam, lParam) : 0;
 }
 
 // As a chosen menu item is posted on Windows: it arrives once the current handler is over.

@@ -27,6 +27,10 @@ public:
     QMenuBar* MenuBar() const { return m_menuBar; }
     CWnd* Control(UINT id) const;
 
+    // The program's window is destroyed: no message reaches it from now on, while the
+    // native window waits to be deleted.
+    void Detach();
+
     // Sends a message to the dialog now, or once the current event is over.
     LRESULT Deliver(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
     void PostCommand(UINT id);

@@ -4,6 +4,8 @@
 #include <QLocalSocket>
 #include <QWidget>
 
+#include <cstdlib>
+
 #include <unistd.h>
 
 namespace local_instance {
@@ -15,7 +17,13 @@ constexpr char ACTIVATE[] = "activate\n";
 
 }  // namespace
 
+// In the session's runtime folder, which is the user's own; without one, in the
+// temporary folder with the user's id in the name.
 std::string SocketName(const char* className) {
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    if (runtime != nullptr && runtime[0] == '/') {
+        return std::string(runtime) + "/kaleidra-" + className;
+    }
     return "kaleidra-" + std::to_string(::getuid()) + "-" + className;
 }
 

@@ -53,6 +53,9 @@ BOOL CWnd::DestroyWindow() {
         m_hWnd->modalLoop->exit();
     }
     QWidget* widget = m_hWnd->widget;
+    if (DialogWindow* window = DialogWindow::Of(m_hWnd)) {
+        window->Detach();
+    }
     m_hWnd = nullptr;
     widget->hide();
     widget->deleteLater();

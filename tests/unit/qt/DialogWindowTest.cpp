@@ -171,5 +171,8 @@ TEST(DialogModalRun, ATimerEndsTheModalRunWithItsResult) {
     };
     QTimer::singleShot(0, [&] { dialog.SetTimer(3, 10); });
     EXPECT_EQ(dialog.DoModal(), 42);
-    EXPECT_EQ(dialog.m_hWnd, nullptr);  // the window went with the run
+    EXPECT_EQ(dialog.m_hWnd, nullptr);  // the window went with the run, and its timer too
+    std::size_t ticks = dialog.ticks.size();
+    QApplication::processEvents(QEventLoop::AllEvents, 50);
+    EXPECT_EQ(dialog.ticks.size(), ticks);
 }
