@@ -17,10 +17,6 @@ namespace {
 
 constexpr DWORD SS_SUNKEN = 0x00001000;
 
-QColor ToQColor(COLORREF colour) {
-    return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
-}
-
 // The controls Windows colours with the static colour request.
 bool IsStaticKind(ControlKind kind) {
     return kind == ControlKind::Text || kind == ControlKind::GroupBox || kind == ControlKind::CheckBox ||
@@ -76,6 +72,10 @@ QWidget* CreateWidget(const ControlTemplate& control, const ControlColors& color
 }
 
 }  // namespace
+
+QColor ToQColor(COLORREF colour) {
+    return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+}
 
 QWidget* CreateControl(const ControlTemplate& control, const DialogUnits& units, const ControlColors& colors,
                        const std::function<void()>& onCommand, QWidget* parent) {

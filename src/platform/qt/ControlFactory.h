@@ -11,6 +11,8 @@
 
 class DialogUnits;
 
+QColor ToQColor(COLORREF colour);
+
 struct ControlColors {
     std::optional<CtlColor> statics;  // labels, check boxes, radio buttons, group boxes, pictures
 };

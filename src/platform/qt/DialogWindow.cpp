@@ -79,8 +79,7 @@ void DialogWindow::ApplyStyle(const DialogTemplate& dialogTemplate) {
     setWindowTitle(QString::fromLocal8Bit(dialogTemplate.caption));
     if (std::optional<CtlColor> colors = AskColors(CTLCOLOR_DLG)) {
         QPalette palette = m_client->palette();
-        palette.setColor(QPalette::Window, QColor(colors->face & 0xFF, (colors->face >> 8) & 0xFF,
-                                                  (colors->face >> 16) & 0xFF));
+        palette.setColor(QPalette::Window, ToQColor(colors->face));
         m_client->setPalette(palette);
         m_client->setAutoFillBackground(true);
     }

@@ -7,6 +7,7 @@
 #include <QDBusConnectionInterface>
 #include <QPointer>
 
+#include <cstring>
 #include <map>
 #include <utility>
 
