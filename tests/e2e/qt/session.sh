@@ -28,7 +28,7 @@ finish() {
         echo "--- program output" >&2
         cat "$WORLD"/program*.log >&2 2>/dev/null || true
     fi
-    rm -rf "$WORLD"
+    [ -n "${E2E_KEEP:-}" ] && echo "kept $WORLD" >&2 || rm -rf "$WORLD"
 }
 trap finish EXIT
 

@@ -22,11 +22,24 @@ double_click_tray_icon
 wait_for 5 window_shown || fail "a double-click on the tray icon did not show the window"
 shoot_window "$(main_window)" main-window-splash
 
-# A second copy finds the first, ends with 0 and adds no window.
+# A second copy finds the first, asks the window manager to activate it, ends with 0 and
+# adds no window. xev stands in for the window manager, which gets the request at the root.
+stdbuf -oL xev -root -event substructure -event property >"$WORLD/root-events" 2>&1 &
+PIDS+=($!)
+xev_listens() {
+    xprop -root -f _KALEIDRA_TEST 8s -set _KALEIDRA_TEST ping
+    grep -q _KALEIDRA_TEST "$WORLD/root-events"
+}
+wait_for 5 xev_listens || fail "xev did not start"
 start_program -second
 second=$PROGRAM_PID
 wait $second || fail "the second start ended with $?"
 [ "$(xdotool search --class '^KaleidraMainWindow$' | wc -l)" -eq 1 ] || fail "a second main window"
+activated() {
+    grep -A1 "^ClientMessage event, .*, window $(printf '0x%x' "$(main_window)")," "$WORLD/root-events" |
+        grep -q '(_NET_ACTIVE_WINDOW)'
+}
+wait_for 5 activated || fail "the running copy was not activated"
 
 # Exit: Esc asks, Yes (the default button) ends the program and takes the tray icon along.
 xdotool windowfocus --sync "$(main_window)" key Escape
