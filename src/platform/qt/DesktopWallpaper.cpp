@@ -123,8 +123,8 @@ std::vector<QStringList> XfceWallpaperCommands(const std::string& path, const QS
         }
     }
     if (commands.empty()) {
-        commands.push_back(
-            {"xfconf-query", "-c", XFCE_CHANNEL, "-p", XFCE_DEFAULT_PROPERTY, "-n", "-t", "string", "-s", Native(path)});
+        commands.push_back({"xfconf-query", "-c", XFCE_CHANNEL, "-p", XFCE_DEFAULT_PROPERTY, "-n", "-t", "string",
+                            "-s", Native(path)});
     }
     return commands;
 }

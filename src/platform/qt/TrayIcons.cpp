@@ -24,7 +24,8 @@ void Update(QSystemTrayIcon& icon, const NOTIFYICONDATAA& data) {
         icon.setIcon(data.hIcon->icon);
     }
     if (data.uFlags & NIF_TIP) {
-        icon.setToolTip(QString::fromLocal8Bit(data.szTip, static_cast<qsizetype>(strnlen(data.szTip, sizeof data.szTip))));
+        qsizetype length = static_cast<qsizetype>(strnlen(data.szTip, sizeof data.szTip));
+        icon.setToolTip(QString::fromLocal8Bit(data.szTip, length));
     }
 }
 
