@@ -2,6 +2,7 @@
 // keys, timers and modal run, seen through what it delivers to its message table.
 #include "framework/Dialog.h"
 #include "framework/PaintDC.h"
+#include "framework/SystemServices.h"
 #include "platform/qt/DialogWindow.h"
 #include "resources/ResourceIds.h"
 
@@ -10,6 +11,8 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QUrl>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -33,6 +36,8 @@ public:
     std::vector<UINT_PTR> commands;
     std::vector<UINT_PTR> ticks;
     std::vector<UINT> sizeTypes;
+    std::vector<std::string> dropped;
+    bool dropFinished = false;
     std::function<void(UINT_PTR)> onTick;
 
 protected:
@@ -42,6 +47,7 @@ protected:
             MapPaint(&TestDialog::OnPaint),
             MapTimer(&TestDialog::OnTimer),
             MapSize(&TestDialog::OnSize),
+            MapDropFiles(&TestDialog::OnDropFiles),
         });
         return &map;
     }
@@ -65,6 +71,13 @@ private:
         dc.StretchDIBits(0, 0, 2, 2, 0, 0, 2, 2, DIB, &header, DIB_RGB_COLORS, SRCCOPY);
     }
     void OnSize(UINT type, int, int) { sizeTypes.push_back(type); }
+    void OnDropFiles(HDROP drop) {
+        for (UINT i = 0; !fw::DragQueryFileA(drop, i).empty(); ++i) {
+            dropped.push_back(fw::DragQueryFileA(drop, i));
+        }
+        Default();
+        dropFinished = drop->finished;
+    }
     void OnTimer(UINT_PTR id) {
         ticks.push_back(id);
         if (onTick) {
@@ -140,6 +153,20 @@ TEST_F(DialogWindowTest, EnterIsTheDefaultButtonAndEscAndTheCloseBoxAreCancel) {
     EXPECT_FALSE(window->close());  // refused: the program decides
     EXPECT_EQ(dialog.commands, (std::vector<UINT_PTR>{IDOK, IDCANCEL, IDCANCEL}));
     EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(DialogWindowTest, DroppedLocalFilesArriveAsOneDropAndTheDefaultFinishesIt) {
+    EXPECT_TRUE(window->acceptDrops());
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile("/tmp/a b.gif"), QUrl("https://example.org/x.gif"),
+                  QUrl::fromLocalFile("/tmp/c.jpg")});
+    QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window, &drop);
+    EXPECT_EQ(dialog.dropped, (std::vector<std::string>{"/tmp/a b.gif", "/tmp/c.jpg"}));
+    EXPECT_TRUE(dialog.dropFinished);
 }
 
 TEST_F(DialogWindowTest, MinimizingIsASizeMessageOfItsOwn) {
