@@ -205,6 +205,25 @@ TEST_F(DialogWindowTest, ADestroyedDialogGetsNoMoreMessagesWhileItsWindowWaitsTo
     EXPECT_TRUE(dialog.ticks.empty());
 }
 
+TEST_F(DialogWindowTest, ATimerTicksInsideAnOpenMessageBox) {
+    int answer = 0;
+    dialog.onTick = [&](UINT_PTR id) {
+        dialog.KillTimer(id);
+        if (id == 1) {
+            dialog.SetTimer(2, 10);
+            answer = dialog.MessageBoxA("waiting", "Kaleidra", MB_OK | MB_ICONEXCLAMATION);
+        } else if (QWidget* box = QApplication::activeModalWidget()) {
+            box->close();
+        } else {
+            dialog.SetTimer(2, 10);  // the box isn't up yet: once more
+        }
+    };
+    dialog.SetTimer(1, 10);
+    ASSERT_TRUE(ProcessEventsUntil([&] { return answer != 0; }));
+    EXPECT_EQ(dialog.ticks, (std::vector<UINT_PTR>{1, 2}));
+    EXPECT_EQ(answer, IDOK);
+}
+
 TEST(DialogModalRun, ATimerEndsTheModalRunWithItsResult) {
     TestDialog dialog;
     dialog.onTick = [&](UINT_PTR id) {
