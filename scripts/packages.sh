@@ -1,7 +1,12 @@
 # The Debian packages each kind of build needs; sourced by the other scripts.
-BUILD_PACKAGES=(cmake ninja-build g++ libjpeg-dev)
+# Qt 6 Widgets and Xlib for the Linux program; Liberation Sans is its dialogs' font.
+BUILD_PACKAGES=(cmake ninja-build g++ libjpeg-dev qt6-base-dev libx11-dev fonts-liberation2)
 # ImageMagick and libjpeg's tools make the reference pictures the readers are checked against.
-TEST_PACKAGES=(libgtest-dev libgmock-dev imagemagick libjpeg-turbo-progs)
+# The Linux program's end-to-end tests also run it under Xvfb with trayer as the tray host, drive
+# it with xdotool, read the screen with ImageMagick and X properties with x11-utils, and run
+# gsettings (libglib2.0-bin) against the desktop schemas.
+TEST_PACKAGES=(libgtest-dev libgmock-dev imagemagick libjpeg-turbo-progs
+  xvfb trayer xdotool x11-utils gsettings-desktop-schemas libglib2.0-bin)
 # The Windows exe: the mingw-w64 cross compilers, nasm for libjpeg-turbo's SIMD code,
 # dpkg-dev to unpack libjpeg-turbo's Debian source package; Wine runs the exe in tests.
 WIN32_BUILD_PACKAGES=(cmake ninja-build mingw-w64 g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix nasm dpkg-dev)

@@ -1,5 +1,7 @@
 #include "platform/headless/HeadlessRegistry.h"
 
+#include "platform/posix/RegistryText.h"
+
 #include <algorithm>
 #include <cctype>
 
@@ -9,13 +11,8 @@ bool HeadlessRegistry::NoCaseLess::operator()(std::string_view a, std::string_vi
     });
 }
 
-std::string HeadlessRegistry::FullPath(HKEY root, std::string_view keyPath) {
-    std::string path = root == HKEY_LOCAL_MACHINE ? "HKEY_LOCAL_MACHINE\\" : "HKEY_CURRENT_USER\\";
-    return path.append(keyPath);
-}
-
 std::optional<std::string> HeadlessRegistry::Get(std::string_view keyPath, HKEY root) const {
-    auto found = m_values.find(FullPath(root, keyPath));
+    auto found = m_values.find(posix::RegistryKeyPath(root, keyPath));
     if (found == m_values.end()) {
         return std::nullopt;
     }
@@ -23,11 +20,11 @@ std::optional<std::string> HeadlessRegistry::Get(std::string_view keyPath, HKEY 
 }
 
 void HeadlessRegistry::Set(std::string_view keyPath, std::string_view text, HKEY root) {
-    m_values.insert_or_assign(FullPath(root, keyPath), std::string(text));
+    m_values.insert_or_assign(posix::RegistryKeyPath(root, keyPath), std::string(text));
 }
 
 void HeadlessRegistry::Erase(std::string_view keyPath, HKEY root) {
-    auto found = m_values.find(FullPath(root, keyPath));
+    auto found = m_values.find(posix::RegistryKeyPath(root, keyPath));
     if (found != m_values.end()) {
         m_values.erase(found);
     }

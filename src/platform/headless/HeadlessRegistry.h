@@ -25,7 +25,5 @@ private:
         using is_transparent = void;
         bool operator()(std::string_view a, std::string_view b) const;
     };
-    static std::string FullPath(HKEY root, std::string_view keyPath);
-
     std::map<std::string, std::string, NoCaseLess> m_values;
 };

@@ -2,6 +2,7 @@
 #include "framework/SystemServices.h"
 #include "platform/headless/HeadlessWorld.h"
 #include "platform/posix/PosixFiles.h"
+#include "platform/posix/RegistryText.h"
 
 #include <chrono>
 #include <cstdio>
@@ -27,19 +28,7 @@ LONG RegSetValueA(HKEY root, const char* subKey, DWORD type, const char* data, D
 }
 
 LONG RegQueryValueA(HKEY root, const char* subKey, char* value, LONG* cbValue) {
-    std::optional<std::string> text = HeadlessWorld::Current().registry.Get(subKey, root);
-    if (!text) {
-        return static_cast<LONG>(ERROR_FILE_NOT_FOUND);
-    }
-    LONG needed = static_cast<LONG>(text->size() + 1);
-    if (value == nullptr || *cbValue < needed) {
-        *cbValue = needed;
-        return static_cast<LONG>(ERROR_MORE_DATA);
-    }
-    text->copy(value, text->size());
-    value[text->size()] = '\0';
-    *cbValue = needed;
-    return ERROR_SUCCESS;
+    return posix::CopyRegistryText(HeadlessWorld::Current().registry.Get(subKey, root), value, cbValue);
 }
 
 BOOL SystemParametersInfoA(UINT uiAction, UINT uiParam, const char* pvParam, UINT fWinIni) {

@@ -1,0 +1,17 @@
+// The notification-area icons: QSystemTrayIcon, its activations told to the owner
+// window as the mouse messages Windows sends.
+#pragma once
+
+#include "framework/WinTypes.h"
+
+#include <QSystemTrayIcon>
+
+// The mouse message for an activation; 0 for none. A tray that speaks D-Bus
+// (StatusNotifierItem) has no double-click: its single activation stands for one.
+UINT TrayMouseMessage(QSystemTrayIcon::ActivationReason reason, bool statusNotifierTray);
+
+// Whether the session's tray is a StatusNotifierItem host on D-Bus.
+bool HasStatusNotifierTray();
+
+// Removes every icon: the process is about to end.
+void RemoveAllTrayIcons();

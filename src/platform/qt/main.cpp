@@ -1,0 +1,20 @@
+// The program's entry point on Linux: Qt's application object, then the framework's.
+#include "framework/WinApp.h"
+#include "platform/qt/DisplayCheck.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <cstdlib>
+
+int main(int argc, char** argv) {
+    if (auto message = MissingDisplayMessage(std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY"),
+                                             std::getenv("QT_QPA_PLATFORM"), argc > 0 ? argv[0] : "kaleidra")) {
+        std::fputs(message->c_str(), stderr);
+        return EXIT_FAILURE;
+    }
+    QApplication application(argc, argv);
+    // The main window hides itself and lives on in the tray: a closed window ends nothing.
+    QApplication::setQuitOnLastWindowClosed(false);
+    return AfxWinMain();
+}

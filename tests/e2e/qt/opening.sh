@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Opening a GIF from the file dialog: it is converted to a BMP beside its source and shown
+# 1:1 at the top-left of the window, its path in the title. The dialog is driven with the
+# keyboard (a typed path), which needs no drag-and-drop protocol between two clients.
+source "$(dirname "$0")/session.sh"
+start_display
+
+gif=$WORLD/pictures/sun.gif
+mkdir -p "$(dirname "$gif")"
+# 40 x 30 of one colour with a red top-left corner.
+convert -size 40x30 'xc:rgb(0,128,255)' -fill 'rgb(255,0,0)' -draw 'point 0,0' "$gif"
+
+start_program
+wait_for 5 window_hidden || fail "the main window did not hide"
+wait_for 5 tray_icon >/dev/null || fail "no tray icon"
+double_click_tray_icon
+wait_for 5 window_shown || fail "the window did not show"
+
+dialog_open() {
+    xdotool search --onlyvisible --name '^Choose an image file$' >/dev/null
+}
+# The program's visible windows: the main window, the tray icon, and an open menu.
+program_windows() {
+    xdotool search --onlyvisible --classname '^kaleidra$' 2>/dev/null | wc -l
+}
+menu_open() {
+    [ "$(program_windows)" -gt "$windows_before" ]
+}
+windows_before=$(program_windows)
+xdotool windowfocus --sync "$(main_window)" key alt+f
+wait_for 5 menu_open || fail "the File menu did not open"
+xdotool key Return
+wait_for 5 dialog_open || fail "the file dialog did not open"
+xdotool windowfocus --sync "$(xdotool search --onlyvisible --name '^Choose an image file$' | head -n1)"
+xdotool type --delay 5 "$gif"
+xdotool key Return
+
+wait_for 10 test -s "$gif.bmp" || fail "no BMP beside the GIF"
+[[ "$(identify -format '%m %wx%h' "$gif.bmp")" == BMP*" 40x30" ]] || fail "the BMP is $(identify "$gif.bmp")"
+wait_for 5 titled "$TITLE$gif.bmp" || fail "the title is '$(xdotool getwindowname "$(main_window)")'"
+
+# The preview: exactly the picture's pixels, not scaled, at the client area's corner.
+shoot_window "$(main_window)" main-window-preview
+convert "$SHOTS/main-window-preview.png" -depth 8 txt:- >"$WORLD/preview.txt"
+blue_pixels=$(grep -c '#0080FF' "$WORLD/preview.txt") || true
+[ "$blue_pixels" -eq $((40 * 30 - 1)) ] || fail "$blue_pixels preview pixels instead of $((40 * 30 - 1))"
+# Upright: the red corner is the top-left one, at the left edge just below the menu bar.
+corner=$(grep '#FF0000' "$WORLD/preview.txt" | cut -d: -f1)
+[ "${corner%,*}" = 0 ] || fail "the red corner is at $corner"
+grep -q "^0,$((${corner#*,} + 29)):.*#0080FF" "$WORLD/preview.txt" || fail "the picture is not below its corner"
+
+# The right-click menu inside the client area, at the mouse: its second item adds the
+# opened image to the list, confirmed in a message box.
+windows_before=$(program_windows)
+xdotool mousemove --window "$(main_window)" 200 200 click 3
+wait_for 5 menu_open || fail "no right-click menu"
+xdotool key Down Down Return
+wait_for 5 xdotool search --onlyvisible --name '^Kaleidra$' >/dev/null || fail "no confirmation of the addition"
+xdotool windowfocus --sync "$(xdotool search --onlyvisible --name '^Kaleidra$' | head -n1)" key Return
+[ "$(cat "$LIST")" = "$gif.bmp" ] || fail "the list holds '$(cat "$LIST")'"
+echo "opening: ok"

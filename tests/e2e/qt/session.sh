@@ -1,0 +1,137 @@
+# The world of one end-to-end test of the qt program: a fresh home and XDG folders, a
+# virtual X display (Xvfb -noreset) with trayer as the tray host, and helpers that drive
+# the program from outside and wait on conditions. Sourced by each test script.
+# Usage of a test: TEST.sh PROGRAM SHOTS_DIR
+
+set -euo pipefail
+[ -n "${E2E_TRACE:-}" ] && set -x
+
+PROGRAM=$(realpath "$1")
+SHOTS=$2
+mkdir -p "$SHOTS"
+WORLD=$(mktemp -d "${TMPDIR:-/tmp}/kaleidra-e2e-XXXXXX")
+export HOME=$WORLD/home
+export XDG_DATA_HOME=$WORLD/data XDG_CONFIG_HOME=$WORLD/config XDG_CACHE_HOME=$WORLD/cache
+export XDG_RUNTIME_DIR=$WORLD/runtime
+unset XDG_CURRENT_DESKTOP DESKTOP_SESSION WAYLAND_DISPLAY QT_QPA_PLATFORM DBUS_SESSION_BUS_ADDRESS
+mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+LIST=$XDG_DATA_HOME/kaleidra/Kaleidra.LST
+SETTINGS=$XDG_CONFIG_HOME/kaleidra/settings.reg
+TITLE="Kaleidra 3.0  "
+PIDS=()
+
+finish() {
+    local status=$?
+    for pid in "${PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    if [ $status -ne 0 ]; then
+        echo "--- program output" >&2
+        cat "$WORLD"/program*.log >&2 2>/dev/null || true
+    fi
+    [ -n "${E2E_KEEP:-}" ] && echo "kept $WORLD" >&2 || rm -rf "$WORLD"
+}
+trap finish EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# wait_for SECONDS COMMAND...: polls the command every 0.1 s until it succeeds.
+wait_for() {
+    local limit=$1; shift
+    local deadline=$((SECONDS + limit))
+    until "$@"; do
+        [ $SECONDS -lt $deadline ] || return 1
+        sleep 0.1
+    done
+}
+
+display_number_written() {
+    [ -s "$WORLD/display" ]
+}
+
+# Xvfb picks a free display number and writes it.
+start_display() {
+    Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 1024x768x24 3>"$WORLD/display" >"$WORLD/xvfb.log" 2>&1 &
+    PIDS+=($!)
+    wait_for 10 display_number_written || fail "Xvfb did not start"
+    export DISPLAY=:$(head -n1 "$WORLD/display")
+    trayer --edge top --align right --widthtype request --height 32 --SetDockType false >"$WORLD/trayer.log" 2>&1 &
+    PIDS+=($!)
+    wait_for 10 xdotool search --class '^trayer$' >/dev/null || fail "trayer did not start"
+}
+
+# start_program [LOG]: the program in the background; its pid in PROGRAM_PID.
+start_program() {
+    "$PROGRAM" >"$WORLD/program${1:-}.log" 2>&1 &
+    PROGRAM_PID=$!
+    PIDS+=($PROGRAM_PID)
+}
+
+main_window() {
+    xdotool search --class '^KaleidraMainWindow$' 2>/dev/null | head -n1
+}
+visible_main_window() {
+    xdotool search --onlyvisible --class '^KaleidraMainWindow$' 2>/dev/null | head -n1
+}
+window_hidden() {
+    [ -n "$(main_window)" ] && [ -z "$(visible_main_window)" ]
+}
+window_shown() {
+    [ -n "$(visible_main_window)" ]
+}
+titled() {
+    [ "$(xdotool getwindowname "$(main_window)")" = "$1" ]
+}
+
+# The program's icon in the tray: its window carries the program's own class.
+tray_icon() {
+    xdotool search --class '^kaleidra$' 2>/dev/null | head -n1
+}
+
+double_click_tray_icon() {
+    xdotool mousemove --window "$(tray_icon)" 8 8 click --repeat 2 --delay 60 1
+}
+
+# setting NAME: the stored text of Software\Shareware\Kaleidra\3.0\NAME.
+setting() {
+    grep -A1 -F "[HKEY_LOCAL_MACHINE\\Software\\Shareware\\Kaleidra\\3.0\\$1]" "$SETTINGS" 2>/dev/null |
+        sed -n 's/^@="\(.*\)"$/\1/p'
+}
+
+# store_settings NAME=TEXT...: the settings a previous run left.
+store_settings() {
+    mkdir -p "$(dirname "$SETTINGS")"
+    for pair in "$@"; do
+        printf '[HKEY_LOCAL_MACHINE\\Software\\Shareware\\Kaleidra\\3.0\\%s]\n@="%s"\n' "${pair%%=*}" "${pair#*=}"
+    done >"$SETTINGS"
+}
+
+write_list() {
+    mkdir -p "$(dirname "$LIST")"
+    printf '%s\n' "$@" >"$LIST"
+}
+
+# solid_bmp PATH COLOUR: a 64 x 64 24-bit BMP of one colour.
+solid_bmp() {
+    convert -size 64x64 "xc:$2" -type TrueColor "BMP3:$1"
+}
+
+# pixel X Y: the colour of a screen pixel as "r,g,b".
+pixel() {
+    import -window root -crop "1x1+$1+$2" -depth 8 txt:- 2>/dev/null |
+        sed -n '2s/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p'
+}
+pixel_is() {
+    [ "$(pixel "$1" "$2")" = "$3" ]
+}
+
+shoot_window() {
+    import -window "$1" "$SHOTS/$2.png"
+}
+
+# stored NAME TEXT: true when the setting holds the text.
+stored() {
+    [ "$(setting "$1")" = "$2" ]
+}

@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Start-up, the tray icon, a second start and Exit, seen from outside the program.
+source "$(dirname "$0")/session.sh"
+start_display
+
+start_program
+first=$PROGRAM_PID
+wait_for 5 window_shown || fail "the main window did not appear"
+titled "$TITLE" || fail "the title is '$(xdotool getwindowname "$(main_window)")'"
+xprop -id "$(main_window)" _NET_WM_ICON | grep -q 'CARDINAL' || fail "the window has no icon"
+wait_for 5 window_hidden || fail "the main window did not hide"
+wait_for 5 tray_icon >/dev/null || fail "no tray icon"
+
+# What the first start leaves on disk: an empty list and the stored schedule.
+[ -f "$LIST" ] && [ ! -s "$LIST" ] || fail "no empty list file at $LIST"
+[ "$(setting ver)" = "3.0" ] || fail "ver is '$(setting ver)'"
+[ "$(setting lastindex)" = "1" ] || fail "lastindex is '$(setting lastindex)'"
+[ "$(setting day)" = "$(date +%m/%d/%y)" ] || fail "day is '$(setting day)'"
+
+import -window root -crop 160x40+864+0 "$SHOTS/tray.png"
+double_click_tray_icon
+wait_for 5 window_shown || fail "a double-click on the tray icon did not show the window"
+shoot_window "$(main_window)" main-window-splash
+
+# A second copy finds the first, asks the window manager to activate it, ends with 0 and
+# adds no window. xev stands in for the window manager, which gets the request at the root.
+stdbuf -oL xev -root -event substructure -event property >"$WORLD/root-events" 2>&1 &
+PIDS+=($!)
+xev_listens() {
+    xprop -root -f _KALEIDRA_TEST 8s -set _KALEIDRA_TEST ping
+    grep -q _KALEIDRA_TEST "$WORLD/root-events"
+}
+wait_for 5 xev_listens || fail "xev did not start"
+start_program -second
+second=$PROGRAM_PID
+wait $second || fail "the second start ended with $?"
+[ "$(xdotool search --class '^KaleidraMainWindow$' | wc -l)" -eq 1 ] || fail "a second main window"
+activated() {
+    grep -A1 "^ClientMessage event, .*, window $(printf '0x%x' "$(main_window)")," "$WORLD/root-events" |
+        grep -q '(_NET_ACTIVE_WINDOW)'
+}
+wait_for 5 activated || fail "the running copy was not activated"
+
+# Exit: Esc asks, Yes (the default button) ends the program and takes the tray icon along.
+xdotool windowfocus --sync "$(main_window)" key Escape
+wait_for 5 xdotool search --name '^Confirmation$' >/dev/null || fail "no exit question"
+xdotool windowfocus --sync "$(xdotool search --name '^Confirmation$' | head -n1)" key Return
+wait_for 5 sh -c "! kill -0 $first 2>/dev/null" || fail "the program did not end"
+wait "$first" || fail "the program ended with $?"
+wait_for 5 sh -c '[ -z "$(xdotool search --class "^kaleidra\$")" ]' || fail "the tray icon outlived the program"
+[ "$(setting freq)" = "0" ] && [ "$(setting pick)" = "1" ] && [ "$(setting mins)" = "30.00" ] ||
+    fail "the settings were not saved at exit"
+echo "startup: ok"

@@ -1,0 +1,18 @@
+// The Qt tests run on the offscreen platform: no display needed, same pixels everywhere.
+// Each run has a runtime folder of its own, so runs side by side don't meet there.
+#include "unit/qt/TempFolder.h"
+
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+int main(int argc, char** argv) {
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    TempFolder runtime;
+    ::setenv("XDG_RUNTIME_DIR", runtime.Path().c_str(), 1);
+    QApplication application(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
