@@ -7,7 +7,7 @@
 #include <string>
 
 void OpenHelpDocument(const char* fileName) {
-    CWnd* mainWnd = AfxGetApp() != nullptr ? AfxGetApp()->m_pMainWnd : nullptr;
+    CWnd* mainWnd = AfxGetMainWnd();
     std::string folder = GetModuleDir();
     std::string path = folder + fileName;
     SHELLEXECUTEINFOA info{};

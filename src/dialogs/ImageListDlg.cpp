@@ -17,7 +17,7 @@ constexpr const char* DROP_HINT =
 constexpr const char* TEXT_EDITOR = "notepad";
 
 HWND MainWindowHandle() {
-    CWnd* mainWnd = AfxGetApp() != nullptr ? AfxGetApp()->m_pMainWnd : nullptr;
+    CWnd* mainWnd = AfxGetMainWnd();
     return mainWnd != nullptr ? mainWnd->m_hWnd : nullptr;
 }
 

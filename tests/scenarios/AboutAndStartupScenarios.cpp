@@ -20,40 +20,37 @@ constexpr const char* ALREADY_CONFIGURED = "Kaleidra is already configured to st
 class AboutAndStartup : public Scenario {};
 
 TEST_F(AboutAndStartup, AboutStretchesTheWallOverTheClientAreaAndWritesThreeLines) {
-    RunMainWindow([&](CMainDlg& main) {
-        world.OnNextModal([&](CDialog& dialog) {
-            world.paints.clear();
-            world.Repaint(dialog);
-            EXPECT_TRUE(world.PressHelpKey(dialog));
-            RECT client;
-            dialog.GetClientRect(&client);
-            ASSERT_EQ(world.paints.size(), 4u);
-            const PaintRecord& wall = world.paints[0];
-            EXPECT_EQ(wall.kind, PaintRecord::Kind::StretchBlt);
-            EXPECT_EQ(wall.dest.right, client.right);
-            EXPECT_EQ(wall.dest.bottom, client.bottom);
-            EXPECT_EQ(wall.source.right, 303);
-            EXPECT_EQ(wall.source.bottom, 203);
-            struct Line {
-                int y;
-                std::string text;
-                COLORREF colour;
-            };
-            const int lineHeight = 13 + 3;  // the headless font's height and leading
-            const Line lines[] = {{5, "Kaleidra 3.0  ", RGB(0, 0, 0)},
-                                  {4 * lineHeight + 5, (world.Root() / "Program/").string(), RGB(0, 0, 0)},
-                                  {6 * lineHeight + 5, LoadStringA(IDS_ABOUT_NOTICE), RGB(0, 100, 200)}};
-            for (int i = 0; i < 3; ++i) {
-                const PaintRecord& text = world.paints[i + 1];
-                EXPECT_EQ(text.kind, PaintRecord::Kind::TextOut);
-                EXPECT_EQ(text.dest.left, 2);
-                EXPECT_EQ(text.dest.top, lines[i].y);
-                EXPECT_EQ(text.text, lines[i].text);
-                EXPECT_EQ(text.textColor, lines[i].colour);
-                EXPECT_EQ(text.bkMode, TRANSPARENT);
-            }
-        });
-        world.SendCommand(main, ID_ABOUT);
+    RunDialog(ID_ABOUT, [&](CMainDlg&, CDialog& dialog) {
+        world.paints.clear();
+        world.Repaint(dialog);
+        EXPECT_TRUE(world.PressHelpKey(dialog));
+        RECT client;
+        dialog.GetClientRect(&client);
+        ASSERT_EQ(world.paints.size(), 4u);
+        const PaintRecord& wall = world.paints[0];
+        EXPECT_EQ(wall.kind, PaintRecord::Kind::StretchBlt);
+        EXPECT_EQ(wall.dest.right, client.right);
+        EXPECT_EQ(wall.dest.bottom, client.bottom);
+        EXPECT_EQ(wall.source.right, 303);
+        EXPECT_EQ(wall.source.bottom, 203);
+        struct Line {
+            int y;
+            std::string text;
+            COLORREF colour;
+        };
+        const int lineHeight = 13 + 3;  // the headless font's height and leading
+        const Line lines[] = {{5, "Kaleidra 3.0  ", RGB(0, 0, 0)},
+                              {4 * lineHeight + 5, (world.Root() / "Program/").string(), RGB(0, 0, 0)},
+                              {6 * lineHeight + 5, LoadStringA(IDS_ABOUT_NOTICE), RGB(0, 100, 200)}};
+        for (int i = 0; i < 3; ++i) {
+            const PaintRecord& text = world.paints[i + 1];
+            EXPECT_EQ(text.kind, PaintRecord::Kind::TextOut);
+            EXPECT_EQ(text.dest.left, 2);
+            EXPECT_EQ(text.dest.top, lines[i].y);
+            EXPECT_EQ(text.text, lines[i].text);
+            EXPECT_EQ(text.textColor, lines[i].colour);
+            EXPECT_EQ(text.bkMode, TRANSPARENT);
+        }
     });
     EXPECT_THAT(world.shellCalls, IsEmpty());
 }

@@ -17,13 +17,7 @@ constexpr const char* CONFIRM_REMOVE = "Are you sure you want to remove this ima
 
 class ImageListDialog : public Scenario {
 protected:
-    // Opens the dialog from the main window; script runs as its modal loop.
-    void WithDialog(const std::function<void(CMainDlg&, CDialog&)>& script) {
-        RunMainWindow([&](CMainDlg& main) {
-            world.OnNextModal([&](CDialog& dialog) { script(main, dialog); });
-            world.SendCommand(main, ID_VIEW_LIST);
-        });
-    }
+    void WithDialog(const std::function<void(CMainDlg&, CDialog&)>& script) { RunDialog(ID_VIEW_LIST, script); }
     std::vector<std::string>& Items(CDialog& dialog) { return world.ControlState(dialog, IDC_IMAGE_LIST).items; }
     void DeleteEntry(CDialog& dialog, int index, int answer) {
         world.SelectListEntry(dialog, IDC_IMAGE_LIST, index);

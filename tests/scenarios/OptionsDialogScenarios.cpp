@@ -16,13 +16,7 @@ constexpr const char* NOTE =
 
 class OptionsDialog : public Scenario {
 protected:
-    // Opens the dialog from the main window; script runs as its modal loop.
-    void WithDialog(const std::function<void(CMainDlg&, CDialog&)>& script) {
-        RunMainWindow([&](CMainDlg& main) {
-            world.OnNextModal([&](CDialog& dialog) { script(main, dialog); });
-            world.SendCommand(main, ID_OPTIONS);
-        });
-    }
+    void WithDialog(const std::function<void(CMainDlg&, CDialog&)>& script) { RunDialog(ID_OPTIONS, script); }
     HWND__& Control(CDialog& dialog, UINT id) { return world.ControlState(dialog, id); }
     bool Checked(CDialog& dialog, UINT id) { return Control(dialog, id).check == BST_CHECKED; }
 };
