@@ -8,6 +8,9 @@ inline constexpr UINT IDB_SPLASH = 130;     // the main window's picture until a
 inline constexpr UINT IDB_LIST_HEADING = 139;      // "Current Image List" over the Image List dialog's box
 inline constexpr UINT IDB_ABOUT_BACKGROUND = 143;  // the brick wall the About dialog stretches
 
+// The id of a control the program never addresses (a label, a picture).
+inline constexpr UINT IDC_STATIC = static_cast<UINT>(-1);
+
 inline constexpr UINT IDD_MAIN = 102;
 // The main window's own window class, by which a second start finds a running copy
 // whatever its title shows.
@@ -24,3 +27,20 @@ inline constexpr UINT ID_OPTIONS = 1010;
 inline constexpr UINT ID_HELP_TOPICS = 1011;
 inline constexpr UINT ID_ABOUT = 1012;
 inline constexpr UINT ID_AUTO_LAUNCH = 32789;
+
+// The Image List dialog.
+inline constexpr UINT IDD_IMAGE_LIST = 138;
+inline constexpr UINT IDC_IMAGE_LIST = 1016;
+inline constexpr UINT ID_DELETE_SELECTION = 1017;
+inline constexpr UINT ID_POWER_EDIT = 1018;
+inline constexpr UINT ID_VIEW_FULL_IMAGE = 1019;
+
+// The Options dialog; its Help button carries ID_HELP_TOPICS.
+inline constexpr UINT IDD_OPTIONS = 141;
+inline constexpr UINT IDC_RANDOM_PICK = 1005;
+inline constexpr UINT IDC_EVERY_MINUTES = 1021;
+inline constexpr UINT IDC_ONCE_A_DAY = 1022;
+inline constexpr UINT IDC_EVERY_RUN = 1023;
+inline constexpr UINT IDC_MINUTES = 1026;
+
+inline constexpr UINT IDD_ABOUT = 142;

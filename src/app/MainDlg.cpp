@@ -1,7 +1,12 @@
 #include "app/MainDlg.h"
 
 #include "app/ProgramGlobals.h"
+#include "app/WindowColours.h"
 #include "common/Helpers.h"
+#include "dialogs/AboutDlg.h"
+#include "dialogs/HelpDocuments.h"
+#include "dialogs/ImageListDlg.h"
+#include "dialogs/OptionsDlg.h"
 #include "framework/PaintDC.h"
 #include "framework/SystemServices.h"
 #include "resources/StringTable.h"
@@ -9,9 +14,6 @@
 #include <cstdio>
 
 namespace {
-
-constexpr COLORREF WHITE = RGB(255, 255, 255);
-constexpr COLORREF BLUE = RGB(0, 0, 255);
 
 // A running copy: its window has our class, or (a copy of the previous build) the title.
 HWND FindRunningCopy(const std::string& title) {
@@ -43,6 +45,12 @@ const MessageMap* CMainDlg::GetMessageMap() const {
         MapTimer(&CMainDlg::OnTimer),
         MapSize(&CMainDlg::OnSize),
         MapDropFiles(&CMainDlg::OnDropFiles),
+        MapCommand(ID_VIEW_LIST, &CMainDlg::OnViewImageList),
+        MapCommand(ID_OPTIONS, &CMainDlg::OnOptions),
+        MapCommand(ID_HELP_TOPICS, &CMainDlg::OnHelpTopics),
+        MapHelpInfo(&CMainDlg::OnHelpInfo),
+        MapCommand(ID_ABOUT, &CMainDlg::OnAbout),
+        MapCommand(ID_AUTO_LAUNCH, &CMainDlg::OnAutoLaunch),
     });
     return &map;
 }
@@ -124,16 +132,44 @@ HCURSOR CMainDlg::OnQueryDragIcon() {
 }
 
 std::optional<CtlColor> CMainDlg::OnCtlColor(CWnd*, UINT nCtlColor) {
-    switch (nCtlColor) {
-    case CTLCOLOR_STATIC:
-        return CtlColor{WHITE, BLUE};
-    case CTLCOLOR_DLG:
-        return CtlColor{WHITE, std::nullopt};
-    default:
-        return std::nullopt;
-    }
+    return WhiteFaceBlueText(nCtlColor);
 }
 
 void CMainDlg::OnAddCurrentToList() {
     AddToList(m_strImagePath);
+}
+
+void CMainDlg::OnViewImageList() {
+    CImageListDlg dlg;
+    dlg.DoModal();
+}
+
+// Closing the dialog, with OK or Cancel, stores the settings and applies the schedule anew.
+void CMainDlg::OnOptions() {
+    COptionsDlg dlg;
+    dlg.m_nPick = m_nPick;
+    dlg.m_nFreq = m_nFreq;
+    dlg.m_fMins = m_fMins;
+    dlg.DoModal();
+    m_nPick = dlg.m_nPick;
+    m_nFreq = dlg.m_nFreq;
+    m_fMins = dlg.m_fMins;
+    SaveSettings();
+    ChangeWallpaper();
+}
+
+void CMainDlg::OnHelpTopics() {
+    OpenHelpDocument(HELP_INDEX);
+}
+
+BOOL CMainDlg::OnHelpInfo(HELPINFO*) {
+    OnHelpTopics();
+    return TRUE;
+}
+
+void CMainDlg::OnAbout() {
+    CAboutDlg dlg;
+    dlg.m_strTitle = LoadStringA(IDS_TITLE);
+    dlg.m_strNotice = LoadStringA(IDS_ABOUT_NOTICE);
+    dlg.DoModal();
 }

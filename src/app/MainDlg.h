@@ -23,6 +23,7 @@ public:
     void SaveSettings();
     void SaveLastIndex();
     void SaveDay();
+    void SaveAutoLaunch();
 
     // Wallpaper rotation.
     void ChangeWallpaper();
@@ -63,6 +64,12 @@ protected:
     void OnDropFiles(HDROP hDropInfo);
     void OnAddCurrentToList();
     void OnSetAsWallpaper();
+    void OnViewImageList();
+    void OnOptions();
+    void OnHelpTopics();
+    BOOL OnHelpInfo(HELPINFO* pHelpInfo);
+    void OnAbout();
+    void OnAutoLaunch();
 
     void Cleanup();
 

@@ -16,6 +16,7 @@ struct MessageEntry {
 
     UINT message;
     UINT_PTR id;  // the command id for WM_COMMAND, 0 for every other message
+    WORD code;    // the notification code for WM_COMMAND (BN_CLICKED for a command)
     Handler handler;
 };
 
@@ -23,7 +24,7 @@ class MessageMap {
 public:
     MessageMap(const MessageMap* base, std::initializer_list<MessageEntry> entries);
 
-    const MessageEntry* Find(UINT message, UINT_PTR id) const;
+    const MessageEntry* Find(UINT message, UINT_PTR id, WORD code = BN_CLICKED) const;
 
 private:
     const MessageMap* m_pBase;
@@ -32,17 +33,24 @@ private:
 
 // Entry makers: each unpacks the message's parameters into the handler's arguments.
 
+// A notification of control `id` (LBN_DBLCLK, EN_CHANGE, ...).
 template <class T>
-MessageEntry MapCommand(UINT_PTR id, void (T::*handler)()) {
-    return {WM_COMMAND, id, [handler](CWnd& wnd, WPARAM, LPARAM) {
+MessageEntry MapControl(WORD code, UINT_PTR id, void (T::*handler)()) {
+    return {WM_COMMAND, id, code, [handler](CWnd& wnd, WPARAM, LPARAM) {
                 (static_cast<T&>(wnd).*handler)();
                 return LRESULT{0};
             }};
 }
 
+// A menu item, an accelerator or a clicked button.
+template <class T>
+MessageEntry MapCommand(UINT_PTR id, void (T::*handler)()) {
+    return MapControl(BN_CLICKED, id, handler);
+}
+
 template <class T>
 MessageEntry MapTimer(void (T::*handler)(UINT_PTR)) {
-    return {WM_TIMER, 0, [handler](CWnd& wnd, WPARAM wParam, LPARAM) {
+    return {WM_TIMER, 0, 0, [handler](CWnd& wnd, WPARAM wParam, LPARAM) {
                 (static_cast<T&>(wnd).*handler)(static_cast<UINT_PTR>(wParam));
                 return LRESULT{0};
             }};
@@ -50,14 +58,14 @@ MessageEntry MapTimer(void (T::*handler)(UINT_PTR)) {
 
 template <class T>
 MessageEntry MapMessage(UINT message, LRESULT (T::*handler)(WPARAM, LPARAM)) {
-    return {message, 0, [handler](CWnd& wnd, WPARAM wParam, LPARAM lParam) {
+    return {message, 0, 0, [handler](CWnd& wnd, WPARAM wParam, LPARAM lParam) {
                 return (static_cast<T&>(wnd).*handler)(wParam, lParam);
             }};
 }
 
 template <class T>
 MessageEntry MapPaint(void (T::*handler)()) {
-    return {WM_PAINT, 0, [handler](CWnd& wnd, WPARAM, LPARAM) {
+    return {WM_PAINT, 0, 0, [handler](CWnd& wnd, WPARAM, LPARAM) {
                 (static_cast<T&>(wnd).*handler)();
                 return LRESULT{0};
             }};
@@ -65,7 +73,7 @@ MessageEntry MapPaint(void (T::*handler)()) {
 
 template <class T>
 MessageEntry MapQueryDragIcon(HCURSOR (T::*handler)()) {
-    return {WM_QUERYDRAGICON, 0, [handler](CWnd& wnd, WPARAM, LPARAM) {
+    return {WM_QUERYDRAGICON, 0, 0, [handler](CWnd& wnd, WPARAM, LPARAM) {
                 return reinterpret_cast<LRESULT>((static_cast<T&>(wnd).*handler)());
             }};
 }
@@ -83,7 +91,7 @@ struct CtlColorRequest {
 
 template <class T>
 MessageEntry MapCtlColor(std::optional<CtlColor> (T::*handler)(CWnd*, UINT)) {
-    return {WM_CTLCOLOR, 0, [handler](CWnd& wnd, WPARAM, LPARAM lParam) {
+    return {WM_CTLCOLOR, 0, 0, [handler](CWnd& wnd, WPARAM, LPARAM lParam) {
                 auto* request = reinterpret_cast<CtlColorRequest*>(lParam);
                 request->answer = (static_cast<T&>(wnd).*handler)(request->control, request->type);
                 return LRESULT{1};
@@ -100,7 +108,7 @@ inline LPARAM MakePointLParam(int x, int y) {
 
 template <class T>
 MessageEntry MapContextMenu(void (T::*handler)(CWnd*, POINT)) {
-    return {WM_CONTEXTMENU, 0, [handler](CWnd& wnd, WPARAM wParam, LPARAM lParam) {
+    return {WM_CONTEXTMENU, 0, 0, [handler](CWnd& wnd, WPARAM wParam, LPARAM lParam) {
                 CWnd* clicked = T::FromHandle(reinterpret_cast<HWND>(wParam));  // T is a CWnd
                 (static_cast<T&>(wnd).*handler)(clicked, PointFromLParam(lParam));
                 return LRESULT{0};
@@ -109,7 +117,7 @@ MessageEntry MapContextMenu(void (T::*handler)(CWnd*, POINT)) {
 
 template <class T>
 MessageEntry MapSize(void (T::*handler)(UINT, int, int)) {
-    return {WM_SIZE, 0, [handler](CWnd& wnd, WPARAM wParam, LPARAM lParam) {
+    return {WM_SIZE, 0, 0, [handler](CWnd& wnd, WPARAM wParam, LPARAM lParam) {
                 (static_cast<T&>(wnd).*handler)(static_cast<UINT>(wParam), static_cast<int>(lParam & 0xFFFF),
                                                 static_cast<int>((lParam >> 16) & 0xFFFF));
                 return LRESULT{0};
@@ -118,14 +126,14 @@ MessageEntry MapSize(void (T::*handler)(UINT, int, int)) {
 
 template <class T>
 MessageEntry MapHelpInfo(BOOL (T::*handler)(HELPINFO*)) {
-    return {WM_HELP, 0, [handler](CWnd& wnd, WPARAM, LPARAM lParam) {
+    return {WM_HELP, 0, 0, [handler](CWnd& wnd, WPARAM, LPARAM lParam) {
                 return LRESULT{(static_cast<T&>(wnd).*handler)(reinterpret_cast<HELPINFO*>(lParam))};
             }};
 }
 
 template <class T>
 MessageEntry MapDropFiles(void (T::*handler)(HDROP)) {
-    return {WM_DROPFILES, 0, [handler](CWnd& wnd, WPARAM wParam, LPARAM) {
+    return {WM_DROPFILES, 0, 0, [handler](CWnd& wnd, WPARAM wParam, LPARAM) {
                 (static_cast<T&>(wnd).*handler)(reinterpret_cast<HDROP>(wParam));
                 return LRESULT{0};
             }};

@@ -37,6 +37,8 @@ std::string NativePath(std::string_view windowsPath);
 
 BOOL CopyFileA(const char* existingFile, const char* newFile, BOOL failIfExists);
 BOOL DeleteFileA(const char* fileName);
+// With MOVEFILE_REPLACE_EXISTING an existing newFile is replaced in one step.
+BOOL MoveFileExA(const char* existingFile, const char* newFile, DWORD flags);
 
 DWORD GetLastError();
 void SetLastError(DWORD errorCode);
@@ -57,6 +59,21 @@ void CoUninitialize();
 // An icon of the program's resources; null when there is none.
 HICON LoadIconA(UINT nIDResource);
 int GetSystemMetrics(int nIndex);
+
+// The shell: a verb applied to a file or program with the desktop's associations; the
+// result is above 32 when it was done. The Ex form reports failure as FALSE with the reason
+// in the last error.
+HINSTANCE ShellExecuteA(HWND hWnd, const char* operation, const char* file, const char* parameters,
+                        const char* directory, int showCmd);
+BOOL ShellExecuteExA(SHELLEXECUTEINFOA* info);
+
+// The start-up entry the shell runs at every log-on: "kaleidra.lnk" in the StartUp folder
+// on Windows, the autostart entry "kaleidra.desktop" on Linux desktops.
+std::string StartupShortcutPath();
+// Writes a shortcut to target, started in workingDir, with the description as its
+// comment. Needs CoInitialize on Windows. A failure code carries the system's error.
+HRESULT CreateShortcut(const char* target, const char* shortcutPath, const char* workingDir,
+                       const char* description);
 
 // The notification-area icon.
 BOOL Shell_NotifyIconA(DWORD dwMessage, NOTIFYICONDATAA* data);

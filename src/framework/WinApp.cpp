@@ -28,6 +28,10 @@ CWinApp* AfxGetApp() {
     return g_pApp;
 }
 
+CWnd* AfxGetMainWnd() {
+    return g_pApp != nullptr ? g_pApp->m_pMainWnd : nullptr;
+}
+
 int AfxWinMain() {
     if (g_pApp == nullptr) {
         return -1;

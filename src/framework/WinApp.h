@@ -18,5 +18,7 @@ public:
 };
 
 CWinApp* AfxGetApp();
+// The application's main window; null when there is none.
+CWnd* AfxGetMainWnd();
 // Runs the application; the process's exit code.
 int AfxWinMain();

@@ -38,7 +38,10 @@ using HCURSOR = HICON;
 using HDC = struct HDC__*;
 using HDROP = struct HDROP__*;
 using HMENU = struct HMENU__*;
+using HINSTANCE = struct HINSTANCE__*;
+using HANDLE = void*;
 using COLORREF = DWORD;
+using HRESULT = std::int32_t;
 
 struct POINT {
     LONG x;
@@ -74,6 +77,39 @@ struct BITMAPINFOHEADER {
     DWORD biClrImportant;
 };
 
+struct BITMAP {
+    LONG bmType;
+    LONG bmWidth;
+    LONG bmHeight;
+    LONG bmWidthBytes;
+    WORD bmPlanes;
+    WORD bmBitsPixel;
+    void* bmBits;
+};
+
+struct TEXTMETRICA {
+    LONG tmHeight;
+    LONG tmAscent;
+    LONG tmDescent;
+    LONG tmInternalLeading;
+    LONG tmExternalLeading;
+    LONG tmAveCharWidth;
+    LONG tmMaxCharWidth;
+};
+
+struct SHELLEXECUTEINFOA {
+    DWORD cbSize;
+    DWORD fMask;
+    HWND hwnd;
+    const char* lpVerb;
+    const char* lpFile;
+    const char* lpParameters;
+    const char* lpDirectory;
+    int nShow;
+    HINSTANCE hInstApp;
+    HANDLE hProcess;
+};
+
 struct NOTIFYICONDATAA {
     DWORD cbSize;
     HWND hWnd;
@@ -104,6 +140,27 @@ inline constexpr LONG ERROR_SUCCESS = 0;
 inline constexpr DWORD ERROR_FILE_NOT_FOUND = 2;
 inline constexpr DWORD ERROR_ACCESS_DENIED = 5;
 inline constexpr DWORD ERROR_MORE_DATA = 234;
+inline constexpr HRESULT S_OK = 0;
+constexpr bool SUCCEEDED(HRESULT hr) {
+    return hr >= 0;
+}
+constexpr bool FAILED(HRESULT hr) {
+    return hr < 0;
+}
+// A system error code as a failure result, the way the component library reports it.
+constexpr HRESULT HRESULT_FROM_WIN32(DWORD error) {
+    return error == 0 ? 0 : static_cast<HRESULT>((error & 0xFFFF) | 0x80070000u);
+}
+
+constexpr WORD LOWORD(std::uintptr_t value) {
+    return static_cast<WORD>(value & 0xFFFF);
+}
+constexpr WORD HIWORD(std::uintptr_t value) {
+    return static_cast<WORD>((value >> 16) & 0xFFFF);
+}
+constexpr WPARAM MAKEWPARAM(WORD low, WORD high) {
+    return static_cast<WPARAM>(low) | static_cast<WPARAM>(high) << 16;
+}
 
 // Messages.
 inline constexpr UINT WM_SIZE = 0x0005;
@@ -127,6 +184,23 @@ inline constexpr UINT WM_MBUTTONDBLCLK = 0x0209;
 inline constexpr UINT WM_DROPFILES = 0x0233;
 inline constexpr UINT WM_USER = 0x0400;
 
+// Buttons, list boxes and edits: their messages and the notifications they send.
+inline constexpr UINT BM_GETCHECK = 0x00F0;
+inline constexpr UINT BM_SETCHECK = 0x00F1;
+inline constexpr UINT BST_UNCHECKED = 0;
+inline constexpr UINT BST_CHECKED = 1;
+inline constexpr UINT LB_ADDSTRING = 0x0180;
+inline constexpr UINT LB_DELETESTRING = 0x0182;
+inline constexpr UINT LB_SETCURSEL = 0x0186;
+inline constexpr UINT LB_GETCURSEL = 0x0188;
+inline constexpr UINT LB_GETTEXT = 0x0189;
+inline constexpr UINT LB_GETTEXTLEN = 0x018A;
+inline constexpr UINT LB_GETCOUNT = 0x018B;
+inline constexpr int LB_ERR = -1;
+inline constexpr WORD BN_CLICKED = 0;
+inline constexpr WORD LBN_DBLCLK = 2;
+inline constexpr WORD EN_CHANGE = 0x0300;
+
 inline constexpr UINT SIZE_RESTORED = 0;
 inline constexpr UINT SIZE_MINIMIZED = 1;
 inline constexpr WPARAM ICON_SMALL = 0;
@@ -141,6 +215,7 @@ inline constexpr UINT CTLCOLOR_DLG = 4;
 inline constexpr UINT CTLCOLOR_SCROLLBAR = 5;
 inline constexpr UINT CTLCOLOR_STATIC = 6;
 inline constexpr int TRANSPARENT = 1;
+inline constexpr int OPAQUE = 2;
 
 // Painting.
 inline constexpr int SM_CXICON = 11;
@@ -171,6 +246,7 @@ inline constexpr UINT MB_ICONSTOP = MB_ICONHAND;
 inline constexpr UINT MB_ICONERROR = MB_ICONHAND;
 inline constexpr UINT MB_ICONQUESTION = 0x00000020;
 inline constexpr UINT MB_ICONEXCLAMATION = 0x00000030;
+inline constexpr UINT MB_ICONINFORMATION = 0x00000040;
 inline constexpr int IDOK = 1;
 inline constexpr int IDCANCEL = 2;
 inline constexpr int IDYES = 6;
@@ -189,6 +265,11 @@ inline constexpr UINT USER_TIMER_MAXIMUM = 0x7FFFFFFF;
 inline constexpr UINT SPI_SETDESKWALLPAPER = 20;
 inline constexpr UINT SPIF_UPDATEINIFILE = 1;
 inline constexpr UINT SPIF_SENDCHANGE = 2;
+
+// The shell and files.
+inline constexpr DWORD SEE_MASK_NOCLOSEPROCESS = 0x00000040;
+inline constexpr DWORD MOVEFILE_REPLACE_EXISTING = 0x00000001;
+inline constexpr DWORD MOVEFILE_WRITE_THROUGH = 0x00000008;
 
 inline constexpr unsigned MAX_PATH = 260;
 

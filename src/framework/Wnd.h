@@ -39,13 +39,23 @@ public:
     int MessageBoxA(const char* text, const char* caption = nullptr, UINT type = MB_OK);
     // The default processing of the message being handled.
     LRESULT Default();
+    BOOL EnableWindow(BOOL bEnable = TRUE);
+    BOOL IsWindowEnabled() const;
+    // Gives this window the keyboard focus; the window that had it, or null.
+    CWnd* SetFocus();
+
+    // Check boxes and radio buttons of this dialog, by id (through their button messages).
+    void CheckDlgButton(int nIDButton, UINT nCheck);
+    UINT IsDlgButtonChecked(int nIDButton) const;
+    // Checks one button of the id range and clears the others.
+    void CheckRadioButton(int nIDFirstButton, int nIDLastButton, int nIDCheckButton);
 
     // Delivers a message to the handler its table names.
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
 
 protected:
     virtual const MessageMap* GetMessageMap() const;
-    // Commands that the table does not name.
+    // Commands (menu items, accelerators, clicked buttons) that the table does not name.
     virtual BOOL OnCommand(UINT_PTR nID);
 
     struct CurrentMessage {

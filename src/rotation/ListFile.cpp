@@ -1,5 +1,7 @@
 #include "rotation/ListFile.h"
 
+#include "framework/SystemServices.h"
+
 #include <utility>
 
 void StripLineBreak(std::string& line) {
@@ -58,4 +60,34 @@ bool ListFileAppender::Append(std::string_view entry) {
 bool ListFileAppender::Close() {
     std::FILE* file = std::exchange(m_file, nullptr);
     return std::fclose(file) == 0;
+}
+
+ListFileRewriter::ListFileRewriter(const std::string& path)
+    : m_path(path), m_newPath(path + ".new"), m_file(std::fopen(m_newPath.c_str(), "wb")) {}
+
+ListFileRewriter::~ListFileRewriter() {
+    if (m_file != nullptr) {
+        DWORD error = fw::GetLastError();  // the reason the caller reports, not the clean-up's
+        std::fclose(m_file);
+        fw::DeleteFileA(m_newPath.c_str());
+        fw::SetLastError(error);
+    }
+}
+
+bool ListFileRewriter::Write(std::string_view entry) {
+    std::string line(entry);
+    line.append(LIST_LINE_BREAK);
+    return std::fwrite(line.data(), 1, line.size(), m_file) == line.size();
+}
+
+bool ListFileRewriter::Commit() {
+    bool written = std::fflush(m_file) == 0;
+    written = std::fclose(std::exchange(m_file, nullptr)) == 0 && written;
+    if (written && fw::MoveFileExA(m_newPath.c_str(), m_path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        return true;
+    }
+    DWORD error = fw::GetLastError();
+    fw::DeleteFileA(m_newPath.c_str());
+    fw::SetLastError(error);
+    return false;
 }

@@ -57,3 +57,25 @@ private:
     std::FILE* m_file = nullptr;
     bool m_needsBreak = false;
 };
+
+// Writes a whole new list beside the current one and puts it in the current one's place
+// only once every line is written, so a crash or a full disk in between leaves the old
+// list as it was.
+class ListFileRewriter {
+public:
+    explicit ListFileRewriter(const std::string& path);
+    // Removes a new list that was not committed.
+    ~ListFileRewriter();
+    ListFileRewriter(const ListFileRewriter&) = delete;
+    ListFileRewriter& operator=(const ListFileRewriter&) = delete;
+
+    bool IsOpen() const { return m_file != nullptr; }
+    // Each returns false on failure; the last error tells why.
+    bool Write(std::string_view entry);
+    bool Commit();
+
+private:
+    std::string m_path;
+    std::string m_newPath;
+    std::FILE* m_file = nullptr;
+};

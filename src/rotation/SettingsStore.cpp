@@ -16,6 +16,7 @@ constexpr const char* KEY_MINS = "Software\\Shareware\\Kaleidra\\3.0\\mins";
 constexpr const char* KEY_LASTINDEX = "Software\\Shareware\\Kaleidra\\3.0\\lastindex";
 constexpr const char* KEY_DAY = "Software\\Shareware\\Kaleidra\\3.0\\day";
 constexpr const char* KEY_VER = "Software\\Shareware\\Kaleidra\\3.0\\ver";
+constexpr const char* KEY_AUTOLAUNCH = "Software\\Shareware\\Kaleidra\\3.0\\autolaunch";
 
 constexpr float DEFAULT_MINS = 30.0f;
 constexpr float MISSING_MINS = 0.5f;
@@ -77,4 +78,9 @@ void CMainDlg::SaveLastIndex() {
 
 void CMainDlg::SaveDay() {
     WriteSetting(KEY_DAY, fw::_strdate());
+}
+
+// Written when the start-up shortcut is made; nothing reads it.
+void CMainDlg::SaveAutoLaunch() {
+    WriteSetting(KEY_AUTOLAUNCH, "1");
 }

@@ -25,6 +25,13 @@ void Scenario::RunMainWindow(const std::function<void(CMainDlg&)>& body) {
     world.RunProcess([] { theApp.InitInstance(); });
 }
 
+void Scenario::RunDialog(UINT command, const std::function<void(CMainDlg&, CDialog&)>& script) {
+    RunMainWindow([&](CMainDlg& main) {
+        world.OnNextModal([&](CDialog& dialog) { script(main, dialog); });
+        world.SendCommand(main, command);
+    });
+}
+
 std::string Scenario::ListPath() const {
     return world.WindowsDirectory() + "/Kaleidra.LST";
 }

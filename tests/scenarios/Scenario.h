@@ -20,6 +20,9 @@ protected:
     // Runs the program; body runs as the main window's message loop, after the start-up
     // sequence. The run ends when the body returns or the program exits.
     void RunMainWindow(const std::function<void(CMainDlg&)>& body = {});
+    // Runs the program and gives the main window a command that opens a dialog; script
+    // runs as the dialog's modal loop.
+    void RunDialog(UINT command, const std::function<void(CMainDlg&, CDialog&)>& script);
 
     std::string ListPath() const;
     void WriteList(std::string_view contents) const;

@@ -4,8 +4,10 @@
 #include "platform/posix/PosixFiles.h"
 #include "platform/posix/RegistryText.h"
 
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
 
 namespace fw {
 
@@ -62,6 +64,13 @@ BOOL DeleteFileA(const char* fileName) {
     return posix::DeleteFile(fileName);
 }
 
+BOOL MoveFileExA(const char* existingFile, const char* newFile, DWORD flags) {
+    if (HeadlessWorld::Current().TakeFailure(HeadlessCall::MoveFile)) {
+        return FALSE;
+    }
+    return posix::MoveFile(existingFile, newFile, (flags & MOVEFILE_REPLACE_EXISTING) != 0);
+}
+
 void ExitProcess(UINT exitCode) {
     throw ProcessExit{exitCode};
 }
@@ -89,6 +98,52 @@ HICON LoadIconA(UINT nIDResource) {
 
 int GetSystemMetrics(int nIndex) {
     return nIndex == SM_CXICON || nIndex == SM_CYICON ? HeadlessWorld::ICON_SIZE : 0;
+}
+
+// The shell opens what exists and fails as scripted; the record shows what was asked.
+HINSTANCE ShellExecuteA(HWND hWnd, const char* operation, const char* file, const char* parameters,
+                        const char* directory, int showCmd) {
+    HeadlessWorld& world = HeadlessWorld::Current();
+    world.shellCalls.push_back({hWnd, operation, file, parameters ? parameters : "", directory ? directory : "",
+                                showCmd, false});
+    constexpr std::uintptr_t DONE = 42, SE_ERR_FNF = 2;
+    return reinterpret_cast<HINSTANCE>(world.TakeFailure(HeadlessCall::ShellExecute) ? SE_ERR_FNF : DONE);
+}
+
+BOOL ShellExecuteExA(SHELLEXECUTEINFOA* info) {
+    HeadlessWorld& world = HeadlessWorld::Current();
+    world.shellCalls.push_back({info->hwnd, info->lpVerb, info->lpFile, info->lpParameters ? info->lpParameters : "",
+                                info->lpDirectory ? info->lpDirectory : "", info->nShow, true});
+    if (world.TakeFailure(HeadlessCall::ShellExecute)) {
+        return FALSE;
+    }
+    if (!std::filesystem::exists(info->lpFile)) {
+        errno = ENOENT;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+std::string StartupShortcutPath() {
+    return HeadlessWorld::Current().StartupFolder() + "/kaleidra.lnk";
+}
+
+// The shortcut is a small text file here: what a test needs is that it exists and what
+// it points at.
+HRESULT CreateShortcut(const char* target, const char* shortcutPath, const char* workingDir,
+                       const char* description) {
+    HeadlessWorld& world = HeadlessWorld::Current();
+    if (world.TakeFailure(HeadlessCall::CreateShortcut)) {
+        return HRESULT_FROM_WIN32(GetLastError());
+    }
+    std::FILE* file = std::fopen(shortcutPath, "w");
+    if (file == nullptr) {
+        return HRESULT_FROM_WIN32(GetLastError());
+    }
+    std::fprintf(file, "%s\n%s\n%s\n", target, workingDir, description);
+    std::fclose(file);
+    world.shortcuts.push_back({target, shortcutPath, workingDir, description});
+    return S_OK;
 }
 
 BOOL Shell_NotifyIconA(DWORD dwMessage, NOTIFYICONDATAA* data) {

@@ -3,6 +3,8 @@
 #include "framework/SystemServices.h"
 #include "platform/headless/HeadlessWorld.h"
 
+#include <utility>
+
 CWnd* CWnd::FromHandle(HWND hWnd) {
     return hWnd != nullptr ? hWnd->wnd : nullptr;
 }
@@ -82,6 +84,10 @@ int CWnd::MessageBoxA(const char* text, const char* caption, UINT type) {
 // What the system does with a message the program passes on.
 LRESULT CWnd::Default() {
     const CurrentMessage& message = m_currentMessage;
+    HeadlessWorld& world = HeadlessWorld::Current();
+    if (auto answer = world.ControlMessage(m_hWnd, message.message, message.wParam, message.lParam)) {
+        return *answer;
+    }
     if (message.message == WM_SETICON) {
         HICON icon = reinterpret_cast<HICON>(message.lParam);
         (message.wParam == ICON_BIG ? m_hWnd->bigIcon : m_hWnd->smallIcon) = icon;
@@ -89,6 +95,21 @@ LRESULT CWnd::Default() {
         fw::DragFinish(reinterpret_cast<HDROP>(message.wParam));
     }
     return 0;
+}
+
+BOOL CWnd::EnableWindow(BOOL bEnable) {
+    BOOL wasDisabled = !m_hWnd->enabled;
+    m_hWnd->enabled = bEnable != FALSE;
+    return wasDisabled;
+}
+
+BOOL CWnd::IsWindowEnabled() const {
+    return m_hWnd->enabled;
+}
+
+CWnd* CWnd::SetFocus() {
+    HWND previous = std::exchange(HeadlessWorld::Current().focusWindow, m_hWnd);
+    return FromHandle(previous);
 }
 
 int CDialog::DoModal() {

@@ -30,6 +30,7 @@ HeadlessWorld::HeadlessWorld() : m_root(MakeTempRoot()) {
     }
     g_pCurrentWorld = this;
     std::filesystem::create_directories(WindowsDirectory());
+    std::filesystem::create_directories(StartupFolder());
     std::filesystem::create_directories(m_root / "Program");
     using namespace std::chrono;
     SetLocalTime(sys_days{2024y / March / 15} + 12h);
@@ -50,6 +51,11 @@ HeadlessWorld& HeadlessWorld::Current() {
 
 std::string HeadlessWorld::WindowsDirectory() const {
     return (m_root / "Windows").string();
+}
+
+// The StartUp folder under the Windows directory, as the shell kept it before profiles.
+std::string HeadlessWorld::StartupFolder() const {
+    return (m_root / "Windows" / "Start Menu" / "Programs" / "StartUp").string();
 }
 
 std::string HeadlessWorld::ModuleFileName() const {
@@ -258,6 +264,7 @@ HWND HeadlessWorld::CreateDialogWindow(CDialog& dialog, const DialogTemplate* di
         child->className = ControlClass(control.kind);
         child->title = control.text;
         child->visible = (control.style & WS_VISIBLE) != 0;
+        child->style = control.style;
         child->control = std::make_unique<CWnd>();
         child->control->m_hWnd = child.get();
         child->wnd = child->control.get();

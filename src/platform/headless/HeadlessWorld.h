@@ -35,6 +35,14 @@ struct HWND__ {
     bool modalEnded = false;
     int modalResult = -1;
     std::unique_ptr<CWnd> control;  // the program's object for a control
+    DWORD style = 0;
+    bool enabled = true;
+    UINT check = BST_UNCHECKED;      // a check box or radio button
+    std::vector<std::string> items;  // a list box's entries, in order
+    int selection = LB_ERR;
+    // The painting in progress.
+    int bkMode = 2;  // OPAQUE
+    COLORREF textColor = 0;
 };
 
 struct HICON__ {
@@ -82,17 +90,38 @@ struct FileDialogRecord {
 };
 
 struct PaintRecord {
-    enum class Kind { StretchDIBits, DrawIcon };
-    Kind kind;
-    HWND hWnd;
-    RECT dest;  // left, top, width, height for StretchDIBits; the icon's corner for DrawIcon
-    BITMAPINFOHEADER header;
+    enum class Kind { StretchDIBits, DrawIcon, StretchBlt, TextOut };
+    Kind kind{};
+    HWND hWnd = nullptr;
+    RECT dest{};  // left, top, width, height; the icon's corner for DrawIcon, the point for TextOut
+    BITMAPINFOHEADER header{};
     std::vector<unsigned char> bits;  // rows padded to 4 bytes
-    HICON icon;
+    HICON icon = nullptr;
+    RECT source{};  // StretchBlt: left, top, width, height in the bitmap
+    std::string text;
+    COLORREF textColor = 0;
+    int bkMode = 0;
+};
+
+struct ShellCall {
+    HWND owner;
+    std::string verb;
+    std::string file;
+    std::string parameters;
+    std::string directory;  // empty for none
+    int show;
+    bool extended;  // ShellExecuteExA
+};
+
+struct ShortcutRecord {
+    std::string target;
+    std::string path;
+    std::string workingDir;
+    std::string description;
 };
 
 // Calls whose next use a test can make fail.
-enum class HeadlessCall { CopyFile, DeleteFile };
+enum class HeadlessCall { CopyFile, DeleteFile, MoveFile, ShellExecute, CreateShortcut };
 
 // Thrown by ExitProcess; ends a scenario, not the test binary.
 struct ProcessExit {
@@ -133,6 +162,9 @@ public:
     std::vector<PopupMenuRecord> popupMenus;
     std::vector<FileDialogRecord> fileDialogs;
     std::vector<PaintRecord> paints;
+    std::vector<ShellCall> shellCalls;
+    std::vector<ShortcutRecord> shortcuts;
+    HWND focusWindow = nullptr;
     std::optional<UINT> exitCode;
     HWND foregroundWindow = nullptr;
     int comInitializations = 0;  // CoInitialize less CoUninitialize
@@ -170,6 +202,15 @@ public:
     void Minimize(CWnd& wnd);
     BOOL PressHelpKey(CWnd& wnd);
     std::optional<CtlColor> AskColors(CWnd& wnd, UINT type);
+    // Controls of a dialog as a user works them; each notifies the dialog as the system does.
+    void ClickButton(CWnd& dialog, UINT id);
+    void TypeText(CWnd& dialog, UINT id, const std::string& text);
+    void SelectListEntry(CWnd& dialog, UINT id, int index);
+    void DoubleClickListEntry(CWnd& dialog, UINT id, int index);
+    // A control's state, for checks.
+    HWND__& ControlState(CWnd& dialog, UINT id) const;
+    // Paints the window now, as the system does when it is uncovered.
+    void Repaint(CWnd& wnd);
 
     // Windows.
     HWND FindWindow(const char* className, const char* title) const;
@@ -187,6 +228,9 @@ public:
     int ShowMessageBox(HWND owner, std::string text, std::string caption, UINT type);
     void RunModalLoop(CDialog& dialog);
     std::optional<std::string> TakeFileDialogAnswer();
+    // A control's answer to a button or list-box message; nothing for any other message.
+    std::optional<LRESULT> ControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
+    std::string StartupFolder() const;
     void TrackPopupMenu(PopupMenuRecord record, const std::vector<UINT>& commands);
     HICON Icon(UINT id);
     void Srand(unsigned seed) { m_randState = seed; }

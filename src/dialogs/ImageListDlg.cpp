@@ -1,0 +1,138 @@
+#include "dialogs/ImageListDlg.h"
+
+#include "app/ProgramGlobals.h"
+#include "app/WindowColours.h"
+#include "common/Helpers.h"
+#include "framework/SystemServices.h"
+#include "framework/WinApp.h"
+#include "resources/ResourceIds.h"
+#include "resources/StringTable.h"
+#include "rotation/ListFile.h"
+
+namespace {
+
+constexpr const char* DROP_HINT =
+    "You must add images to Image List by choosing Open Image command in main window or by dropping it there.";
+// The text editor the list is opened in; other desktops pick their own for the file.
+constexpr const char* TEXT_EDITOR = "notepad";
+
+HWND MainWindowHandle() {
+    CWnd* mainWnd = AfxGetMainWnd();
+    return mainWnd != nullptr ? mainWnd->m_hWnd : nullptr;
+}
+
+}  // namespace
+
+CImageListDlg::CImageListDlg(CWnd* pParent) : CDialog(IDD_IMAGE_LIST, pParent) {}
+
+const MessageMap* CImageListDlg::GetMessageMap() const {
+    static const MessageMap map(nullptr, {
+        MapCommand(ID_DELETE_SELECTION, &CImageListDlg::OnDeleteSelection),
+        MapCommand(ID_VIEW_FULL_IMAGE, &CImageListDlg::OnViewFullImage),
+        MapControl(LBN_DBLCLK, IDC_IMAGE_LIST, &CImageListDlg::OnDblclkImageList),
+        MapCommand(ID_POWER_EDIT, &CImageListDlg::OnPowerEdit),
+        MapDropFiles(&CImageListDlg::OnDropFiles),
+        MapHelpInfo(&CImageListDlg::OnHelpInfo),
+        MapCtlColor(&CImageListDlg::OnCtlColor),
+    });
+    return &map;
+}
+
+BOOL CImageListDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    m_listImages.m_hWnd = GetDlgItem(IDC_IMAGE_LIST)->m_hWnd;
+    FillListFromFile();
+    return TRUE;
+}
+
+// The dialog closes only through "Back to Main", Escape or the close box.
+void CImageListDlg::OnOK() {}
+
+// Blank lines are not shown, so the next rewrite drops them.
+void CImageListDlg::FillListFromFile() {
+    ListFileReader reader(g_strListPath);
+    if (!reader.IsOpen()) {
+        return;
+    }
+    std::string line;
+    while (reader.ReadLine(line)) {
+        StripLineBreak(line);
+        if (!line.empty()) {
+            m_listImages.AddString(line.c_str());
+        }
+    }
+}
+
+int CImageListDlg::SaveListToFile() {
+    ListFileRewriter list(g_strListPath);
+    if (!list.IsOpen()) {
+        return -1;
+    }
+    const int count = m_listImages.GetCount();
+    std::string entry;
+    for (int i = 0; i < count; ++i) {
+        m_listImages.GetText(i, entry);
+        if (!list.Write(entry)) {
+            return -1;
+        }
+    }
+    return list.Commit() ? 0 : -1;
+}
+
+std::optional<int> CImageListDlg::SelectionOrHint() {
+    int selected = m_listImages.GetCurSel();
+    if (selected < 0) {
+        MessageBoxA(LoadStringA(IDS_SELECT_ENTRY_FIRST).c_str(), g_strAppName.c_str(), MB_OK);
+        return std::nullopt;
+    }
+    return selected;
+}
+
+// Any answer but No goes ahead. A rewrite that fails is reported, so the user knows the
+// entry is still in the file although the box no longer shows it.
+void CImageListDlg::OnDeleteSelection() {
+    std::optional<int> selected = SelectionOrHint();
+    if (!selected) {
+        return;
+    }
+    int answer = MessageBoxA(LoadStringA(IDS_CONFIRM_REMOVE).c_str(), LoadStringA(IDS_CONFIRMATION).c_str(),
+                             MB_YESNO | MB_ICONQUESTION);
+    if (answer == IDNO) {
+        return;
+    }
+    m_listImages.DeleteString(static_cast<UINT>(*selected));
+    if (SaveListToFile() != 0) {
+        ShowLastError();
+    }
+}
+
+void CImageListDlg::OnViewFullImage() {
+    std::optional<int> selected = SelectionOrHint();
+    if (!selected) {
+        return;
+    }
+    std::string path;
+    m_listImages.GetText(*selected, path);
+    fw::ShellExecuteA(MainWindowHandle(), "open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void CImageListDlg::OnDblclkImageList() {
+    OnViewFullImage();
+}
+
+void CImageListDlg::OnPowerEdit() {
+    fw::ShellExecuteA(MainWindowHandle(), "open", TEXT_EDITOR, g_strListPath.c_str(), nullptr, SW_SHOWNORMAL);
+}
+
+void CImageListDlg::OnDropFiles(HDROP) {
+    MessageBoxA(DROP_HINT, g_strAppName.c_str(), MB_OK);
+    Default();
+}
+
+BOOL CImageListDlg::OnHelpInfo(HELPINFO*) {
+    return TRUE;
+}
+
+std::optional<CtlColor> CImageListDlg::OnCtlColor(CWnd*, UINT nCtlColor) {
+    return WhiteFaceBlueText(nCtlColor);
+}

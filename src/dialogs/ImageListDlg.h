@@ -1,0 +1,36 @@
+// CImageListDlg: the Image List as the user sees it, to look through, delete from and
+// open entries of. Entries are added only from the main window.
+#pragma once
+
+#include "framework/Dialog.h"
+#include "framework/ListBox.h"
+
+#include <optional>
+
+class CImageListDlg : public CDialog {
+public:
+    explicit CImageListDlg(CWnd* pParent = nullptr);
+
+    CListBox m_listImages;
+
+protected:
+    const MessageMap* GetMessageMap() const override;
+    BOOL OnInitDialog() override;
+    void OnOK() override;
+
+    void OnDeleteSelection();
+    void OnViewFullImage();
+    void OnDblclkImageList();
+    void OnPowerEdit();
+    void OnDropFiles(HDROP hDropInfo);
+    BOOL OnHelpInfo(HELPINFO* pHelpInfo);
+    std::optional<CtlColor> OnCtlColor(CWnd* pWnd, UINT nCtlColor);
+
+    void FillListFromFile();
+    // 0 when the list file holds the box's entries, -1 with the last error set when not.
+    int SaveListToFile();
+
+private:
+    // The selected position; with none, tells the user and gives nothing.
+    std::optional<int> SelectionOrHint();
+};

@@ -1,0 +1,35 @@
+// The start-up entry: a shortcut to the program that the shell runs at every log-on.
+#include "app/MainDlg.h"
+#include "app/ProgramGlobals.h"
+#include "common/Helpers.h"
+#include "framework/SystemServices.h"
+
+namespace {
+
+constexpr const char* SHORTCUT_DESCRIPTION = "Kaleidra 3.0 shortcut";
+constexpr const char* ALREADY_CONFIGURED = "Kaleidra is already configured to start automatically with Windows.";
+constexpr const char* NOW_CONFIGURED =
+    "Kaleidra is now configured to start automatically with Windows. \r\n"
+    "Next time you start Windows,Kaleidra will automatically update your wallpaper without any intervention.";
+
+}  // namespace
+
+// A shortcut that exists, whoever made it, is left alone. One that could not be written
+// is reported with the system's reason, and nothing is stored.
+void CMainDlg::OnAutoLaunch() {
+    std::string target = fw::GetModuleFileNameA();
+    std::string shortcut = fw::StartupShortcutPath();
+    std::string workingDir = GetModuleDir();
+    if (FileExists(shortcut)) {
+        MessageBoxA(ALREADY_CONFIGURED, g_strAppName.c_str(), MB_OK | MB_ICONINFORMATION);
+        return;
+    }
+    HRESULT result = fw::CreateShortcut(target.c_str(), shortcut.c_str(), workingDir.c_str(), SHORTCUT_DESCRIPTION);
+    if (FAILED(result)) {
+        fw::SetLastError(static_cast<DWORD>(result));
+        ShowLastError();
+        return;
+    }
+    SaveAutoLaunch();
+    MessageBoxA(NOW_CONFIGURED, g_strAppName.c_str(), MB_OK | MB_ICONINFORMATION);
+}

@@ -1,0 +1,96 @@
+// The About dialog, the help command of the main window, and the start-up shortcut.
+#include "Scenario.h"
+
+#include "resources/ResourceIds.h"
+#include "resources/StringTable.h"
+
+#include <cerrno>
+#include <cstring>
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+namespace {
+
+constexpr const char* NOW_CONFIGURED =
+    "Kaleidra is now configured to start automatically with Windows. \r\n"
+    "Next time you start Windows,Kaleidra will automatically update your wallpaper without any intervention.";
+constexpr const char* ALREADY_CONFIGURED = "Kaleidra is already configured to start automatically with Windows.";
+
+class AboutAndStartup : public Scenario {};
+
+TEST_F(AboutAndStartup, AboutStretchesTheWallOverTheClientAreaAndWritesThreeLines) {
+    RunDialog(ID_ABOUT, [&](CMainDlg&, CDialog& dialog) {
+        world.paints.clear();
+        world.Repaint(dialog);
+        EXPECT_TRUE(world.PressHelpKey(dialog));
+        RECT client;
+        dialog.GetClientRect(&client);
+        ASSERT_EQ(world.paints.size(), 4u);
+        const PaintRecord& wall = world.paints[0];
+        EXPECT_EQ(wall.kind, PaintRecord::Kind::StretchBlt);
+        EXPECT_EQ(wall.dest.right, client.right);
+        EXPECT_EQ(wall.dest.bottom, client.bottom);
+        EXPECT_EQ(wall.source.right, 303);
+        EXPECT_EQ(wall.source.bottom, 203);
+        struct Line {
+            int y;
+            std::string text;
+            COLORREF colour;
+        };
+        const int lineHeight = 13 + 3;  // the headless font's height and leading
+        const Line lines[] = {{5, "Kaleidra 3.0  ", RGB(0, 0, 0)},
+                              {4 * lineHeight + 5, (world.Root() / "Program/").string(), RGB(0, 0, 0)},
+                              {6 * lineHeight + 5, LoadStringA(IDS_ABOUT_NOTICE), RGB(0, 100, 200)}};
+        for (int i = 0; i < 3; ++i) {
+            const PaintRecord& text = world.paints[i + 1];
+            EXPECT_EQ(text.kind, PaintRecord::Kind::TextOut);
+            EXPECT_EQ(text.dest.left, 2);
+            EXPECT_EQ(text.dest.top, lines[i].y);
+            EXPECT_EQ(text.text, lines[i].text);
+            EXPECT_EQ(text.textColor, lines[i].colour);
+            EXPECT_EQ(text.bkMode, TRANSPARENT);
+        }
+    });
+    EXPECT_THAT(world.shellCalls, IsEmpty());
+}
+
+TEST_F(AboutAndStartup, HelpTopicsAndF1OpenTheIndexEveryTime) {
+    std::string folder = (world.Root() / "Program/").string();
+    WriteFile(folder + "krindex.htm", "<html></html>");
+    RunMainWindow([&](CMainDlg& main) {
+        world.SendCommand(main, ID_HELP_TOPICS);
+        EXPECT_TRUE(world.PressHelpKey(main));
+    });
+    ASSERT_EQ(world.shellCalls.size(), 2u);
+    EXPECT_EQ(world.shellCalls[0].file, folder + "krindex.htm");
+    EXPECT_EQ(world.shellCalls[1].file, folder + "krindex.htm");
+    EXPECT_THAT(MessageTexts(), IsEmpty());
+}
+
+TEST_F(AboutAndStartup, TheShortcutIsWrittenOnceAndThenFoundAlreadyThere) {
+    RunMainWindow([&](CMainDlg& main) {
+        world.SendCommand(main, ID_AUTO_LAUNCH);
+        world.SendCommand(main, ID_AUTO_LAUNCH);
+    });
+    EXPECT_THAT(MessageTexts(), ElementsAre(NOW_CONFIGURED, ALREADY_CONFIGURED));
+    EXPECT_EQ(world.messageBoxes[0].type, MB_OK | MB_ICONINFORMATION);
+    EXPECT_EQ(world.messageBoxes[0].caption, "Kaleidra");
+    ASSERT_EQ(world.shortcuts.size(), 1u);
+    const ShortcutRecord& shortcut = world.shortcuts[0];
+    EXPECT_EQ(shortcut.target, (world.Root() / "Program/kaleidra").string());
+    EXPECT_EQ(shortcut.workingDir, (world.Root() / "Program/").string());
+    EXPECT_EQ(shortcut.description, "Kaleidra 3.0 shortcut");
+    EXPECT_EQ(shortcut.path, world.StartupFolder() + "/kaleidra.lnk");
+    EXPECT_EQ(Setting("autolaunch"), "1");
+}
+
+TEST_F(AboutAndStartup, AShortcutThatCouldNotBeWrittenIsReportedAndNotStored) {
+    world.FailNext(HeadlessCall::CreateShortcut, EACCES);
+    RunMainWindow([&](CMainDlg& main) { world.SendCommand(main, ID_AUTO_LAUNCH); });
+    EXPECT_THAT(MessageTexts(), ElementsAre(std::strerror(EACCES)));
+    EXPECT_EQ(Setting("autolaunch"), std::nullopt);
+    EXPECT_THAT(world.shortcuts, IsEmpty());
+}
+
+}  // namespace

@@ -1,0 +1,123 @@
+// The Options dialog: the schedule shown, edited, stored and applied anew on closing.
+#include "Scenario.h"
+
+#include "resources/ResourceIds.h"
+
+#include <cerrno>
+#include <cstring>
+
+using ::testing::ElementsAre;
+
+namespace {
+
+constexpr const char* NOTE =
+    "NOTE: Not all settings will take effect until next session.\r\n"
+    "Alternatively, you can restart Kaleidra to use the latest settings immediately.";
+
+class OptionsDialog : public Scenario {
+protected:
+    void WithDialog(const std::function<void(CMainDlg&, CDialog&)>& script) { RunDialog(ID_OPTIONS, script); }
+    HWND__& Control(CDialog& dialog, UINT id) { return world.ControlState(dialog, id); }
+    bool Checked(CDialog& dialog, UINT id) { return Control(dialog, id).check == BST_CHECKED; }
+};
+
+TEST_F(OptionsDialog, ShowsMinutesModeAndKeepsTheMinutesWhenOnceADayIsChosen) {
+    StoreSettings({{"freq", "0"}, {"mins", "30.00"}, {"pick", "0"}});
+    WithDialog([&](CMainDlg&, CDialog& dialog) {
+        EXPECT_TRUE(Checked(dialog, IDC_RANDOM_PICK));
+        EXPECT_TRUE(Checked(dialog, IDC_EVERY_MINUTES));
+        EXPECT_FALSE(Checked(dialog, IDC_ONCE_A_DAY));
+        EXPECT_EQ(Control(dialog, IDC_MINUTES).title, "30.00");
+        EXPECT_TRUE(Control(dialog, IDC_MINUTES).enabled);
+        world.ClickButton(dialog, IDC_ONCE_A_DAY);
+        world.ClickButton(dialog, IDC_RANDOM_PICK);
+        EXPECT_FALSE(Control(dialog, IDC_MINUTES).enabled);
+        world.SendCommand(dialog, IDOK);
+    });
+    EXPECT_THAT(MessageTexts(), ElementsAre(NOTE));
+    EXPECT_EQ(world.messageBoxes[0].type, MB_OK | MB_ICONINFORMATION);
+    EXPECT_EQ(world.messageBoxes[0].caption, "Kaleidra");
+    EXPECT_EQ(Setting("freq"), "1");
+    EXPECT_EQ(Setting("mins"), "30.00");
+    EXPECT_EQ(Setting("pick"), "1");
+}
+
+TEST_F(OptionsDialog, ADailyScheduleShowsAnEmptyDisabledFieldThatStoresZero) {
+    StoreSettings({{"freq", "1"}, {"mins", "45"}});
+    WithDialog([&](CMainDlg&, CDialog& dialog) {
+        EXPECT_TRUE(Checked(dialog, IDC_ONCE_A_DAY));
+        EXPECT_EQ(Control(dialog, IDC_MINUTES).title, "");
+        EXPECT_FALSE(Control(dialog, IDC_MINUTES).enabled);
+        world.ClickButton(dialog, IDC_EVERY_MINUTES);
+        EXPECT_TRUE(Control(dialog, IDC_MINUTES).enabled);
+        EXPECT_EQ(world.focusWindow, &Control(dialog, IDC_MINUTES));
+        world.SendCommand(dialog, IDOK);
+    });
+    EXPECT_EQ(Setting("freq"), "0");
+    EXPECT_EQ(Setting("mins"), "0.00");
+}
+
+TEST_F(OptionsDialog, TypedMinutesAreReadAsTheirNumericStartFromTheFirst29Characters) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"12.5abc", "12.50"}, {"abc", "0.00"}, {"1e2", "100.00"}, {"  -3", "-3.00"},
+        {std::string(27, '0') + "1.5", "1.00"},  // the 5 is the 30th character
+    };
+    for (const auto& [typed, stored] : cases) {
+        SCOPED_TRACE(typed);
+        WithDialog([&](CMainDlg&, CDialog& dialog) {
+            world.TypeText(dialog, IDC_MINUTES, typed);
+            world.SendCommand(dialog, IDOK);
+        });
+        EXPECT_EQ(Setting("mins"), stored);
+    }
+}
+
+TEST_F(OptionsDialog, ModesOutsideTheirRangeShowAsSequentialAndEveryRun) {
+    StoreSettings({{"freq", "7"}, {"pick", "5"}, {"mins", "1"}});
+    WithDialog([&](CMainDlg&, CDialog& dialog) {
+        EXPECT_FALSE(Checked(dialog, IDC_RANDOM_PICK));
+        EXPECT_TRUE(Checked(dialog, IDC_EVERY_RUN));
+        world.SendCommand(dialog, IDOK);
+    });
+    EXPECT_EQ(Setting("freq"), "2");
+    EXPECT_EQ(Setting("pick"), "1");
+}
+
+// Closing without OK still stores the settings and runs the change step: in every-run
+// mode that applies the next entry.
+TEST_F(OptionsDialog, CancelChangesNothingButAppliesTheScheduleAgain) {
+    WriteList("one.bmp\ntwo.bmp\nthree.bmp\n");
+    StoreSettings({{"freq", "2"}, {"mins", "5"}, {"pick", "1"}, {"lastindex", "1"}});
+    WithDialog([&](CMainDlg&, CDialog& dialog) {
+        world.ClickButton(dialog, IDC_EVERY_MINUTES);
+        world.SendCommand(dialog, IDCANCEL);
+    });
+    EXPECT_THAT(MessageTexts(), ::testing::IsEmpty());
+    EXPECT_THAT(WallpaperPaths(), ElementsAre("two.bmp", "three.bmp"));
+    EXPECT_EQ(Setting("lastindex"), "3");
+    EXPECT_EQ(Setting("freq"), "2");
+}
+
+TEST_F(OptionsDialog, HelpOpensTheOptionsPageBesideTheProgramAndAMissingPageIsReported) {
+    std::string folder = (world.Root() / "Program/").string();
+    WriteFile(folder + "options.htm", "<html></html>");
+    WithDialog([&](CMainDlg& main, CDialog& dialog) {
+        world.SendCommand(dialog, ID_HELP_TOPICS);
+        EXPECT_TRUE(world.PressHelpKey(dialog));
+        ASSERT_EQ(world.shellCalls.size(), 2u);
+        for (const ShellCall& call : world.shellCalls) {
+            EXPECT_TRUE(call.extended);
+            EXPECT_EQ(call.owner, main.m_hWnd);
+            EXPECT_EQ(call.verb, "Open");
+            EXPECT_EQ(call.file, folder + "options.htm");
+            EXPECT_EQ(call.directory, folder);
+        }
+        EXPECT_THAT(MessageTexts(), ::testing::IsEmpty());
+        std::filesystem::remove(folder + "options.htm");
+        world.SendCommand(dialog, ID_HELP_TOPICS);
+        EXPECT_THAT(MessageTexts(), ElementsAre(std::strerror(ENOENT)));
+        EXPECT_FALSE(dialog.m_hWnd->modalEnded);
+    });
+}
+
+}  // namespace
