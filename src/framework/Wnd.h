@@ -40,7 +40,6 @@ public:
     // The default processing of the message being handled.
     LRESULT Default();
     BOOL EnableWindow(BOOL bEnable = TRUE);
-    BOOL IsWindowEnabled() const;
     // Gives this window the keyboard focus; the window that had it, or null.
     CWnd* SetFocus();
 

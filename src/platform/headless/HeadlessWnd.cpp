@@ -103,10 +103,6 @@ BOOL CWnd::EnableWindow(BOOL bEnable) {
     return wasDisabled;
 }
 
-BOOL CWnd::IsWindowEnabled() const {
-    return m_hWnd->enabled;
-}
-
 CWnd* CWnd::SetFocus() {
     HWND previous = std::exchange(HeadlessWorld::Current().focusWindow, m_hWnd);
     return FromHandle(previous);
