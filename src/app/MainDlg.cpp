@@ -159,7 +159,7 @@ void CMainDlg::OnOptions() {
 }
 
 void CMainDlg::OnHelpTopics() {
-    OpenHelpDocument(HELP_INDEX);
+    OpenHelpDocument(INDEX_DOCUMENT);
 }
 
 BOOL CMainDlg::OnHelpInfo(HELPINFO*) {

@@ -1,8 +1,8 @@
 // The help documents beside the program file, opened with the desktop's viewer for them.
 #pragma once
 
-inline constexpr const char* HELP_INDEX = "krindex.htm";
-inline constexpr const char* HELP_OPTIONS = "options.htm";
+inline constexpr const char* INDEX_DOCUMENT = "krindex.htm";
+inline constexpr const char* OPTIONS_DOCUMENT = "options.htm";
 
 // Hands the document to the shell and goes on at once; a failure shows the system's text.
 void OpenHelpDocument(const char* fileName);

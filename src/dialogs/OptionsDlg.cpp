@@ -69,7 +69,7 @@ void COptionsDlg::OnEveryRun() {
 }
 
 void COptionsDlg::OnHelpButton() {
-    OpenHelpDocument(HELP_OPTIONS);
+    OpenHelpDocument(OPTIONS_DOCUMENT);
 }
 
 BOOL COptionsDlg::OnHelpInfo(HELPINFO*) {

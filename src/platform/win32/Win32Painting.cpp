@@ -42,6 +42,37 @@ BOOL CPaintDC::DrawIcon(int x, int y, HICON hIcon) {
     return ::DrawIcon(m_hDC, x, y, hIcon);
 }
 
+// The source rectangle counts rows from the top, as on a device-dependent bitmap; a
+// bottom-up DIB counts them from the bottom.
+BOOL CPaintDC::StretchBlt(int x, int y, int width, int height, const CBitmap& bitmap, int xSrc, int ySrc,
+                          int srcWidth, int srcHeight, DWORD rop) {
+    std::optional<win32::PackedBitmap> packed = win32::PackBitmapFile(bitmap.FileBytes());
+    if (!packed) {
+        return FALSE;
+    }
+    const LONG rows = packed->Info()->bmiHeader.biHeight;
+    const int yFromBottom = rows > 0 ? static_cast<int>(rows) - ySrc - srcHeight : ySrc;
+    SetStretchBltMode(m_hDC, COLORONCOLOR);
+    return ::StretchDIBits(m_hDC, x, y, width, height, xSrc, yFromBottom, srcWidth, srcHeight, packed->bits,
+                           packed->Info(), DIB_RGB_COLORS, rop) != 0;
+}
+
+int CPaintDC::SetBkMode(int mode) {
+    return ::SetBkMode(m_hDC, mode);
+}
+
+COLORREF CPaintDC::SetTextColor(COLORREF color) {
+    return ::SetTextColor(m_hDC, color);
+}
+
+BOOL CPaintDC::GetTextMetricsA(TEXTMETRICA* metrics) {
+    return ::GetTextMetricsA(m_hDC, metrics);
+}
+
+BOOL CPaintDC::TextOutA(int x, int y, const char* text, int length) {
+    return ::TextOutA(m_hDC, x, y, text, length);
+}
+
 CMenu::~CMenu() {
     DestroyMenu();
 }

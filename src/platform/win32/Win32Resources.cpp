@@ -46,17 +46,27 @@ HICON EmbeddedIcon(UINT id, int size) {
     return entry->second;
 }
 
-HBITMAP EmbeddedBitmap(UINT id) {
-    std::optional<BitmapFileParts> parts = SplitBitmapFile(FindResourceData(ResourceKind::Bitmap, id));
+// The header sits 14 bytes into the file, where the system would read it unaligned.
+std::optional<PackedBitmap> PackBitmapFile(std::span<const unsigned char> bitmapFile) {
+    std::optional<BitmapFileParts> parts = SplitBitmapFile(bitmapFile);
     if (!parts) {
+        return std::nullopt;
+    }
+    PackedBitmap packed;
+    packed.header.resize((parts->info.size() + sizeof(DWORD) - 1) / sizeof(DWORD));
+    std::memcpy(packed.header.data(), parts->info.data(), parts->info.size());
+    packed.bits = parts->bits.data();
+    return packed;
+}
+
+HBITMAP EmbeddedBitmap(UINT id) {
+    std::optional<PackedBitmap> packed = PackBitmapFile(FindResourceData(ResourceKind::Bitmap, id));
+    if (!packed) {
         return nullptr;
     }
-    // The header sits 14 bytes into the file; the system wants it aligned.
-    std::vector<DWORD> aligned((parts->info.size() + sizeof(DWORD) - 1) / sizeof(DWORD));
-    std::memcpy(aligned.data(), parts->info.data(), parts->info.size());
-    const auto* info = reinterpret_cast<const BITMAPINFO*>(aligned.data());
     HDC screen = GetDC(nullptr);
-    HBITMAP bitmap = CreateDIBitmap(screen, &info->bmiHeader, CBM_INIT, parts->bits.data(), info, DIB_RGB_COLORS);
+    HBITMAP bitmap = CreateDIBitmap(screen, &packed->Info()->bmiHeader, CBM_INIT, packed->bits, packed->Info(),
+                                    DIB_RGB_COLORS);
     ReleaseDC(nullptr, screen);
     return bitmap;
 }

@@ -8,6 +8,7 @@
 // Wine, running everything as an administrator, can't otherwise show.
 #include "framework/SystemServices.h"
 #include "platform/win32/RegistryFallback.h"
+#include "platform/win32/SystemWindowsDirectory.h"
 
 #include <shlobj.h>
 
@@ -33,12 +34,6 @@ LONG SetKeyValue(HKEY root, const char* subKey, const char* data, DWORD cbData) 
 const RegistryCalls& SystemRegistry() {
     static const RegistryCalls calls{SetKeyValue, ::RegQueryValueA};
     return calls;
-}
-
-std::string SystemWindowsDirectory() {
-    char path[MAX_PATH] = {};
-    UINT length = ::GetWindowsDirectoryA(path, sizeof path);
-    return std::string(path, length < sizeof path ? length : 0);
 }
 
 std::string PerUserFolder() {
@@ -69,6 +64,16 @@ bool AcceptsNewFiles(const std::string& folder) {
 
 }  // namespace
 
+namespace win32 {
+
+std::string SystemWindowsDirectory() {
+    char path[MAX_PATH] = {};
+    UINT length = ::GetWindowsDirectoryA(path, sizeof path);
+    return std::string(path, length < sizeof path ? length : 0);
+}
+
+}  // namespace win32
+
 namespace fw {
 
 LONG RegSetValueA(HKEY root, const char* subKey, DWORD type, const char* data, DWORD cbData) {
@@ -85,7 +90,7 @@ LONG RegQueryValueA(HKEY root, const char* subKey, char* value, LONG* cbValue) {
 // The per-user folder once it exists; else the Windows directory while it takes new files;
 // else the per-user folder, made now.
 std::string GetWindowsDirectoryA() {
-    const std::string windows = SystemWindowsDirectory();
+    const std::string windows = win32::SystemWindowsDirectory();
     const std::string perUser = PerUserFolder();
     if (perUser.empty() || (!IsFolder(perUser) && AcceptsNewFiles(windows))) {
         return windows;

@@ -33,6 +33,10 @@ BOOL DeleteFileA(const char* fileName) {
     return ::DeleteFileA(fileName);
 }
 
+BOOL MoveFileExA(const char* existingFile, const char* newFile, DWORD flags) {
+    return ::MoveFileExA(existingFile, newFile, flags);
+}
+
 DWORD GetLastError() {
     return ::GetLastError();
 }
@@ -41,7 +45,9 @@ void SetLastError(DWORD errorCode) {
     ::SetLastError(errorCode);
 }
 
-std::string FormatMessageA(DWORD messageId) {
+namespace {
+
+std::string SystemMessage(DWORD messageId) {
     char* buffer = nullptr;
     DWORD length = ::FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
                                         FORMAT_MESSAGE_IGNORE_INSERTS,
@@ -49,6 +55,18 @@ std::string FormatMessageA(DWORD messageId) {
                                     reinterpret_cast<char*>(&buffer), 0, nullptr);
     std::string text(buffer != nullptr ? buffer : "", length);
     LocalFree(buffer);
+    return text;
+}
+
+}  // namespace
+
+// A system error wrapped as a component-library failure reads as the error itself where the
+// system has no text of its own for the wrapped form.
+std::string FormatMessageA(DWORD messageId) {
+    std::string text = SystemMessage(messageId);
+    if (text.empty() && HRESULT_FACILITY(messageId) == FACILITY_WIN32) {
+        text = SystemMessage(HRESULT_CODE(messageId));
+    }
     return text;
 }
 

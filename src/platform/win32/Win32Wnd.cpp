@@ -59,6 +59,14 @@ BOOL CWnd::KillTimer(UINT_PTR nIDEvent) {
     return ::KillTimer(m_hWnd, nIDEvent);
 }
 
+BOOL CWnd::EnableWindow(BOOL bEnable) {
+    return ::EnableWindow(m_hWnd, bEnable);
+}
+
+CWnd* CWnd::SetFocus() {
+    return FromHandle(::SetFocus(m_hWnd));
+}
+
 void CWnd::SetWindowTextA(const char* text) {
     ::SetWindowTextA(m_hWnd, text);
 }
