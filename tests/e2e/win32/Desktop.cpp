@@ -5,6 +5,8 @@
 
 #include <shlobj.h>
 #include <shellapi.h>
+#include <shlguid.h>
+#include <shobjidl.h>
 
 #include <cstdio>
 #include <fstream>
@@ -29,10 +31,11 @@ DWORD ProcessOf(HWND hWnd) {
     return processId;
 }
 
-// The first visible top-level window of the class in the process (any process when 0).
-HWND FindTopLevel(const char* className, DWORD processId, bool visibleOnly) {
-    for (HWND hWnd = FindWindowExA(nullptr, nullptr, className, nullptr); hWnd != nullptr;
-         hWnd = FindWindowExA(nullptr, hWnd, className, nullptr)) {
+// The first (visible) top-level window of the class, and title when one is given, in the
+// process (any process when 0).
+HWND FindTopLevel(const char* className, DWORD processId, bool visibleOnly, const char* title = nullptr) {
+    for (HWND hWnd = FindWindowExA(nullptr, nullptr, className, title); hWnd != nullptr;
+         hWnd = FindWindowExA(nullptr, hWnd, className, title)) {
         if ((processId == 0 || ProcessOf(hWnd) == processId) && (!visibleOnly || IsWindowVisible(hWnd))) {
             return hWnd;
         }
@@ -73,8 +76,20 @@ std::string WindowText(HWND hWnd) {
     return text;
 }
 
-std::optional<MessageBoxSeen> FindMessageBox(DWORD processId) {
-    HWND box = FindTopLevel(DIALOG_CLASS, processId, true);
+RECT WindowArea(HWND hWnd) {
+    RECT area{};
+    GetWindowRect(hWnd, &area);
+    return area;
+}
+
+std::optional<MessageBoxSeen> FindMessageBox(DWORD processId, HWND besides) {
+    HWND box = nullptr;
+    for (HWND hWnd = FindWindowExA(nullptr, nullptr, DIALOG_CLASS, nullptr); hWnd != nullptr && box == nullptr;
+         hWnd = FindWindowExA(nullptr, hWnd, DIALOG_CLASS, nullptr)) {
+        if (hWnd != besides && ProcessOf(hWnd) == processId && IsWindowVisible(hWnd)) {
+            box = hWnd;
+        }
+    }
     if (box == nullptr) {
         return std::nullopt;
     }
@@ -83,9 +98,9 @@ std::optional<MessageBoxSeen> FindMessageBox(DWORD processId) {
     return seen;
 }
 
-std::optional<MessageBoxSeen> AnswerMessageBox(DWORD processId, int button) {
+std::optional<MessageBoxSeen> AnswerMessageBox(DWORD processId, int button, HWND besides) {
     std::optional<MessageBoxSeen> box;
-    if (!WaitFor([&] { return (box = FindMessageBox(processId)).has_value(); })) {
+    if (!WaitFor([&] { return (box = FindMessageBox(processId, besides)).has_value(); })) {
         return std::nullopt;
     }
     PostMessageA(box->hWnd, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
@@ -223,22 +238,109 @@ std::string CompareWithScreen(HWND hWnd, const std::string& bmpPath) {
     return difference;
 }
 
-std::string ComboBoxItems(HWND comboBox) {
-    std::string items;
-    LRESULT count = SendMessageA(comboBox, CB_GETCOUNT, 0, 0);
+namespace {
+
+std::vector<std::string> ItemTexts(HWND control, UINT countMessage, UINT textMessage) {
+    std::vector<std::string> items;
+    LRESULT count = SendMessageA(control, countMessage, 0, 0);
     for (LRESULT i = 0; i < count; ++i) {
-        // Wine carries only the wide form of this message whole between processes.
-        wchar_t wide[256] = {};
-        SendMessageW(comboBox, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(wide));
-        char text[256] = {};
+        // Wine carries only the wide form of these messages whole between processes.
+        wchar_t wide[MAX_PATH + 1] = {};
+        SendMessageW(control, textMessage, i, reinterpret_cast<LPARAM>(wide));
+        char text[MAX_PATH + 1] = {};
         WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
-        items += std::string(i > 0 ? "|" : "") + text;
+        items.emplace_back(text);
     }
     return items;
 }
 
-bool SaveScreenshot(HWND hWnd, const RECT& area, const std::string& path) {
-    RedrawWindow(hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
+}  // namespace
+
+std::string ComboBoxItems(HWND comboBox) {
+    std::string items;
+    for (const std::string& item : ItemTexts(comboBox, CB_GETCOUNT, CB_GETLBTEXT)) {
+        items += (items.empty() ? "" : "|") + item;
+    }
+    return items;
+}
+
+std::vector<std::string> ListBoxItems(HWND listBox) {
+    return ItemTexts(listBox, LB_GETCOUNT, LB_GETTEXT);
+}
+
+HWND FindDialog(DWORD processId, const std::string& title) {
+    return FindTopLevel(DIALOG_CLASS, processId, true, title.c_str());
+}
+
+void ClickButton(HWND dialog, int id) {
+    PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
+}
+
+std::string ControlText(HWND control) {
+    char text[1024] = {};
+    SendMessageA(control, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+void PressKey(HWND hWnd, WORD key) {
+    SetForegroundWindow(hWnd);
+    WaitFor([&] { return GetForegroundWindow() == hWnd; });
+    INPUT strokes[2] = {};
+    for (int i = 0; i < 2; ++i) {
+        strokes[i].type = INPUT_KEYBOARD;
+        strokes[i].ki.wVk = key;
+        strokes[i].ki.dwFlags = i == 0 ? 0 : KEYEVENTF_KEYUP;
+    }
+    SendInput(2, strokes, sizeof(INPUT));
+}
+
+void DoubleClickFirstEntry(HWND listBox) {
+    const LPARAM firstRow = MAKELPARAM(4, 4);
+    PostMessageA(listBox, WM_LBUTTONDOWN, MK_LBUTTON, firstRow);
+    PostMessageA(listBox, WM_LBUTTONUP, 0, firstRow);
+    PostMessageA(listBox, WM_LBUTTONDBLCLK, MK_LBUTTON, firstRow);
+    PostMessageA(listBox, WM_LBUTTONUP, 0, firstRow);
+}
+
+std::string StartupFolder() {
+    char path[MAX_PATH] = {};
+    SHGetFolderPathA(nullptr, CSIDL_STARTUP, nullptr, SHGFP_TYPE_CURRENT, path);
+    return path;
+}
+
+std::optional<ShortcutSeen> ReadShortcut(const std::string& path) {
+    IShellLinkA* link = nullptr;
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                reinterpret_cast<void**>(&link)))) {
+        return std::nullopt;
+    }
+    std::optional<ShortcutSeen> seen;
+    IPersistFile* file = nullptr;
+    std::wstring widePath(path.begin(), path.end());
+    if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
+        if (SUCCEEDED(file->Load(widePath.c_str(), STGM_READ))) {
+            char target[MAX_PATH] = {}, folder[MAX_PATH] = {}, description[MAX_PATH] = {};
+            link->GetPath(target, sizeof target, nullptr, 0);
+            link->GetWorkingDirectory(folder, sizeof folder);
+            link->GetDescription(description, sizeof description);
+            seen = ShortcutSeen{target, folder, description};
+        }
+        file->Release();
+    }
+    link->Release();
+    return seen;
+}
+
+void RegisterViewer(const std::string& extension, const std::string& command) {
+    const std::string viewer = "KaleidraE2E.Viewer";
+    WriteRegistryText(HKEY_CLASSES_ROOT, extension, viewer);
+    WriteRegistryText(HKEY_CLASSES_ROOT, viewer + "\\shell\\open\\command", command);
+}
+
+namespace {
+
+// What the screen shows of the rectangle as a bottom-up DIB of that depth; empty on failure.
+std::vector<char> CaptureScreen(const RECT& area, WORD bitCount, BITMAPINFOHEADER& info) {
     const int width = area.right - area.left;
     const int height = area.bottom - area.top;
     HDC screen = GetDC(nullptr);
@@ -247,19 +349,40 @@ bool SaveScreenshot(HWND hWnd, const RECT& area, const std::string& path) {
     HGDIOBJ previous = SelectObject(memory, bitmap);
     BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
     SelectObject(memory, previous);
-    BITMAPINFOHEADER info{};
+    info = {};
     info.biSize = sizeof info;
     info.biWidth = width;
     info.biHeight = height;
     info.biPlanes = 1;
-    info.biBitCount = 24;
+    info.biBitCount = bitCount;
     info.biCompression = BI_RGB;
-    const DWORD rowBytes = (static_cast<DWORD>(width) * 3 + 3) & ~3u;
+    const DWORD rowBytes = (static_cast<DWORD>(width) * bitCount / 8 + 3) & ~3u;
     std::vector<char> bits(static_cast<size_t>(rowBytes) * height);
     int rows = GetDIBits(memory, bitmap, 0, height, bits.data(), reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
     DeleteObject(bitmap);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
+    return rows == height ? bits : std::vector<char>{};
+}
+
+}  // namespace
+
+std::vector<COLORREF> ScreenColours(HWND hWnd, const RECT& area) {
+    RedrawWindow(hWnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    BITMAPINFOHEADER info{};
+    std::vector<char> bits = CaptureScreen(area, 32, info);
+    std::vector<COLORREF> colours;
+    for (size_t at = 0; at + 3 < bits.size(); at += 4) {
+        auto* pixel = reinterpret_cast<const unsigned char*>(bits.data() + at);
+        colours.push_back(RGB(pixel[2], pixel[1], pixel[0]));
+    }
+    return colours;
+}
+
+bool SaveScreenshot(HWND hWnd, const RECT& area, const std::string& path) {
+    RedrawWindow(hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    BITMAPINFOHEADER info{};
+    std::vector<char> bits = CaptureScreen(area, 24, info);
     BITMAPFILEHEADER file{};
     file.bfType = 0x4D42;
     file.bfOffBits = sizeof file + sizeof info;
@@ -268,5 +391,5 @@ bool SaveScreenshot(HWND hWnd, const RECT& area, const std::string& path) {
     out.write(reinterpret_cast<const char*>(&file), sizeof file);
     out.write(reinterpret_cast<const char*>(&info), sizeof info);
     out.write(bits.data(), static_cast<std::streamsize>(bits.size()));
-    return rows == height && out.good();
+    return !bits.empty() && out.good();
 }

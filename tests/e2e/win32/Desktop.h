@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 class AppProcess;
 
@@ -13,17 +14,18 @@ class AppProcess;
 HWND FindMainWindow(DWORD processId);
 int CountMainWindows();
 std::string WindowText(HWND hWnd);
+RECT WindowArea(HWND hWnd);
 
 struct MessageBoxSeen {
     HWND hWnd;
     std::string caption;
     std::string text;
 };
-// A message box of the process open now.
-std::optional<MessageBoxSeen> FindMessageBox(DWORD processId);
+// A message box of the process open now, other than the dialog named besides.
+std::optional<MessageBoxSeen> FindMessageBox(DWORD processId, HWND besides = nullptr);
 // Waits for a message box, presses the button and waits for the box to go; the box seen,
 // or nothing when none opened.
-std::optional<MessageBoxSeen> AnswerMessageBox(DWORD processId, int button);
+std::optional<MessageBoxSeen> AnswerMessageBox(DWORD processId, int button, HWND besides = nullptr);
 // The pop-up menu the process shows now.
 HWND FindPopupMenu(DWORD processId);
 
@@ -54,8 +56,35 @@ COLORREF ClientPixel(HWND hWnd, POINT point);
 // the corners and centre; empty when they agree, else the first difference.
 std::string CompareWithScreen(HWND hWnd, const std::string& bmpPath);
 
-// The item texts of a combo box of another process.
+// The item texts of a combo box of another process, '|' between them.
 std::string ComboBoxItems(HWND comboBox);
+std::vector<std::string> ListBoxItems(HWND listBox);
+
+// A dialog of the process with that title, shown now.
+HWND FindDialog(DWORD processId, const std::string& title);
+// A click on a dialog's button, as the button itself makes it (the dialog hears of it later).
+void ClickButton(HWND dialog, int id);
+// A control's text as the control itself holds it (an edit's, say), from another process.
+std::string ControlText(HWND control);
+// A key pressed and released with the window in front, as the keyboard delivers it.
+void PressKey(HWND hWnd, WORD key);
+// A double-click of the mouse on a list box's first row.
+void DoubleClickFirstEntry(HWND listBox);
+
+// The user's StartUp folder as the shell reports it.
+std::string StartupFolder();
+struct ShortcutSeen {
+    std::string target;
+    std::string workingDir;
+    std::string description;
+};
+// A shell link as the shell reads it; nothing when it can't. Needs CoInitialize.
+std::optional<ShortcutSeen> ReadShortcut(const std::string& path);
+// Makes the command the desktop's way of opening files of that extension ("%1" the file).
+void RegisterViewer(const std::string& extension, const std::string& command);
+
+// The screen's colours over the rectangle, bottom row first; empty when it can't be read.
+std::vector<COLORREF> ScreenColours(HWND hWnd, const RECT& area);
 
 // Repaints the window now and saves what the screen shows of the rectangle as a 24-bit BMP.
 bool SaveScreenshot(HWND hWnd, const RECT& area, const std::string& path);

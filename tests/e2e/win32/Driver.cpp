@@ -3,7 +3,9 @@
 // counts them.
 // Usage: kaleidra-e2e-driver EXE PICTURES_FOLDER SHOTS_FOLDER (Windows paths)
 //        kaleidra-e2e-driver --save-wallpaper FILE (the wallpaper as this process sees it)
+//        kaleidra-e2e-driver --record-open RECORD FILE (the desktop's viewer: FILE goes in RECORD)
 #include "AppProcess.h"
+#include "Checks.h"
 #include "Desktop.h"
 #include "Polling.h"
 
@@ -16,67 +18,22 @@
 
 namespace {
 
-constexpr const char* TITLE = "Kaleidra 3.0  ";
-constexpr const char* SETTINGS = "Software\\Shareware\\Kaleidra\\3.0\\";
 constexpr const char* IMAGE_ADDED = "Image successfully added to Image List.";
 constexpr const char* OPEN_TITLE = "Choose an image file";
 constexpr const char* OPEN_FILTERS =
     "Supported Files Types(*.bmp;*.gif;*.jpg;)|Bitmaps (*.bmp)|GIF Files (*.gif)|JPEG Files (*.jpg)";
-constexpr COLORREF WHITE = RGB(255, 255, 255);
 constexpr int ID_OPEN_IMAGE = 1000;
 constexpr int IDC_SPLASH = 1006;
 constexpr int EXE_ICON = 128;
 // The open dialog's controls: the file types and, by system, the file name box.
 constexpr int FILE_TYPES_BOX = cmb1;
 constexpr int FILE_NAME_BOXES[] = {cmb13, edt1};
-constexpr UINT WM_TRAYNOTIFY = WM_USER + 1;
-constexpr WPARAM ID_TRAYICON = 1;
-constexpr DWORD EXIT_WAIT_MS = 15000;
 constexpr const char* WALLPAPER_ARGUMENT = "--save-wallpaper";
-
-struct Paths {
-    std::string exe;
-    std::string pictures;
-    std::string shots;
-};
-
-class Report {
-public:
-    bool Check(bool passed, const std::string& what, const std::string& seen = {}) {
-        std::printf("%s %s%s%s\n", passed ? "PASS" : "FAIL", what.c_str(), passed || seen.empty() ? "" : ": ",
-                    passed ? "" : seen.c_str());
-        std::fflush(stdout);
-        (passed ? m_passed : m_failed)++;
-        return passed;
-    }
-    int Finish() const {
-        std::printf("%d passed, %d failed\n", m_passed, m_failed);
-        return m_failed == 0 ? 0 : 1;
-    }
-
-private:
-    int m_passed = 0;
-    int m_failed = 0;
-};
-
-std::string Setting(HKEY root, const std::string& name) {
-    return ReadRegistryText(root, SETTINGS + name).value_or("(missing)");
-}
-
-std::string Quoted(const std::string& text) {
-    return "\"" + text + "\"";
-}
 
 std::string Today() {
     char date[16] = {};
     _strdate(date);
     return date;
-}
-
-RECT WindowArea(HWND hWnd) {
-    RECT area{};
-    GetWindowRect(hWnd, &area);
-    return area;
 }
 
 RECT Union(const RECT& a, const RECT& b) {
@@ -172,7 +129,7 @@ void CheckDrop(Report& report, const AppProcess& app, HWND main, const std::stri
     std::optional<MessageBoxSeen> box = AnswerMessageBox(app.Id(), IDOK);
     report.Check(box && box->text == IMAGE_ADDED && box->caption == "Kaleidra",
                  "the drop is confirmed by \"" + std::string(IMAGE_ADDED) + "\"",
-                 box ? Quoted(box->caption) + ": " + Quoted(box->text) : "no message box");
+                 Seen(box));
     report.Check(FileExists(converted), "converted beside it: " + converted, "no such file");
     std::string list = ReadTextFile(WindowsDirectory() + "\\Kaleidra.LST").value_or("");
     report.Check(list.find(converted + "\n") != std::string::npos || list.find(converted + "\r\n") != std::string::npos,
@@ -229,30 +186,21 @@ void CheckOpenDialog(Report& report, const AppProcess& app, HWND main, const std
                  Quoted(WindowText(main)));
 }
 
-// Exit asks first: No leaves everything as it was, Yes stores the settings and ends with 0.
-void CheckExit(Report& report, AppProcess& app, HWND main) {
-    PostMessageA(main, WM_COMMAND, IDCANCEL, 0);
-    std::optional<MessageBoxSeen> box = AnswerMessageBox(app.Id(), IDNO);
-    report.Check(box && box->caption == "Confirmation" && box->text.find("Are you sure you want to exit?") != std::string::npos,
-                 "Exit asks for confirmation", box ? Quoted(box->caption) + ": " + Quoted(box->text) : "no message box");
-    // Once the window answers again the answer has been handled.
-    DWORD_PTR ignored = 0;
-    SendMessageTimeoutA(main, WM_NULL, 0, 0, SMTO_BLOCK, 5000, &ignored);
-    report.Check(app.Running() && IsWindow(main), "answered No, the program runs on");
-    PostMessageA(main, WM_COMMAND, IDCANCEL, 0);
-    AnswerMessageBox(app.Id(), IDYES);
-    DWORD code = 99;
-    bool ended = app.WaitForExit(EXIT_WAIT_MS, &code);
-    report.Check(ended && code == 0, "answered Yes, it ends with code 0", ended ? std::to_string(code) : "still running");
-}
+struct ExpectedSettings {
+    std::string pick;
+    std::string freq;
+    std::string mins;
+    std::string lastIndex;
+};
 
-void CheckSavedSettings(Report& report, HKEY root, const std::string& mins, const std::string& lastIndex) {
+void CheckSavedSettings(Report& report, HKEY root, const ExpectedSettings& expected) {
     std::string seen;
     for (const char* name : {"pick", "freq", "mins", "lastindex", "day", "ver"}) {
         seen += std::string(name) + "=" + Setting(root, name) + " ";
     }
-    report.Check(Setting(root, "pick") == "1" && Setting(root, "freq") == "0" && Setting(root, "mins") == mins &&
-                     Setting(root, "lastindex") == lastIndex && Setting(root, "day") == Today(),
+    report.Check(Setting(root, "pick") == expected.pick && Setting(root, "freq") == expected.freq &&
+                     Setting(root, "mins") == expected.mins && Setting(root, "lastindex") == expected.lastIndex &&
+                     Setting(root, "day") == Today(),
                  "the settings are written", seen);
 }
 
@@ -278,7 +226,7 @@ void RunFirstStart(Report& report, const Paths& paths) {
     CheckMinimize(report, main);
     CheckOpenDialog(report, app, main, paths.pictures + "\\rose.gif");
     CheckExit(report, app, main);
-    CheckSavedSettings(report, HKEY_LOCAL_MACHINE, "30.00", "1");
+    CheckSavedSettings(report, HKEY_LOCAL_MACHINE, {"1", "0", "30.00", "1"});
 }
 
 // Minutes mode with a short period: a tick applies the next entry of the list (two after
@@ -311,7 +259,8 @@ void RunReadOnlyMachine(Report& report, const Paths& paths) {
     std::puts("== machine-wide places refuse writes");
     DeleteRegistryKey(HKEY_LOCAL_MACHINE, std::string(SETTINGS) + "mins");
     DeleteRegistryKey(HKEY_LOCAL_MACHINE, std::string(SETTINGS) + "ver");
-    const std::string lastIndex = Setting(HKEY_LOCAL_MACHINE, "lastindex");
+    const ExpectedSettings kept{Setting(HKEY_LOCAL_MACHINE, "pick"), Setting(HKEY_LOCAL_MACHINE, "freq"), "0.50",
+                                Setting(HKEY_LOCAL_MACHINE, "lastindex")};
     const std::string machineList = ReadTextFile(WindowsDirectory() + "\\Kaleidra.LST").value_or("(missing)");
     const std::string userList = LocalAppDataFolder() + "\\Kaleidra\\Kaleidra.LST";
     AppProcess app;
@@ -321,7 +270,7 @@ void RunReadOnlyMachine(Report& report, const Paths& paths) {
     std::optional<MessageBoxSeen> box = AnswerMessageBox(app.Id(), IDOK);
     report.Check(box && box->text == "missing mins error in doregstuff" && box->caption == "kaleidra",
                  "a missing \"mins\" is reported in a box titled with the program file's name",
-                 box ? Quoted(box->caption) + ": " + Quoted(box->text) : "no message box");
+                 Seen(box));
     report.Check(WaitFor([&] { return FileExists(userList); }), "the list is created in " + userList, "no such file");
     report.Check(WaitFor([] { return Setting(HKEY_CURRENT_USER, "ver") == "3.0"; }),
                  "\"ver\" goes to HKEY_CURRENT_USER", Setting(HKEY_CURRENT_USER, "ver"));
@@ -330,16 +279,37 @@ void RunReadOnlyMachine(Report& report, const Paths& paths) {
     HWND main = nullptr;
     WaitFor([&] { return (main = FindMainWindow(app.Id())) != nullptr && !IsWindowVisible(main); });
     CheckExit(report, app, main);
-    CheckSavedSettings(report, HKEY_CURRENT_USER, "0.50", lastIndex);
+    CheckSavedSettings(report, HKEY_CURRENT_USER, kept);
     report.Check(ReadTextFile(WindowsDirectory() + "\\Kaleidra.LST").value_or("(missing)") == machineList,
                  "the Windows directory's list is left alone");
 }
 
 }  // namespace
 
+// Exit asks first: No leaves everything as it was, Yes stores the settings and ends with 0.
+void CheckExit(Report& report, AppProcess& app, HWND main) {
+    PostMessageA(main, WM_COMMAND, IDCANCEL, 0);
+    std::optional<MessageBoxSeen> box = AnswerMessageBox(app.Id(), IDNO);
+    report.Check(box && box->caption == "Confirmation" && box->text.find("Are you sure you want to exit?") != std::string::npos,
+                 "Exit asks for confirmation", Seen(box));
+    // Once the window answers again the answer has been handled.
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(main, WM_NULL, 0, 0, SMTO_BLOCK, 5000, &ignored);
+    report.Check(app.Running() && IsWindow(main), "answered No, the program runs on");
+    PostMessageA(main, WM_COMMAND, IDCANCEL, 0);
+    AnswerMessageBox(app.Id(), IDYES);
+    DWORD code = 99;
+    bool ended = app.WaitForExit(EXIT_WAIT_MS, &code);
+    report.Check(ended && code == 0, "answered Yes, it ends with code 0", ended ? std::to_string(code) : "still running");
+}
+
 int main(int argc, char** argv) {
     if (argc == 3 && std::string(argv[1]) == WALLPAPER_ARGUMENT) {
         std::ofstream(argv[2], std::ios::binary) << CurrentWallpaper();
+        return 0;
+    }
+    if (argc == 4 && std::string(argv[1]) == RECORD_OPEN_ARGUMENT) {
+        std::ofstream(argv[2], std::ios::binary | std::ios::app) << argv[3] << "\n";
         return 0;
     }
     if (argc != 4) {
@@ -354,9 +324,11 @@ int main(int argc, char** argv) {
         RegSetValueExA(x11, "Managed", 0, REG_SZ, reinterpret_cast<const BYTE*>("N"), 2);
         RegCloseKey(x11);
     }
+    CoInitialize(nullptr);
     Report report;
     RunFirstStart(report, paths);
     RunTimedChange(report, paths);
+    RunSecondaryDialogs(report, paths);
     RunReadOnlyMachine(report, paths);
     return report.Finish();
 }

@@ -8,7 +8,8 @@ wine=$(command -v wine64 || true)
 wineserver=$(dirname "$wine")/wineserver
 [ -x "$wineserver" ] || wineserver=wineserver
 
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# Without winemenubuilder, shortcuts the program writes make no menu entries on the Linux desktop.
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
 # A 64-bit-only Wine complains about the missing 32-bit rundll32 while it sets a prefix up;
 # that is harmless, so its output is shown only when the set-up fails. The set-up runs
