@@ -59,3 +59,5 @@ void CheckExit(Report& report, AppProcess& app, HWND main);
 
 // The start-up entry, the Image List, Options and About dialogs and the help documents.
 void RunSecondaryDialogs(Report& report, const Paths& paths);
+// A copy without the help documents, and a system with the StartUp folder of old.
+void RunCopyWithoutDocuments(Report& report, const Paths& paths);

@@ -329,6 +329,7 @@ int main(int argc, char** argv) {
     RunFirstStart(report, paths);
     RunTimedChange(report, paths);
     RunSecondaryDialogs(report, paths);
+    RunCopyWithoutDocuments(report, paths);
     RunReadOnlyMachine(report, paths);
     return report.Finish();
 }

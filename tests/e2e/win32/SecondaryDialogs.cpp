@@ -266,15 +266,15 @@ void CheckHelp(Report& report, const AppProcess& app, HWND main, const Paths& pa
     report.Check(!FindMessageBox(app.Id()), "and the program shows no error", Seen(FindMessageBox(app.Id())));
 }
 
-void CheckStartupEntry(Report& report, const AppProcess& app, HWND main, const Paths& paths) {
-    const std::string shortcut = StartupFolder() + "\\kaleidra.lnk";
+void CheckStartupEntry(Report& report, const AppProcess& app, HWND main, const std::string& exe,
+                       const std::string& shortcut) {
     DeleteFileA(shortcut.c_str());
     PostMessageA(main, WM_COMMAND, ID_AUTO_LAUNCH, 0);
     std::optional<MessageBoxSeen> box = AnswerMessageBox(app.Id(), IDOK);
     report.Check(box && box->text.rfind(NOW_CONFIGURED, 0) == 0, "Start with Windows reports the entry made", Seen(box));
     std::optional<ShortcutSeen> link = ReadShortcut(shortcut);
-    const std::string folder = paths.exe.substr(0, paths.exe.rfind('\\') + 1);
-    report.Check(link && _stricmp(link->target.c_str(), paths.exe.c_str()) == 0 &&
+    const std::string folder = exe.substr(0, exe.rfind('\\') + 1);
+    report.Check(link && _stricmp(link->target.c_str(), exe.c_str()) == 0 &&
                      _stricmp(link->workingDir.c_str(), folder.c_str()) == 0 &&
                      link->description == "Kaleidra 3.0 shortcut",
                  "the shell reads " + shortcut + " as the program's shortcut",
@@ -289,22 +289,75 @@ void CheckStartupEntry(Report& report, const AppProcess& app, HWND main, const P
 
 }  // namespace
 
+// Started, then shown from the tray; null when it did not come up.
+HWND StartShown(Report& report, AppProcess& app, const std::string& exe) {
+    if (!report.Check(app.Start(exe), "kaleidra.exe starts")) {
+        return nullptr;
+    }
+    HWND main = nullptr;
+    WaitFor([&] { return (main = FindMainWindow(app.Id())) != nullptr && !IsWindowVisible(main); });
+    PostMessageA(main, WM_TRAYNOTIFY, ID_TRAYICON, WM_LBUTTONDBLCLK);
+    return report.Check(WaitFor([&] { return IsWindowVisible(main); }), "the tray shows the window") ? main : nullptr;
+}
+
+std::string SystemText(DWORD error) {
+    char text[512] = {};
+    FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0, text, sizeof text,
+                   nullptr);
+    return text;
+}
+
+std::string Trimmed(std::string text) {
+    text.erase(text.find_last_not_of("\r\n ") + 1);
+    return text;
+}
+
+void CreateFolders(const std::string& path) {
+    for (size_t end = path.find('\\', 3); end != std::string::npos; end = path.find('\\', end + 1)) {
+        CreateDirectoryA(path.substr(0, end).c_str(), nullptr);
+    }
+    CreateDirectoryA(path.c_str(), nullptr);
+}
+
+
 void RunSecondaryDialogs(Report& report, const Paths& paths) {
     std::puts("== dialogs, help and the start-up entry");
     WriteRegistryText(HKEY_LOCAL_MACHINE, std::string(SETTINGS) + "mins", "30");  // no tick meanwhile
     const OpenedFiles opened;
     AppProcess app;
-    if (!report.Check(app.Start(paths.exe), "kaleidra.exe starts")) {
+    HWND main = StartShown(report, app, paths.exe);
+    if (main == nullptr) {
         return;
     }
-    HWND main = nullptr;
-    WaitFor([&] { return (main = FindMainWindow(app.Id())) != nullptr && !IsWindowVisible(main); });
-    PostMessageA(main, WM_TRAYNOTIFY, ID_TRAYICON, WM_LBUTTONDBLCLK);
-    report.Check(WaitFor([&] { return IsWindowVisible(main); }), "the tray shows the window");
     CheckImageList(report, app, main, paths, opened);
     CheckOptions(report, app, main, paths, opened);
     CheckAbout(report, app, main, paths);
     CheckHelp(report, app, main, paths, opened);
-    CheckStartupEntry(report, app, main, paths);
+    CheckStartupEntry(report, app, main, paths.exe, StartupFolder() + "\\kaleidra.lnk");
+    CheckExit(report, app, main);
+}
+
+// A copy of the exe alone in its folder, on a system whose Windows directory holds the
+// StartUp folder (as older ones did).
+void RunCopyWithoutDocuments(Report& report, const Paths& paths) {
+    std::puts("== a copy without help documents; a StartUp folder in the Windows directory");
+    char temp[MAX_PATH] = {};
+    GetTempPathA(sizeof temp, temp);
+    const std::string folder = std::string(temp) + "kaleidra-copy";
+    const std::string exe = folder + "\\kaleidra.exe";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    const std::string startup = WindowsDirectory() + "\\Start Menu\\Programs\\StartUp";
+    CreateFolders(startup);
+    AppProcess app;
+    HWND main = CopyFileA(paths.exe.c_str(), exe.c_str(), FALSE) ? StartShown(report, app, exe) : nullptr;
+    if (main == nullptr) {
+        return;
+    }
+    PressKey(main, VK_F1);
+    std::optional<MessageBoxSeen> box = AnswerMessageBox(app.Id(), IDOK);
+    const std::string notFound = Trimmed(SystemText(ERROR_FILE_NOT_FOUND));
+    report.Check(box && box->caption == "kaleidra" && Trimmed(box->text) == notFound,
+                 "F1 reports the missing document with the system's text " + Quoted(notFound), Seen(box));
+    CheckStartupEntry(report, app, main, exe, startup + "\\kaleidra.lnk");
     CheckExit(report, app, main);
 }
