@@ -10,7 +10,6 @@
 
 #include <cstdio>
 #include <fstream>
-#include <iterator>
 #include <vector>
 
 namespace {
@@ -180,12 +179,22 @@ std::string LocalAppDataFolder() {
     return path;
 }
 
+// Shared for deleting too: a file the program replaces while it is read here must not make
+// the replacement fail.
 std::optional<std::string> ReadTextFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
         return std::nullopt;
     }
-    return std::string(std::istreambuf_iterator<char>(file), {});
+    std::string text;
+    char chunk[4096];
+    DWORD read = 0;
+    while (ReadFile(file, chunk, sizeof chunk, &read, nullptr) && read > 0) {
+        text.append(chunk, read);
+    }
+    CloseHandle(file);
+    return text;
 }
 
 bool FileExists(const std::string& path) {
