@@ -161,10 +161,12 @@ void CheckImageList(Report& report, const AppProcess& app, HWND main, const Path
     report.Check(box && box->caption == "Confirmation" &&
                      box->text == "Are you sure you want to remove this image from the Image List?",
                  "Delete Selection asks first", Seen(box));
+    // The box answers once the handler has returned, its rewrite done: the file is not read
+    // while the program replaces it (Wine refuses to replace a file that is open anywhere).
     const std::vector<std::string> kept{entries[1]};
-    report.Check(WaitFor([&] { return ListFileEntries() == kept; }), "answered Yes, the entry leaves the list file",
-                 Joined(ListFileEntries()));
-    report.Check(ListBoxItems(list) == kept, "and the box", Joined(ListBoxItems(list)));
+    report.Check(WaitFor([&] { return ListBoxItems(list) == kept; }), "answered Yes, the entry leaves the box",
+                 Joined(ListBoxItems(list)));
+    report.Check(ListFileEntries() == kept, "and the list file", Joined(ListFileEntries()));
     report.Check(!FileExists(WindowsDirectory() + "\\Kaleidra.LST.new"), "no rewrite is left beside the list");
     CloseDialog(report, dialog, IDCANCEL, "Back to Main");
 }
@@ -230,6 +232,8 @@ void CheckOptions(Report& report, const AppProcess& app, HWND main, const Paths&
     report.Check(opened.WaitForNext(openedBefore, document), "its Help button asks the desktop to open options.htm",
                  opened.Last());
     report.Check(!FindMessageBox(app.Id(), dialog), "and the program shows no error", Seen(FindMessageBox(app.Id(), dialog)));
+    PressKey(dialog, VK_F1);
+    report.Check(opened.WaitForNext(openedBefore + 1, document), "so does F1 in the dialog", opened.Last());
     CloseDialog(report, dialog, IDCANCEL, "Cancel");
 }
 
