@@ -123,10 +123,27 @@ void CloseDialog(Report& report, HWND dialog, int button, const std::string& wha
     report.Check(WaitFor([&] { return !IsWindow(dialog); }), what + " closes the dialog", "still open");
 }
 
+// A dialog just shown may not be painted yet: its looks are waited for.
 void CheckWhiteFace(Report& report, HWND dialog) {
     RECT client = ClientArea(dialog);
-    COLORREF face = ClientPixel(dialog, {client.right - client.left - 3, client.bottom - client.top - 3});
-    report.Check(face == WHITE, "its face is white", "colour " + std::to_string(face));
+    COLORREF face = 0;
+    report.Check(WaitFor([&] {
+                     face = ClientPixel(dialog, {client.right - client.left - 3, client.bottom - client.top - 3});
+                     return face == WHITE;
+                 }),
+                 "its face is white", "colour " + std::to_string(face));
+}
+
+// Pictures are added in the main window; one dropped here only gets the hint.
+void CheckDropOnList(Report& report, const AppProcess& app, HWND dialog, const std::string& picture) {
+    const std::vector<std::string> before = ListFileEntries();
+    if (!report.Check(DropFile(app, dialog, picture), "drop on the Image List", "could not deliver the drop")) {
+        return;
+    }
+    std::optional<MessageBoxSeen> box = AnswerMessageBox(app.Id(), IDOK, dialog);
+    report.Check(box && box->text.rfind("You must add images to Image List by choosing Open Image", 0) == 0,
+                 "a drop on the Image List says where pictures are added", Seen(box));
+    report.Check(ListFileEntries() == before, "and adds nothing", Joined(ListFileEntries()));
 }
 
 // The list shows the file's entries; a double-click hands one to the desktop's viewer; a
@@ -168,6 +185,7 @@ void CheckImageList(Report& report, const AppProcess& app, HWND main, const Path
                  Joined(ListBoxItems(list)));
     report.Check(ListFileEntries() == kept, "and the list file", Joined(ListFileEntries()));
     report.Check(!FileExists(WindowsDirectory() + "\\Kaleidra.LST.new"), "no rewrite is left beside the list");
+    CheckDropOnList(report, app, dialog, kept[0]);
     CloseDialog(report, dialog, IDCANCEL, "Back to Main");
 }
 
@@ -207,8 +225,10 @@ void CheckOptions(Report& report, const AppProcess& app, HWND main, const Paths&
     report.Check(OptionsSeen(dialog) == "random off, minutes on, daily off, field \"30.00\" enabled",
                  "it shows the stored settings", OptionsSeen(dialog));
     CheckWhiteFace(report, dialog);
-    report.Check(Shows(dialog, WindowArea(GetDlgItem(dialog, IDC_RANDOM_PICK)), BLUE) &&
-                     Shows(dialog, WindowArea(GetDlgItem(dialog, IDC_ONCE_A_DAY)), BLUE),
+    report.Check(WaitFor([&] {
+                     return Shows(dialog, WindowArea(GetDlgItem(dialog, IDC_RANDOM_PICK)), BLUE) &&
+                            Shows(dialog, WindowArea(GetDlgItem(dialog, IDC_ONCE_A_DAY)), BLUE);
+                 }),
                  "its check box and radio buttons are labelled in blue");
     report.Check(SaveScreenshot(dialog, WindowArea(dialog), paths.shots + "\\options.bmp"), "screenshot of Options");
     ChangeOptions(report, app, dialog);
@@ -248,13 +268,18 @@ void CheckAbout(Report& report, const AppProcess& app, HWND main, const Paths& p
                             {client.left, client.bottom - CORNER_HEIGHT, client.left + CORNER_WIDTH, client.bottom},
                             {client.right - CORNER_WIDTH, client.bottom - CORNER_HEIGHT, client.right, client.bottom}};
     std::string plain;
-    for (const RECT& corner : corners) {
-        if (DistinctColours(dialog, corner) < 2) {
-            plain += std::to_string(corner.left - client.left) + "," + std::to_string(corner.top - client.top) + " ";
-        }
-    }
-    report.Check(plain.empty(), "the brick wall reaches the corners without text", "a plain face at " + plain);
-    report.Check(Shows(dialog, client, NOTICE_BLUE), "the notice is written over it in its blue");
+    report.Check(WaitFor([&] {
+                     plain.clear();
+                     for (const RECT& corner : corners) {
+                         if (DistinctColours(dialog, corner) < 2) {
+                             plain += std::to_string(corner.left - client.left) + "," +
+                                      std::to_string(corner.top - client.top) + " ";
+                         }
+                     }
+                     return plain.empty();
+                 }),
+                 "the brick wall reaches the corners without text", "a plain face at " + plain);
+    report.Check(WaitFor([&] { return Shows(dialog, client, NOTICE_BLUE); }), "the notice is written over it in its blue");
     report.Check(SaveScreenshot(dialog, WindowArea(dialog), paths.shots + "\\about.bmp"), "screenshot of About");
     CloseDialog(report, dialog, IDOK, "OK");
 }
