@@ -390,6 +390,10 @@ std::vector<COLORREF> ScreenColours(HWND hWnd, const RECT& area) {
 
 bool SaveScreenshot(HWND hWnd, const RECT& area, const std::string& path) {
     RedrawWindow(hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    return SaveScreen(area, path);
+}
+
+bool SaveScreen(const RECT& area, const std::string& path) {
     BITMAPINFOHEADER info{};
     std::vector<char> bits = CaptureScreen(area, 24, info);
     BITMAPFILEHEADER file{};

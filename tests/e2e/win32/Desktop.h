@@ -88,3 +88,5 @@ std::vector<COLORREF> ScreenColours(HWND hWnd, const RECT& area);
 
 // Repaints the window now and saves what the screen shows of the rectangle as a 24-bit BMP.
 bool SaveScreenshot(HWND hWnd, const RECT& area, const std::string& path);
+// Saves what the screen shows of the rectangle now, without repainting anything first.
+bool SaveScreen(const RECT& area, const std::string& path);

@@ -123,7 +123,8 @@ void CloseDialog(Report& report, HWND dialog, int button, const std::string& wha
     report.Check(WaitFor([&] { return !IsWindow(dialog); }), what + " closes the dialog", "still open");
 }
 
-// A dialog just shown may not be painted yet: its looks are waited for.
+// A dialog just shown may not be painted yet: its looks are waited for, and its screenshot
+// is what the screen shows then (a repaint asked of another process may come after it).
 void CheckWhiteFace(Report& report, HWND dialog) {
     RECT client = ClientArea(dialog);
     COLORREF face = 0;
@@ -164,7 +165,7 @@ void CheckImageList(Report& report, const AppProcess& app, HWND main, const Path
                      return std::any_of(colours.begin(), colours.end(), [](COLORREF c) { return c != WHITE; });
                  }),
                  "the heading bitmap is drawn", "only white in its frame");
-    report.Check(SaveScreenshot(dialog, WindowArea(dialog), paths.shots + "\\imagelist.bmp"), "screenshot of the Image List");
+    report.Check(SaveScreen(WindowArea(dialog), paths.shots + "\\imagelist.bmp"), "screenshot of the Image List");
     if (entries.size() != 2) {
         return;
     }
@@ -230,7 +231,7 @@ void CheckOptions(Report& report, const AppProcess& app, HWND main, const Paths&
                             Shows(dialog, WindowArea(GetDlgItem(dialog, IDC_ONCE_A_DAY)), BLUE);
                  }),
                  "its check box and radio buttons are labelled in blue");
-    report.Check(SaveScreenshot(dialog, WindowArea(dialog), paths.shots + "\\options.bmp"), "screenshot of Options");
+    report.Check(SaveScreen(WindowArea(dialog), paths.shots + "\\options.bmp"), "screenshot of Options");
     ChangeOptions(report, app, dialog);
     report.Check(WaitFor([&] { return !IsWindow(dialog); }), "the dialog closes");
     report.Check(WaitFor([] {
@@ -280,7 +281,7 @@ void CheckAbout(Report& report, const AppProcess& app, HWND main, const Paths& p
                  }),
                  "the brick wall reaches the corners without text", "a plain face at " + plain);
     report.Check(WaitFor([&] { return Shows(dialog, client, NOTICE_BLUE); }), "the notice is written over it in its blue");
-    report.Check(SaveScreenshot(dialog, WindowArea(dialog), paths.shots + "\\about.bmp"), "screenshot of About");
+    report.Check(SaveScreen(WindowArea(dialog), paths.shots + "\\about.bmp"), "screenshot of About");
     CloseDialog(report, dialog, IDOK, "OK");
 }
 
