@@ -38,10 +38,11 @@ convert rose: -quality 85 "$work/pictures/rose.jpg"
 # Wine shows the Unix root as drive Z:.
 windows_path() { local path=$1; echo "Z:${path//\//\\}"; }
 
-# Wine's own complaints (a file dialog probing drive Z:, say) are shown only on failure.
+# Wine's own complaints (a file dialog probing drive Z:, say) are shown only on failure; the
+# checks are passed on line by line, so that a slow run shows where it is.
 status=0
 "$wine" "$driver" "$(windows_path "$exe")" "$(windows_path "$work/pictures")" "$(windows_path "$shots")" \
-  2>"$work/wine.log" | tr -d '\r' || status=1
+  2>"$work/wine.log" | stdbuf -oL tr -d '\r' || status=1
 [ $status -eq 0 ] || cat "$work/wine.log" >&2
 
 for bmp in "$shots"/*.bmp; do
