@@ -3,7 +3,7 @@
 #include "framework/SystemServices.h"
 #include "platform/win32/ShellError.h"
 #include "platform/win32/StartupFolder.h"
-#include "platform/win32/SystemWindowsDirectory.h"
+#include "platform/win32/Win32Folders.h"
 
 #include <objbase.h>
 #include <objidl.h>
@@ -11,11 +11,6 @@
 #include <shlobj.h>
 
 namespace {
-
-bool IsFolder(const std::string& path) {
-    DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-}
 
 std::string UserStartupFolder() {
     char path[MAX_PATH] = {};
@@ -79,7 +74,7 @@ BOOL ShellExecuteExA(SHELLEXECUTEINFOA* info) {
 }
 
 std::string StartupShortcutPath() {
-    return StartupShortcutIn(win32::SystemWindowsDirectory(), {IsFolder, UserStartupFolder});
+    return StartupShortcutIn(win32::SystemWindowsDirectory(), {win32::IsFolder, UserStartupFolder});
 }
 
 HRESULT CreateShortcut(const char* target, const char* shortcutPath, const char* workingDir,

@@ -8,7 +8,7 @@
 // Wine, running everything as an administrator, can't otherwise show.
 #include "framework/SystemServices.h"
 #include "platform/win32/RegistryFallback.h"
-#include "platform/win32/SystemWindowsDirectory.h"
+#include "platform/win32/Win32Folders.h"
 
 #include <shlobj.h>
 
@@ -44,11 +44,6 @@ std::string PerUserFolder() {
     return std::string(path) + PER_USER_FOLDER;
 }
 
-bool IsFolder(const std::string& path) {
-    DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-}
-
 // Whether this user may create files there: a probe file made and removed at once.
 bool AcceptsNewFiles(const std::string& folder) {
     if (MachineReadOnlyForTest()) {
@@ -72,6 +67,11 @@ std::string SystemWindowsDirectory() {
     return std::string(path, length < sizeof path ? length : 0);
 }
 
+bool IsFolder(const std::string& path) {
+    DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
 }  // namespace win32
 
 namespace fw {
@@ -92,10 +92,10 @@ LONG RegQueryValueA(HKEY root, const char* subKey, char* value, LONG* cbValue) {
 std::string GetWindowsDirectoryA() {
     const std::string windows = win32::SystemWindowsDirectory();
     const std::string perUser = PerUserFolder();
-    if (perUser.empty() || (!IsFolder(perUser) && AcceptsNewFiles(windows))) {
+    if (perUser.empty() || (!win32::IsFolder(perUser) && AcceptsNewFiles(windows))) {
         return windows;
     }
-    if (!IsFolder(perUser) && !CreateDirectoryA(perUser.c_str(), nullptr)) {
+    if (!win32::IsFolder(perUser) && !CreateDirectoryA(perUser.c_str(), nullptr)) {
         return windows;
     }
     return perUser;
