@@ -1,7 +1,6 @@
 // The shell's services: documents and programs opened with the desktop's associations, and
 // the start-up shortcut, a shell link written through IShellLinkA and IPersistFile.
 #include "framework/SystemServices.h"
-#include "platform/win32/ShellError.h"
 #include "platform/win32/StartupFolder.h"
 #include "platform/win32/Win32Folders.h"
 
@@ -58,18 +57,12 @@ HINSTANCE ShellExecuteA(HWND hWnd, const char* operation, const char* file, cons
 }
 
 // The program reports a failure itself with the system's text; the shell's own box would
-// say it twice, and its closing can leave another last error behind.
+// say it twice, and closing it leaves another last error behind.
 BOOL ShellExecuteExA(SHELLEXECUTEINFOA* info) {
     const ULONG mask = info->fMask;
     info->fMask |= SEE_MASK_FLAG_NO_UI;
-    ::SetLastError(ERROR_SUCCESS);
     BOOL done = ::ShellExecuteExA(info);
-    DWORD error = ::GetLastError();
     info->fMask = mask;
-    if (!done && error == ERROR_SUCCESS) {
-        error = ErrorOfShellResult(reinterpret_cast<INT_PTR>(info->hInstApp));
-    }
-    ::SetLastError(error);
     return done;
 }
 

@@ -45,9 +45,7 @@ void SetLastError(DWORD errorCode) {
     ::SetLastError(errorCode);
 }
 
-namespace {
-
-std::string SystemMessage(DWORD messageId) {
+std::string FormatMessageA(DWORD messageId) {
     char* buffer = nullptr;
     DWORD length = ::FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
                                         FORMAT_MESSAGE_IGNORE_INSERTS,
@@ -55,18 +53,6 @@ std::string SystemMessage(DWORD messageId) {
                                     reinterpret_cast<char*>(&buffer), 0, nullptr);
     std::string text(buffer != nullptr ? buffer : "", length);
     LocalFree(buffer);
-    return text;
-}
-
-}  // namespace
-
-// A system error wrapped as a component-library failure reads as the error itself where the
-// system has no text of its own for the wrapped form.
-std::string FormatMessageA(DWORD messageId) {
-    std::string text = SystemMessage(messageId);
-    if (text.empty() && HRESULT_FACILITY(messageId) == FACILITY_WIN32) {
-        text = SystemMessage(HRESULT_CODE(messageId));
-    }
     return text;
 }
 

@@ -317,8 +317,6 @@ void CheckStartupEntry(Report& report, const AppProcess& app, HWND main, const s
     report.Check(box && box->text == ALREADY_CONFIGURED, "a second try finds it already configured", Seen(box));
 }
 
-}  // namespace
-
 // Started, then shown from the tray; null when it did not come up.
 HWND StartShown(Report& report, AppProcess& app, const std::string& exe) {
     if (!report.Check(app.Start(exe), "kaleidra.exe starts")) {
@@ -349,6 +347,23 @@ void CreateFolders(const std::string& path) {
     CreateDirectoryA(path.c_str(), nullptr);
 }
 
+
+// A folder where the shortcut belongs: it can't be written, which is said with the system's
+// reason, and nothing is stored.
+void CheckRefusedShortcut(Report& report, const AppProcess& app, HWND main, const std::string& shortcut) {
+    DeleteRegistryKey(HKEY_LOCAL_MACHINE, std::string(SETTINGS) + "autolaunch");
+    CreateDirectoryA(shortcut.c_str(), nullptr);
+    PostMessageA(main, WM_COMMAND, ID_AUTO_LAUNCH, 0);
+    std::optional<MessageBoxSeen> box = AnswerMessageBox(app.Id(), IDOK);
+    const std::string denied = Trimmed(SystemText(ERROR_ACCESS_DENIED));
+    report.Check(box && box->caption == "kaleidra" && Trimmed(box->text) == denied,
+                 "a shortcut that can't be written is reported as " + Quoted(denied), Seen(box));
+    report.Check(Setting(HKEY_LOCAL_MACHINE, "autolaunch") == "(missing)", "and \"autolaunch\" is not stored",
+                 Setting(HKEY_LOCAL_MACHINE, "autolaunch"));
+    RemoveDirectoryA(shortcut.c_str());
+}
+
+}  // namespace
 
 void RunSecondaryDialogs(Report& report, const Paths& paths) {
     std::puts("== dialogs, help and the start-up entry");
@@ -388,6 +403,7 @@ void RunCopyWithoutDocuments(Report& report, const Paths& paths) {
     const std::string notFound = Trimmed(SystemText(ERROR_FILE_NOT_FOUND));
     report.Check(box && box->caption == "kaleidra" && Trimmed(box->text) == notFound,
                  "F1 reports the missing document with the system's text " + Quoted(notFound), Seen(box));
+    CheckRefusedShortcut(report, app, main, startup + "\\kaleidra.lnk");
     CheckStartupEntry(report, app, main, exe, startup + "\\kaleidra.lnk");
     CheckExit(report, app, main);
 }
