@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
+
 namespace {
 
 constexpr DWORD SS_SUNKEN = 0x00001000;
@@ -53,6 +55,14 @@ QWidget* CreateListBox(const ControlTemplate& control, QWidget* parent) {
     return list;
 }
 
+// A frame around other controls, which the mouse reaches through it as on Windows.
+QWidget* CreateGroupBox(const QString& title, QWidget* parent) {
+    auto* group = new QGroupBox(title, parent);
+    group->setAttribute(Qt::WA_TransparentForMouseEvents);
+    group->lower();
+    return group;
+}
+
 void ConnectNotifications(QWidget* widget, const NotifyDialog& notify) {
     if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
         QObject::connect(button, &QAbstractButton::clicked, button, [notify] { notify(BN_CLICKED); });
@@ -78,7 +88,7 @@ QWidget* CreateWidget(const ControlTemplate& control, const ControlColors& color
     case ControlKind::Text:
         return new QLabel(text, parent);
     case ControlKind::GroupBox:
-        return new QGroupBox(text, parent);
+        return CreateGroupBox(text, parent);
     case ControlKind::CheckBox:
         return new QCheckBox(text, parent);
     case ControlKind::RadioButton:
@@ -102,6 +112,11 @@ QWidget* CreateControl(const ControlTemplate& control, const DialogUnits& units,
     QWidget* widget = CreateWidget(control, colors, parent);
     widget->setObjectName(QString::number(control.id));
     widget->setGeometry(units.Rect(control.x, control.y, control.cx, control.cy));
+    // The widths were measured for Windows' 13-pixel box; Qt's box and its spacing are
+    // wider, and the label would lose its end.
+    if (control.kind == ControlKind::CheckBox || control.kind == ControlKind::RadioButton) {
+        widget->resize(std::max(widget->width(), widget->sizeHint().width()), widget->height());
+    }
     widget->setVisible((control.style & WS_VISIBLE) != 0);
     if (IsStaticKind(control.kind)) {
         ApplyStaticColors(widget, colors);
