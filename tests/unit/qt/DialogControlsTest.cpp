@@ -4,9 +4,9 @@
 #include "framework/ListBox.h"
 #include "platform/qt/DialogWindow.h"
 #include "resources/ResourceIds.h"
+#include "unit/qt/ProcessEvents.h"
 
 #include <QApplication>
-#include <QDeadlineTimer>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -64,14 +64,6 @@ private:
     }
     void OnDropFiles(HDROP) { ++drops; }
 };
-
-bool ProcessEventsUntil(const std::function<bool()>& done) {
-    QDeadlineTimer deadline(5000);
-    while (!done() && !deadline.hasExpired()) {
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    return done();
-}
 
 template <class Widget>
 Widget* WidgetOf(RecordingDialog& dialog, UINT id) {
