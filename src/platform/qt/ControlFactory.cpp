@@ -55,10 +55,10 @@ QWidget* CreateListBox(const ControlTemplate& control, QWidget* parent) {
     return list;
 }
 
-// A frame around other controls, which the mouse reaches through it as on Windows.
+// A frame around other controls, which come later in the template: below them, so the
+// mouse reaches them through it as on Windows.
 QWidget* CreateGroupBox(const QString& title, QWidget* parent) {
     auto* group = new QGroupBox(title, parent);
-    group->setAttribute(Qt::WA_TransparentForMouseEvents);
     group->lower();
     return group;
 }
