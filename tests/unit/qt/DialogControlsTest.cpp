@@ -1,5 +1,5 @@
 // The controls of the secondary dialogs in the Qt host: their answers to the button and
-// list-box messages, what they tell their dialog, and the keys and drops the dialog gets.
+// list-box messages, what the edit tells its dialog, and the drops the dialog gets.
 #include "framework/Dialog.h"
 #include "framework/ListBox.h"
 #include "platform/qt/DialogWindow.h"
@@ -7,12 +7,11 @@
 #include "unit/qt/ProcessEvents.h"
 
 #include <QApplication>
+#include <QDropEvent>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
-#include <QRadioButton>
 
 #include <gtest/gtest.h>
 
@@ -33,7 +32,6 @@ public:
     explicit RecordingDialog(UINT templateId) : CDialog(templateId) {}
 
     std::vector<Notification> notifications;
-    int helpRequests = 0;
     int drops = 0;
 
     HWND Item(UINT id) const { return GetDlgItem(static_cast<int>(id))->m_hWnd; }
@@ -41,10 +39,7 @@ public:
 protected:
     const MessageMap* GetMessageMap() const override {
         static const MessageMap map(nullptr, {
-            Recorded(IDC_ONCE_A_DAY, BN_CLICKED),
             Recorded(IDC_MINUTES, EN_CHANGE),
-            Recorded(IDC_IMAGE_LIST, LBN_DBLCLK),
-            MapHelpInfo(&RecordingDialog::OnHelpInfo),
             MapDropFiles(&RecordingDialog::OnDropFiles),
         });
         return &map;
@@ -57,10 +52,6 @@ private:
                         {LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)});
                     return LRESULT{0};
                 }};
-    }
-    BOOL OnHelpInfo(HELPINFO*) {
-        ++helpRequests;
-        return TRUE;
     }
     void OnDropFiles(HDROP) { ++drops; }
 };
@@ -114,15 +105,6 @@ TEST_F(OptionsControls, ChecksSetByMessageStayAsSetAndReadBack) {
     EXPECT_TRUE(dialog.notifications.empty());
 }
 
-TEST_F(OptionsControls, AClickedRadioButtonTakesTheCheckAndTellsTheDialogWithItsHandle) {
-    dialog.CheckRadioButton(IDC_EVERY_MINUTES, IDC_EVERY_RUN, IDC_EVERY_MINUTES);
-    WidgetOf<QRadioButton>(dialog, IDC_ONCE_A_DAY)->click();
-    EXPECT_EQ(dialog.IsDlgButtonChecked(IDC_ONCE_A_DAY), BST_CHECKED);
-    EXPECT_EQ(dialog.IsDlgButtonChecked(IDC_EVERY_MINUTES), BST_UNCHECKED);
-    EXPECT_EQ(dialog.notifications,
-              (std::vector<Notification>{{IDC_ONCE_A_DAY, BN_CLICKED, dialog.Item(IDC_ONCE_A_DAY)}}));
-}
-
 TEST_F(OptionsControls, TheGroupBoxLetsTheMouseThroughToTheButtonsItFrames) {
     window->show();
     QWidget* radio = dialog.Item(IDC_ONCE_A_DAY)->widget;
@@ -150,23 +132,6 @@ TEST_F(OptionsControls, TheEditTellsOfEveryChangeAndCanBeDisabledAndFocused) {
     EXPECT_TRUE(minutes->m_hWnd->widget->hasFocus());
 }
 
-TEST_F(OptionsControls, F1OnAControlAsksTheDialogForHelp) {
-    QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
-    QApplication::sendEvent(dialog.Item(IDC_MINUTES)->widget, &f1);
-    EXPECT_EQ(dialog.helpRequests, 1);
-    EXPECT_FALSE(window->acceptDrops());  // only the Image List takes dropped files
-}
-
-TEST_F(ImageListControls, EntriesAreAddedInOrderAndReadBackWhole) {
-    EXPECT_EQ(list.GetCount(), 3);
-    EXPECT_EQ(list.AddString("/d e.bmp"), 3);
-    std::string text;
-    EXPECT_EQ(list.GetText(3, text), 8);
-    EXPECT_EQ(text, "/d e.bmp");
-    EXPECT_EQ(list.GetText(4, text), LB_ERR);
-    EXPECT_EQ(list.GetCurSel(), LB_ERR);
-}
-
 TEST_F(ImageListControls, TheSelectionGoesWithItsEntryAndStaysWithAnother) {
     EXPECT_EQ(list.SetCurSel(2), 2);
     EXPECT_EQ(list.DeleteString(0), 2);
@@ -176,17 +141,9 @@ TEST_F(ImageListControls, TheSelectionGoesWithItsEntryAndStaysWithAnother) {
     EXPECT_EQ(list.DeleteString(5), LB_ERR);
     EXPECT_EQ(list.SetCurSel(-1), LB_ERR);
     std::string text;
-    list.GetText(0, text);
+    EXPECT_EQ(list.GetText(0, text), 6);
     EXPECT_EQ(text, "/b.gif");
-}
-
-TEST_F(ImageListControls, ADoubleClickedEntryIsSelectedAndTheDialogIsTold) {
-    auto* widget = WidgetOf<QListWidget>(dialog, IDC_IMAGE_LIST);
-    widget->setCurrentRow(1);
-    emit widget->itemDoubleClicked(widget->item(1));
-    EXPECT_EQ(list.GetCurSel(), 1);
-    EXPECT_EQ(dialog.notifications,
-              (std::vector<Notification>{{IDC_IMAGE_LIST, LBN_DBLCLK, dialog.Item(IDC_IMAGE_LIST)}}));
+    EXPECT_EQ(list.GetText(1, text), LB_ERR);
 }
 
 TEST_F(ImageListControls, FilesDroppedOnTheListReachTheDialog) {

@@ -66,11 +66,6 @@ TEST_F(PaintingTest, APartOfTheBitmapIsStretchedOntoTheRectangleTopRowFirst) {
     EXPECT_EQ(client.pixelColor(150, 40), source.pixelColor(35, 40));
 }
 
-TEST_F(PaintingTest, NothingIsDrawnOfABitmapThatIsNotLoaded) {
-    QImage client = Painted([&](CPaintDC& dc) { EXPECT_FALSE(dc.StretchBlt(0, 0, 50, 40, wall, 0, 0, 5, 5, SRCCOPY)); });
-    EXPECT_EQ(client.pixelColor(10, 10), window->Client()->palette().color(QPalette::Window));
-}
-
 TEST_F(PaintingTest, TextIsInTheApplicationsFontNotTheDialogs) {
     QFont saved = QApplication::font();
     QFont big = saved;

@@ -58,18 +58,6 @@ protected:
 
 }  // namespace
 
-TEST_F(ShellTest, ADocumentIsHandedToTheOpenerInTheFolderGiven) {
-    SHELLEXECUTEINFOA info{};
-    info.cbSize = sizeof info;
-    info.lpVerb = "Open";
-    info.lpFile = document.c_str();
-    std::string where = folder.Path().string();
-    info.lpDirectory = where.c_str();
-    ASSERT_TRUE(fw::ShellExecuteExA(&info));
-    EXPECT_GT(reinterpret_cast<std::uintptr_t>(info.hInstApp), 32u);
-    EXPECT_EQ(Opened(), where + "|" + document.string() + "\n");
-}
-
 TEST_F(ShellTest, AMissingDocumentIsNotFoundAndNothingIsStarted) {
     std::string missing = (folder.Path() / "options.htm").string();
     SHELLEXECUTEINFOA info{};
@@ -91,17 +79,6 @@ TEST_F(ShellTest, TheTextEditorOpensTheFileItsParametersName) {
     EXPECT_EQ(Opened().substr(Opened().find('|')), "|" + document.string() + "\n");
 }
 
-TEST_F(ShellTest, OnlyOpenIsAVerb) {
-    HINSTANCE result = fw::ShellExecuteA(nullptr, "print", document.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
-    EXPECT_LE(reinterpret_cast<std::uintptr_t>(result), 32u);
-}
-
-TEST(AutostartEntry, TheEntryStartsTheProgramInItsFolderWithTheDescription) {
-    EXPECT_EQ(FormatAutostartEntry("/opt/kaleidra/kaleidra", "/opt/kaleidra/", "Kaleidra 3.0 shortcut"),
-              "[Desktop Entry]\nType=Application\nName=Kaleidra\nComment=Kaleidra 3.0 shortcut\n"
-              "Exec=/opt/kaleidra/kaleidra\nPath=/opt/kaleidra/\n");
-}
-
 TEST(AutostartEntry, AProgramPathIsQuotedAndEscapedAsTheLauncherReadsIt) {
     std::string entry = FormatAutostartEntry("/home/a b/100%/$x\\\"k", "/home/a b/", "two\nlines");
     EXPECT_NE(entry.find("Exec=\"/home/a b/100%%/\\\\$x\\\\\\\\\\\\\"k\"\n"), std::string::npos) << entry;
@@ -115,14 +92,6 @@ protected:
     StartupEntryTest() { ::setenv("XDG_CONFIG_HOME", config.Path().c_str(), 1); }
     ~StartupEntryTest() override { ::unsetenv("XDG_CONFIG_HOME"); }
 };
-
-TEST_F(StartupEntryTest, TheShortcutIsTheAutostartEntryWrittenInAFolderMadeForIt) {
-    std::string path = fw::StartupShortcutPath();
-    EXPECT_EQ(path, (config.Path() / "autostart" / "kaleidra.desktop").string());
-    ASSERT_EQ(fw::CreateShortcut("/opt/k/kaleidra", path.c_str(), "/opt/k/", "Kaleidra 3.0 shortcut"), S_OK);
-    EXPECT_EQ(ReadFile(path), FormatAutostartEntry("/opt/k/kaleidra", "/opt/k/", "Kaleidra 3.0 shortcut"));
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(config.Path() / "autostart"), {}), 1);
-}
 
 TEST_F(StartupEntryTest, AnEntryThatCannotBeWrittenIsAFailureWithTheSystemsReason) {
     WriteFile(config.Path() / "autostart", "a file where the folder should be");
