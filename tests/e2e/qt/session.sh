@@ -69,8 +69,18 @@ start_program() {
     PIDS+=($PROGRAM_PID)
 }
 
+# A search of the window tree fails when a window goes in the middle of it (a dialog just
+# closed): a search that finds nothing is tried again before it counts.
+search_windows() {
+    local found
+    for _ in 1 2 3; do
+        found=$(xdotool search "$@" 2>/dev/null) && break
+        sleep 0.1
+    done
+    echo "$found" | head -n1
+}
 main_window() {
-    xdotool search --class '^KaleidraMainWindow$' 2>/dev/null | head -n1
+    search_windows --class '^KaleidraMainWindow$'
 }
 visible_main_window() {
     xdotool search --onlyvisible --class '^KaleidraMainWindow$' 2>/dev/null | head -n1
@@ -156,7 +166,7 @@ choose_from_menu() {
 
 # window_titled TITLE: the first visible window of that exact title.
 window_titled() {
-    xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1
+    search_windows --onlyvisible --name "^$1\$"
 }
 titled_window_shown() {
     [ -n "$(window_titled "$1")" ]
