@@ -25,7 +25,7 @@ constexpr StringEntry STRING_TABLE[] = {
     {IDS_SELECT_ENTRY_FIRST, "Please click on an item (hilight) in the Image List first."},
     {IDS_CONFIRM_REMOVE, "Are you sure you want to remove this image from the Image List?"},
     {IDS_TITLE, "Kaleidra 3.0  "},
-    {IDS_ABOUT_NOTICE, "Kaleidra turns your Image List into a desktop that changes by itself."},
+    {IDS_ABOUT_NOTICE, "A desktop that changes by itself."},
 };
 
 }  // namespace

@@ -13,9 +13,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
+
 namespace {
 
 constexpr DWORD SS_SUNKEN = 0x00001000;
+constexpr DWORD LBS_DISABLENOSCROLL = 0x00001000;
 
 // The controls Windows colours with the static colour request.
 bool IsStaticKind(ControlKind kind) {
@@ -43,6 +46,33 @@ QWidget* CreatePicture(const ControlTemplate& control, const ControlColors& colo
     return new StaticPicture(std::move(picture), face, sunken, parent);
 }
 
+QWidget* CreateListBox(const ControlTemplate& control, QWidget* parent) {
+    auto* list = new QListWidget(parent);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    if ((control.style & LBS_DISABLENOSCROLL) != 0) {
+        list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    }
+    return list;
+}
+
+// A frame around other controls, which come later in the template: below them, so the
+// mouse reaches them through it as on Windows.
+QWidget* CreateGroupBox(const QString& title, QWidget* parent) {
+    auto* group = new QGroupBox(title, parent);
+    group->lower();
+    return group;
+}
+
+void ConnectNotifications(QWidget* widget, const NotifyDialog& notify) {
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        QObject::connect(button, &QAbstractButton::clicked, button, [notify] { notify(BN_CLICKED); });
+    } else if (auto* list = qobject_cast<QListWidget*>(widget)) {
+        QObject::connect(list, &QListWidget::itemDoubleClicked, list, [notify] { notify(LBN_DBLCLK); });
+    } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        QObject::connect(edit, &QLineEdit::textChanged, edit, [notify] { notify(EN_CHANGE); });
+    }
+}
+
 QWidget* CreateWidget(const ControlTemplate& control, const ControlColors& colors, QWidget* parent) {
     QString text = QString::fromLocal8Bit(control.text);
     switch (control.kind) {
@@ -58,7 +88,7 @@ QWidget* CreateWidget(const ControlTemplate& control, const ControlColors& color
     case ControlKind::Text:
         return new QLabel(text, parent);
     case ControlKind::GroupBox:
-        return new QGroupBox(text, parent);
+        return CreateGroupBox(text, parent);
     case ControlKind::CheckBox:
         return new QCheckBox(text, parent);
     case ControlKind::RadioButton:
@@ -66,7 +96,7 @@ QWidget* CreateWidget(const ControlTemplate& control, const ControlColors& color
     case ControlKind::Edit:
         return new QLineEdit(text, parent);
     case ControlKind::ListBox:
-        return new QListWidget(parent);
+        return CreateListBox(control, parent);
     }
     return new QWidget(parent);
 }
@@ -78,16 +108,19 @@ QColor ToQColor(COLORREF colour) {
 }
 
 QWidget* CreateControl(const ControlTemplate& control, const DialogUnits& units, const ControlColors& colors,
-                       const std::function<void()>& onCommand, QWidget* parent) {
+                       const NotifyDialog& notify, QWidget* parent) {
     QWidget* widget = CreateWidget(control, colors, parent);
     widget->setObjectName(QString::number(control.id));
     widget->setGeometry(units.Rect(control.x, control.y, control.cx, control.cy));
+    // The widths were measured for Windows' 13-pixel box; Qt's box and its spacing are
+    // wider, and the label would lose its end.
+    if (control.kind == ControlKind::CheckBox || control.kind == ControlKind::RadioButton) {
+        widget->resize(std::max(widget->width(), widget->sizeHint().width()), widget->height());
+    }
     widget->setVisible((control.style & WS_VISIBLE) != 0);
     if (IsStaticKind(control.kind)) {
         ApplyStaticColors(widget, colors);
     }
-    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-        QObject::connect(button, &QAbstractButton::clicked, button, [onCommand] { onCommand(); });
-    }
+    ConnectNotifications(widget, notify);
     return widget;
 }

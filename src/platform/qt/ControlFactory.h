@@ -17,6 +17,9 @@ struct ControlColors {
     std::optional<CtlColor> statics;  // labels, check boxes, radio buttons, group boxes, pictures
 };
 
-// Buttons, check boxes and radio buttons call onCommand when clicked.
+// What a control tells its dialog: BN_CLICKED from buttons, check boxes and radio buttons,
+// LBN_DBLCLK from list boxes, EN_CHANGE from edits.
+using NotifyDialog = std::function<void(WORD code)>;
+
 QWidget* CreateControl(const ControlTemplate& control, const DialogUnits& units, const ControlColors& colors,
-                       const std::function<void()>& onCommand, QWidget* parent);
+                       const NotifyDialog& notify, QWidget* parent);

@@ -120,8 +120,10 @@ void DialogWindow::BuildControls(const DialogTemplate& dialogTemplate) {
         handle->control = std::make_unique<CWnd>();
         handle->control->m_hWnd = handle.get();
         handle->wnd = handle->control.get();
-        UINT id = control.id;
-        handle->widget = CreateControl(control, units, colors, [this, id] { Deliver(WM_COMMAND, id); }, m_client);
+        auto notify = [this, id = control.id, hwnd = handle.get()](WORD code) {
+            Deliver(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(id), code), reinterpret_cast<LPARAM>(hwnd));
+        };
+        handle->widget = CreateControl(control, units, colors, notify, m_client);
         if (control.kind == ControlKind::DefPushButton) {
             m_defaultCommand = control.id;
         }
@@ -140,6 +142,19 @@ QWidget* DialogWindow::Client() const {
 CWnd* DialogWindow::Control(UINT id) const {
     auto found = std::find_if(m_controls.begin(), m_controls.end(), [id](const auto& c) { return c->id == id; });
     return found != m_controls.end() ? (*found)->wnd : nullptr;
+}
+
+HWND DialogWindow::HandleOf(QWidget* widget) {
+    auto* window = widget != nullptr ? dynamic_cast<DialogWindow*>(widget->window()) : nullptr;
+    if (window == nullptr) {
+        return nullptr;
+    }
+    if (widget == window || widget == window->m_client) {
+        return &window->m_handle;
+    }
+    auto found = std::find_if(window->m_controls.begin(), window->m_controls.end(),
+                              [widget](const auto& c) { return c->widget == widget; });
+    return found != window->m_controls.end() ? found->get() : nullptr;
 }
 
 void DialogWindow::Detach() {

@@ -26,6 +26,8 @@ public:
     QWidget* Client() const;
     QMenuBar* MenuBar() const { return m_menuBar; }
     CWnd* Control(UINT id) const;
+    // The handle of one of this program's windows or controls; null for another widget.
+    static HWND HandleOf(QWidget* widget);
 
     // The program's window is destroyed: no message reaches it from now on, while the
     // native window waits to be deleted.

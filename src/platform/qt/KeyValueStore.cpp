@@ -1,15 +1,12 @@
 #include "platform/qt/KeyValueStore.h"
 
 #include "common/NoCase.h"
+#include "platform/qt/AtomicFile.h"
 #include "platform/qt/XdgPaths.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <fstream>
 #include <sstream>
-
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace {
 
@@ -107,28 +104,6 @@ bool KeyValueStore::Set(std::string_view key, std::string_view text) const {
     } else {
         entries.emplace_back(key, text);
     }
-    return WriteAtomically(Format(entries));
+    return WriteFileAtomically(m_file, Format(entries));
 }
 
-// A reader sees the old file or the new one, never a part: the new one is written
-// beside it and renamed over it.
-bool KeyValueStore::WriteAtomically(const std::string& contents) const {
-    std::error_code error;
-    std::filesystem::create_directories(m_file.parent_path(), error);
-    std::string temp = m_file.string() + ".XXXXXX";
-    int fd = ::mkstemp(temp.data());
-    if (fd < 0) {
-        return false;
-    }
-    bool written = ::write(fd, contents.data(), contents.size()) == static_cast<ssize_t>(contents.size()) &&
-                   ::fsync(fd) == 0;
-    int writeError = errno;
-    written = ::close(fd) == 0 && written;
-    if (!written || ::rename(temp.c_str(), m_file.c_str()) != 0) {
-        writeError = written ? errno : writeError;
-        ::unlink(temp.c_str());
-        errno = writeError;
-        return false;
-    }
-    return true;
-}

@@ -35,7 +35,6 @@ public:
 
 private:
     Entries Read() const;
-    bool WriteAtomically(const std::string& contents) const;
 
     std::filesystem::path m_file;
 };

@@ -33,9 +33,12 @@ struct HWND__ {
     std::string foreignSocket;        // a running copy's local socket, where there is no X11
 };
 
-// The painter of one paint event of a window's client area.
+// The painter of one paint event of a window's client area, and the text settings of
+// the device context over it.
 struct HDC__ {
     QPainter* painter;
+    int bkMode = OPAQUE;
+    COLORREF textColor = RGB(0, 0, 0);
 };
 
 struct HICON__ {

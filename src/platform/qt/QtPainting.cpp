@@ -1,13 +1,29 @@
 // CPaintDC over the painter of the client area's paint event; outside one it draws nothing.
 #include "framework/PaintDC.h"
+#include "platform/qt/ControlFactory.h"
 #include "platform/qt/QtHandles.h"
 
+#include <QApplication>
 #include <QImage>
 #include <QPainter>
 
+#include <algorithm>
 #include <cstdlib>
+#include <utility>
 
-CPaintDC::CPaintDC(CWnd* pWnd) : m_pWnd(pWnd), m_hDC(pWnd->m_hWnd->paintDC) {}
+namespace {
+
+constexpr COLORREF CLR_INVALID = 0xFFFFFFFF;
+
+}  // namespace
+
+// Text is in the application's default font, not the dialog's, as a DC starts with the
+// system font on Windows.
+CPaintDC::CPaintDC(CWnd* pWnd) : m_pWnd(pWnd), m_hDC(pWnd->m_hWnd->paintDC) {
+    if (m_hDC != nullptr) {
+        m_hDC->painter->setFont(QApplication::font());
+    }
+}
 
 CPaintDC::~CPaintDC() = default;
 
@@ -39,5 +55,56 @@ BOOL CPaintDC::DrawIcon(int x, int y, HICON hIcon) {
         return FALSE;
     }
     m_hDC->painter->drawPixmap(x, y, hIcon->icon.pixmap(32, 32));
+    return TRUE;
+}
+
+// Source coordinates count from the bitmap's top row, as the picture is seen.
+BOOL CPaintDC::StretchBlt(int x, int y, int width, int height, const CBitmap& bitmap, int xSrc, int ySrc,
+                          int srcWidth, int srcHeight, DWORD) {
+    std::span<const unsigned char> file = bitmap.FileBytes();
+    QImage image = QImage::fromData(file.data(), static_cast<int>(file.size()), "BMP");
+    if (m_hDC == nullptr || image.isNull()) {
+        return FALSE;
+    }
+    m_hDC->painter->drawImage(QRect(x, y, width, height), image, QRect(xSrc, ySrc, srcWidth, srcHeight));
+    return TRUE;
+}
+
+int CPaintDC::SetBkMode(int mode) {
+    return m_hDC != nullptr ? std::exchange(m_hDC->bkMode, mode) : 0;
+}
+
+COLORREF CPaintDC::SetTextColor(COLORREF color) {
+    return m_hDC != nullptr ? std::exchange(m_hDC->textColor, color) : CLR_INVALID;
+}
+
+BOOL CPaintDC::GetTextMetricsA(TEXTMETRICA* metrics) {
+    if (m_hDC == nullptr) {
+        return FALSE;
+    }
+    QFontMetrics font = m_hDC->painter->fontMetrics();
+    *metrics = {};
+    metrics->tmHeight = font.height();
+    metrics->tmAscent = font.ascent();
+    metrics->tmDescent = font.descent();
+    metrics->tmExternalLeading = std::max(font.leading(), 0);
+    metrics->tmAveCharWidth = font.averageCharWidth();
+    metrics->tmMaxCharWidth = font.maxWidth();
+    return TRUE;
+}
+
+// The point is the text's top-left corner; an opaque background is the DC's white.
+BOOL CPaintDC::TextOutA(int x, int y, const char* text, int length) {
+    if (m_hDC == nullptr) {
+        return FALSE;
+    }
+    QPainter& painter = *m_hDC->painter;
+    QString line = QString::fromLocal8Bit(text, length);
+    QFontMetrics font = painter.fontMetrics();
+    if (m_hDC->bkMode == OPAQUE) {
+        painter.fillRect(QRect(x, y, font.horizontalAdvance(line), font.height()), Qt::white);
+    }
+    painter.setPen(ToQColor(m_hDC->textColor));
+    painter.drawText(QPoint(x, y + font.ascent()), line);
     return TRUE;
 }

@@ -2,10 +2,13 @@
 // controls, and the modal run of a dialog in a nested event loop.
 #include "framework/Dialog.h"
 #include "framework/SystemServices.h"
+#include "framework/WinApp.h"
+#include "platform/qt/ControlMessages.h"
 #include "platform/qt/DialogWindow.h"
 #include "platform/qt/MessageBoxes.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QEventLoop>
 #include <QGroupBox>
 #include <QLabel>
@@ -147,6 +150,9 @@ int CWnd::MessageBoxA(const char* text, const char* caption, UINT type) {
 // What the system does with a message the program passes on.
 LRESULT CWnd::Default() {
     const CurrentMessage& message = m_currentMessage;
+    if (m_hWnd->parent != nullptr) {
+        return ControlMessage(m_hWnd->widget, message.message, message.wParam, message.lParam).value_or(0);
+    }
     if (message.message == WM_SETICON && message.lParam != 0) {
         m_hWnd->widget->setWindowIcon(reinterpret_cast<HICON>(message.lParam)->icon);
     } else if (message.message == WM_DROPFILES) {
@@ -155,8 +161,24 @@ LRESULT CWnd::Default() {
     return 0;
 }
 
+BOOL CWnd::EnableWindow(BOOL bEnable) {
+    BOOL wasDisabled = !m_hWnd->widget->isEnabled();
+    m_hWnd->widget->setEnabled(bEnable != FALSE);
+    return wasDisabled;
+}
+
+CWnd* CWnd::SetFocus() {
+    HWND previous = DialogWindow::HandleOf(QApplication::focusWidget());
+    m_hWnd->widget->setFocus(Qt::OtherFocusReason);
+    return FromHandle(previous);
+}
+
 int CDialog::DoModal() {
-    CWnd* parent = ParentWnd();
+    // Without a parent the main window owns the dialog, which keeps it above and blocked.
+    CWnd* parent = ParentWnd() != nullptr ? ParentWnd() : AfxGetMainWnd();
+    if (parent == this) {
+        parent = nullptr;
+    }
     QWidget* owner = parent != nullptr && parent->m_hWnd != nullptr ? parent->m_hWnd->widget.data() : nullptr;
     const DialogTemplate* dialogTemplate = FindDialogTemplate(TemplateId());
     auto* window = new DialogWindow(*this, dialogTemplate, owner);

@@ -11,27 +11,9 @@ mkdir -p "$(dirname "$gif")"
 convert -size 40x30 'xc:rgb(0,128,255)' -fill 'rgb(255,0,0)' -draw 'point 0,0' "$gif"
 
 start_program
-wait_for 5 window_hidden || fail "the main window did not hide"
-wait_for 5 tray_icon >/dev/null || fail "no tray icon"
-double_click_tray_icon
-wait_for 5 window_shown || fail "the window did not show"
-
-dialog_open() {
-    xdotool search --onlyvisible --name '^Choose an image file$' >/dev/null
-}
-# The program's visible windows: the main window, the tray icon, and an open menu.
-program_windows() {
-    xdotool search --onlyvisible --classname '^kaleidra$' 2>/dev/null | wc -l
-}
-menu_open() {
-    [ "$(program_windows)" -gt "$windows_before" ]
-}
-windows_before=$(program_windows)
-xdotool windowfocus --sync "$(main_window)" key alt+f
-wait_for 5 menu_open || fail "the File menu did not open"
-xdotool key Return
-wait_for 5 dialog_open || fail "the file dialog did not open"
-xdotool windowfocus --sync "$(xdotool search --onlyvisible --name '^Choose an image file$' | head -n1)"
+show_main_window
+choose_from_menu alt+f Return
+await_window "Choose an image file"
 xdotool type --delay 5 "$gif"
 xdotool key Return
 
@@ -51,11 +33,10 @@ grep -q "^0,$((${corner#*,} + 29)):.*#0080FF" "$WORLD/preview.txt" || fail "the 
 
 # The right-click menu inside the client area, at the mouse: its second item adds the
 # opened image to the list, confirmed in a message box.
-windows_before=$(program_windows)
+WINDOWS_BEFORE_MENU=$(program_windows)
 xdotool mousemove --window "$(main_window)" 200 200 click 3
-wait_for 5 menu_open || fail "no right-click menu"
+wait_for 5 menu_opened || fail "no right-click menu"
 xdotool key Down Down Return
-wait_for 5 xdotool search --onlyvisible --name '^Kaleidra$' >/dev/null || fail "no confirmation of the addition"
-xdotool windowfocus --sync "$(xdotool search --onlyvisible --name '^Kaleidra$' | head -n1)" key Return
+answer_box Kaleidra Return  # the confirmation of the addition
 [ "$(cat "$LIST")" = "$gif.bmp" ] || fail "the list holds '$(cat "$LIST")'"
 echo "opening: ok"

@@ -69,8 +69,18 @@ start_program() {
     PIDS+=($PROGRAM_PID)
 }
 
+# A search of the window tree fails when a window goes in the middle of it (a dialog just
+# closed): a search that finds nothing is tried again before it counts.
+search_windows() {
+    local found
+    for _ in 1 2 3; do
+        found=$(xdotool search "$@" 2>/dev/null) && break
+        sleep 0.1
+    done
+    echo "$found" | head -n1
+}
 main_window() {
-    xdotool search --class '^KaleidraMainWindow$' 2>/dev/null | head -n1
+    search_windows --class '^KaleidraMainWindow$'
 }
 visible_main_window() {
     xdotool search --onlyvisible --class '^KaleidraMainWindow$' 2>/dev/null | head -n1
@@ -134,4 +144,67 @@ shoot_window() {
 # stored NAME TEXT: true when the setting holds the text.
 stored() {
     [ "$(setting "$1")" = "$2" ]
+}
+
+# The program's visible windows: the main window, the tray icon, an open menu, its dialogs.
+program_windows() {
+    xdotool search --onlyvisible --classname '^kaleidra$' 2>/dev/null | wc -l
+}
+menu_opened() {
+    [ "$(program_windows)" -gt "$WINDOWS_BEFORE_MENU" ]
+}
+
+# choose_from_menu MENU_KEY ITEM_KEY...: opens a menu of the main window with its Alt
+# key and picks an item with the keys given.
+choose_from_menu() {
+    WINDOWS_BEFORE_MENU=$(program_windows)
+    xdotool windowfocus --sync "$(main_window)" key "$1"
+    shift
+    wait_for 5 menu_opened || fail "the menu did not open"
+    xdotool key "$@"
+}
+
+# window_titled TITLE: the first visible window of that exact title.
+window_titled() {
+    search_windows --onlyvisible --name "^$1\$"
+}
+titled_window_shown() {
+    [ -n "$(window_titled "$1")" ]
+}
+gone() {
+    [ -z "$(window_titled "$1")" ]
+}
+# await_window TITLE: waits for it, focuses it and gives its id in WINDOW.
+await_window() {
+    wait_for 5 titled_window_shown "$1" || fail "no window '$1'"
+    WINDOW=$(window_titled "$1")
+    xdotool windowfocus --sync "$WINDOW"
+}
+# answer_box TITLE KEY: waits for a message box and answers it.
+answer_box() {
+    await_window "$1"
+    xdotool key "$2"
+    wait_for 5 gone "$1" || fail "the box '$1' stayed"
+}
+
+# A recording stand-in for the desktop's opener: a line per call, its folder and arguments.
+record_opened_documents() {
+    OPENED=$WORLD/opened
+    mkdir -p "$WORLD/bin"
+    cat >"$WORLD/bin/xdg-open" <<STANDIN
+#!/bin/sh
+echo "\$PWD|\$*" >>"$OPENED"
+STANDIN
+    chmod +x "$WORLD/bin/xdg-open"
+    export PATH=$WORLD/bin:$PATH
+}
+opened_count_is() {
+    [ "$(cat "$OPENED" 2>/dev/null | wc -l)" -eq "$1" ]
+}
+
+show_main_window() {
+    wait_for 5 window_hidden || fail "the main window did not hide"
+    wait_for 5 tray_icon >/dev/null || fail "no tray icon"
+    double_click_tray_icon
+    wait_for 5 window_shown || fail "the window did not show"
 }

@@ -5,9 +5,9 @@
 #include "framework/SystemServices.h"
 #include "platform/qt/DialogWindow.h"
 #include "resources/ResourceIds.h"
+#include "unit/qt/ProcessEvents.h"
 
 #include <QApplication>
-#include <QDeadlineTimer>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
@@ -85,14 +85,6 @@ private:
         }
     }
 };
-
-bool ProcessEventsUntil(const std::function<bool()>& done) {
-    QDeadlineTimer deadline(5000);
-    while (!done() && !deadline.hasExpired()) {
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    return done();
-}
 
 class DialogWindowTest : public ::testing::Test {
 protected:

@@ -1,0 +1,9 @@
+// Files that readers see whole: the old contents or the new, never a part.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+// Writes the contents beside the file, flushed to disk, and renames them over it; creates
+// the folder when missing. False with errno set when it could not.
+bool WriteFileAtomically(const std::filesystem::path& file, const std::string& contents);
