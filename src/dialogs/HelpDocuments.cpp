@@ -20,5 +20,7 @@ void OpenHelpDocument(const char* fileName) {
     info.nShow = SW_SHOWNORMAL;
     if (!fw::ShellExecuteExA(&info)) {
         ShowLastError();
+    } else if (info.hProcess != nullptr) {
+        fw::CloseHandle(info.hProcess);  // nothing waits for the viewer
     }
 }

@@ -66,6 +66,8 @@ int GetSystemMetrics(int nIndex);
 HINSTANCE ShellExecuteA(HWND hWnd, const char* operation, const char* file, const char* parameters,
                         const char* directory, int showCmd);
 BOOL ShellExecuteExA(SHELLEXECUTEINFOA* info);
+// Releases a process handle the shell gave back.
+BOOL CloseHandle(HANDLE handle);
 
 // The start-up entry the shell runs at every log-on: "kaleidra.lnk" in the StartUp folder
 // on Windows, the autostart entry "kaleidra.desktop" on Linux desktops.

@@ -66,6 +66,7 @@ TEST_F(AboutAndStartup, HelpTopicsAndF1OpenTheIndexEveryTime) {
     EXPECT_EQ(world.shellCalls[0].file, folder + "krindex.htm");
     EXPECT_EQ(world.shellCalls[1].file, folder + "krindex.htm");
     EXPECT_THAT(MessageTexts(), IsEmpty());
+    EXPECT_EQ(world.openProcessHandles, 0);  // each viewer's handle was released
 }
 
 TEST_F(AboutAndStartup, TheShortcutIsWrittenOnceAndThenFoundAlreadyThere) {

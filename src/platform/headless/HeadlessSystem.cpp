@@ -121,7 +121,14 @@ BOOL ShellExecuteExA(SHELLEXECUTEINFOA* info) {
         errno = ENOENT;
         return FALSE;
     }
+    if ((info->fMask & SEE_MASK_NOCLOSEPROCESS) != 0) {
+        info->hProcess = world.OpenViewerProcess();
+    }
     return TRUE;
+}
+
+BOOL CloseHandle(HANDLE handle) {
+    return HeadlessWorld::Current().CloseViewerProcess(handle);
 }
 
 std::string StartupShortcutPath() {

@@ -384,6 +384,19 @@ void HeadlessWorld::RunModalLoop(CDialog& dialog) {
     script(dialog);
 }
 
+HANDLE HeadlessWorld::OpenViewerProcess() {
+    ++openProcessHandles;
+    return &openProcessHandles;  // any non-null value will do: only the count is checked
+}
+
+BOOL HeadlessWorld::CloseViewerProcess(HANDLE handle) {
+    if (handle != &openProcessHandles || openProcessHandles == 0) {
+        return FALSE;
+    }
+    --openProcessHandles;
+    return TRUE;
+}
+
 // The Windows C runtime's generator, so scenarios draw what the Windows program would.
 int HeadlessWorld::Rand() {
     m_randState = m_randState * 214013u + 2531011u;

@@ -165,6 +165,7 @@ public:
     std::vector<ShellCall> shellCalls;
     std::vector<ShortcutRecord> shortcuts;
     HWND focusWindow = nullptr;
+    int openProcessHandles = 0;  // handles of viewers the shell started, not yet closed
     std::optional<UINT> exitCode;
     HWND foregroundWindow = nullptr;
     int comInitializations = 0;  // CoInitialize less CoUninitialize
@@ -231,6 +232,9 @@ public:
     // A control's answer to a button or list-box message; nothing for any other message.
     std::optional<LRESULT> ControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
     std::string StartupFolder() const;
+    // A handle of a viewer the shell started, and its release.
+    HANDLE OpenViewerProcess();
+    BOOL CloseViewerProcess(HANDLE handle);
     void TrackPopupMenu(PopupMenuRecord record, const std::vector<UINT>& commands);
     HICON Icon(UINT id);
     void Srand(unsigned seed) { m_randState = seed; }

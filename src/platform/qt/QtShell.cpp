@@ -51,6 +51,11 @@ BOOL ShellExecuteExA(SHELLEXECUTEINFOA* info) {
     return TRUE;
 }
 
+// The opener is detached, so no process handle is ever given back to release.
+BOOL CloseHandle(HANDLE handle) {
+    return handle != nullptr;
+}
+
 std::string StartupShortcutPath() {
     return AutostartEntryPath().string();
 }

@@ -66,6 +66,10 @@ BOOL ShellExecuteExA(SHELLEXECUTEINFOA* info) {
     return done;
 }
 
+BOOL CloseHandle(HANDLE handle) {
+    return ::CloseHandle(handle);
+}
+
 std::string StartupShortcutPath() {
     return StartupShortcutIn(win32::SystemWindowsDirectory(), {win32::IsFolder, UserStartupFolder});
 }
