@@ -106,17 +106,4 @@ TEST_F(MainWindow, OnlyALeftDoubleClickOnTheTrayIconShowsTheWindow) {
     });
 }
 
-TEST_F(MainWindow, AddCurrentImageToListAsksForAnImageFirst) {
-    std::string picture = Picture("a.bmp", 1, 1);
-    RunMainWindow([&](CMainDlg& dlg) {
-        world.SendCommand(dlg, ID_ADD_TO_LIST);
-        world.AnswerNextFileDialog(picture);
-        world.SendCommand(dlg, ID_OPEN_IMAGE);
-        world.SendCommand(dlg, ID_ADD_TO_LIST);
-    });
-    EXPECT_THAT(MessageTexts(), ElementsAre("No image loaded currently. Open an image first.",
-                                            "Image successfully added to Image List."));
-    EXPECT_EQ(ReadList(), picture + "\n");
-}
-
 }  // namespace

@@ -7,7 +7,6 @@
 #include <filesystem>
 
 using namespace std::chrono_literals;
-using ::testing::ElementsAre;
 
 namespace {
 
@@ -45,13 +44,6 @@ TEST_F(Startup, LeavesAListTheSettingsAndATrayIconAndHidesHalfASecondLater) {
     EXPECT_EQ(icon.uFlags, NIF_MESSAGE | NIF_ICON | NIF_TIP);
     EXPECT_EQ(icon.uCallbackMessage, 0x401u);
     EXPECT_STREQ(icon.szTip, "Kaleidra running...Double-click me to show it.");
-}
-
-TEST_F(Startup, TheSettingsAreReadBeforeTheFirstChangeStep) {
-    WriteList("/w/a.bmp\n/w/b.bmp\n");
-    StoreSettings({{"freq", "2"}, {"pick", "1"}, {"lastindex", "1"}});
-    RunMainWindow();
-    EXPECT_THAT(WallpaperPaths(), ElementsAre("/w/b.bmp"));
 }
 
 TEST_F(Startup, ASecondStartBringsTheRunningCopyForwardAndEnds) {

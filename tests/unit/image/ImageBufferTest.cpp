@@ -1,4 +1,5 @@
-// The two pixel orders and the padded rows of the preview.
+// The edges of the pixel buffers: odd and empty heights, null buffers, padded rows and
+// sizes beyond the limit (the usual orders are seen in the scenarios of opening images).
 #include "image/ImageBuffer.h"
 
 #include <gtest/gtest.h>
@@ -9,14 +10,6 @@
 namespace {
 
 using Bytes = std::vector<unsigned char>;
-
-TEST(ImageBuffer, ReaderOrderBecomesDisplayOrder) {
-    // 2 x 2 in reader order: top row (1,2,3)(4,5,6), bottom row (7,8,9)(10,11,12).
-    Bytes bits{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
-    ASSERT_TRUE(SwapRedBlue(bits.data(), 2, 2));
-    ASSERT_TRUE(FlipRowsVertically(bits.data(), 6, 2));
-    EXPECT_EQ(bits, (Bytes{9, 8, 7, 12, 11, 10, 3, 2, 1, 6, 5, 4}));
-}
 
 TEST(ImageBuffer, FlipHandlesOddAndEmptyHeights) {
     Bytes bits{1, 2, 3};

@@ -8,7 +8,6 @@
 
 #include <QApplication>
 #include <QDropEvent>
-#include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
@@ -103,15 +102,6 @@ TEST_F(OptionsControls, ChecksSetByMessageStayAsSetAndReadBack) {
     dialog.CheckDlgButton(IDC_RANDOM_PICK, BST_UNCHECKED);
     EXPECT_EQ(dialog.IsDlgButtonChecked(IDC_RANDOM_PICK), BST_UNCHECKED);
     EXPECT_TRUE(dialog.notifications.empty());
-}
-
-TEST_F(OptionsControls, TheGroupBoxLetsTheMouseThroughToTheButtonsItFrames) {
-    window->show();
-    QWidget* radio = dialog.Item(IDC_ONCE_A_DAY)->widget;
-    QWidget* client = window->Client();
-    EXPECT_EQ(client->childAt(radio->geometry().center()), radio);
-    ASSERT_NE(client->findChild<QGroupBox*>(), nullptr);
-    EXPECT_TRUE(client->findChild<QGroupBox*>()->geometry().contains(radio->geometry()));
 }
 
 TEST_F(OptionsControls, TheEditTellsOfEveryChangeAndCanBeDisabledAndFocused) {

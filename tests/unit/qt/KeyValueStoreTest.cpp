@@ -4,20 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 #include <sys/stat.h>
 
 namespace {
 
 constexpr const char* VER = "Software\\Shareware\\Kaleidra\\3.0\\ver";
-
-std::string ReadFile(const std::filesystem::path& path) {
-    std::ifstream file(path);
-    std::ostringstream contents;
-    contents << file.rdbuf();
-    return contents.str();
-}
 
 class KeyValueStoreTest : public ::testing::Test {
 protected:
@@ -34,12 +25,6 @@ TEST_F(KeyValueStoreTest, ReadsBackWhatItWroteInAFolderItCreated) {
     ASSERT_TRUE(store.Set("A\\B", "three"));  // the same key, whatever its case
     EXPECT_EQ(store.Get("a\\b"), "three");
     EXPECT_EQ(store.Get("A\\c"), "two");
-}
-
-TEST_F(KeyValueStoreTest, TheFileIsARegistryExportAPersonCanRead) {
-    ASSERT_TRUE(store.Set("HKEY_LOCAL_MACHINE\\Software\\x\\day", "12/06/26"));
-    EXPECT_NE(ReadFile(store.File()).find("[HKEY_LOCAL_MACHINE\\Software\\x\\day]\n@=\"12/06/26\"\n"),
-              std::string::npos);
 }
 
 TEST_F(KeyValueStoreTest, TextsWithQuotesBackslashesAndLineBreaksSurvive) {

@@ -24,28 +24,15 @@ protected:
     };
 };
 
-TEST_F(StartupFolder, IsTheWindowsDirectorysWhereThatFolderExists) {
-    folders.insert("C:\\WINDOWS\\Start Menu\\Programs\\StartUp\\");
+TEST_F(StartupFolder, TheWindowsDirectorysWhereItExistsElseTheUsersElseTheWindowsDirectorysAnyway) {
+    folders = {"C:\\WINDOWS\\Start Menu\\Programs\\StartUp\\", "D:\\Start Menu\\Programs\\StartUp\\"};
     EXPECT_EQ(StartupShortcutIn("C:\\WINDOWS", calls), "C:\\WINDOWS\\Start Menu\\Programs\\StartUp\\kaleidra.lnk");
+    EXPECT_EQ(StartupShortcutIn("D:\\", calls), "D:\\Start Menu\\Programs\\StartUp\\kaleidra.lnk");  // no double backslash
     EXPECT_EQ(userFolderAsked, 0);
-}
-
-TEST_F(StartupFolder, AWindowsDirectoryAtADrivesRootGetsNoDoubleBackslash) {
-    folders.insert("D:\\Start Menu\\Programs\\StartUp\\");
-    EXPECT_EQ(StartupShortcutIn("D:\\", calls), "D:\\Start Menu\\Programs\\StartUp\\kaleidra.lnk");
-}
-
-TEST_F(StartupFolder, IsTheUsersWhereProfilesMovedIt) {
-    EXPECT_EQ(StartupShortcutIn("C:\\Windows", calls), userFolder + "\\kaleidra.lnk");
-}
-
-TEST_F(StartupFolder, TheUsersFolderMayEndInABackslash) {
+    EXPECT_EQ(StartupShortcutIn("C:\\Windows", calls), userFolder + "\\kaleidra.lnk");  // where profiles moved it
     userFolder = "C:\\Profiles\\ann\\StartUp\\";
     EXPECT_EQ(StartupShortcutIn("C:\\Windows", calls), "C:\\Profiles\\ann\\StartUp\\kaleidra.lnk");
-}
-
-TEST_F(StartupFolder, WithNeitherTheWindowsDirectorysIsNamedSoThatWritingFails) {
-    userFolder.clear();
+    userFolder.clear();  // neither: the Windows directory's is named, so that writing fails
     EXPECT_EQ(StartupShortcutIn("C:\\Windows", calls), "C:\\Windows\\Start Menu\\Programs\\StartUp\\kaleidra.lnk");
 }
 
