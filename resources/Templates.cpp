@@ -31,7 +31,6 @@ constexpr DWORD DEFAULT_BUTTON = 0x50010001;
 // Thin border, vertical scroll bar always shown, no integral height, notifies its parent,
 // single selection, unsorted.
 constexpr DWORD IMAGE_LIST_BOX = 0x50A11101;
-constexpr DWORD EX_DOUBLE_BORDER = 0x00000001;
 constexpr DWORD CENTRED_PICTURE = 0x5000020E;
 constexpr DWORD AUTO_CHECK_BOX = 0x50010003;
 constexpr DWORD AUTO_RADIO_BUTTON = 0x50000009;  // no tab stop
@@ -41,7 +40,7 @@ constexpr DWORD MINUTES_EDIT = 0x50810080;       // border, scrolls horizontally
 constexpr ControlTemplate IMAGE_LIST_CONTROLS[] = {
     {IDOK, ControlKind::PushButton, "OK", 292, 236, 22, 10, HIDDEN_BUTTON, 0, 0},
     {IDCANCEL, ControlKind::DefPushButton, "Back to Main", 252, 40, 62, 14, DEFAULT_BUTTON, 0, 0},
-    {IDC_IMAGE_LIST, ControlKind::ListBox, "", 7, 28, 243, 176, IMAGE_LIST_BOX, EX_DOUBLE_BORDER, 0},
+    {IDC_IMAGE_LIST, ControlKind::ListBox, "", 7, 28, 243, 176, IMAGE_LIST_BOX, WS_EX_DLGMODALFRAME, 0},
     {ID_DELETE_SELECTION, ControlKind::PushButton, "Delete Selection", 252, 8, 62, 14, BUTTON, 0, 0},
     {ID_POWER_EDIT, ControlKind::PushButton, "Power Edit!", 252, 65, 62, 14, HIDDEN_BUTTON, 0, 0},
     {ID_VIEW_FULL_IMAGE, ControlKind::PushButton, "View Full Image ", 252, 24, 62, 14, BUTTON, 0, 0},
@@ -69,11 +68,10 @@ constexpr ControlTemplate ABOUT_CONTROLS[] = {
 // accepts dropped files and has a taskbar button while shown. The others: a modal frame
 // with caption and system menu; the Image List dialog accepts dropped files.
 constexpr DWORD MODAL_DIALOG = 0x90C800C0;
-constexpr DWORD EX_ACCEPTS_FILES = 0x00000010;
 constexpr DialogTemplate DIALOGS[] = {
     {IDD_MAIN, 329, 292, "MS Sans Serif", 8, "Kaleidra 3.0", 0x90CE0040, 0x00040010, IDR_MAIN_MENU,
      MAIN_WINDOW_CLASS, MAIN_CONTROLS},
-    {IDD_IMAGE_LIST, 321, 253, "MS Sans Serif", 8, "Kaleidra Image List", MODAL_DIALOG, EX_ACCEPTS_FILES, 0,
+    {IDD_IMAGE_LIST, 321, 253, "MS Sans Serif", 8, "Kaleidra Image List", MODAL_DIALOG, WS_EX_ACCEPTFILES, 0,
      nullptr, IMAGE_LIST_CONTROLS},
     {IDD_OPTIONS, 218, 151, "MS Sans Serif", 8, "Kaleidra Options", MODAL_DIALOG, 0, 0, nullptr, OPTIONS_CONTROLS},
     {IDD_ABOUT, 244, 103, "MS Sans Serif", 8, "About This Program", MODAL_DIALOG, 0, 0, nullptr, ABOUT_CONTROLS},

@@ -240,26 +240,49 @@ inline constexpr DWORD OFN_FILEMUSTEXIST = 0x00001000;
 
 // Message boxes.
 inline constexpr UINT MB_OK = 0x00000000;
+inline constexpr UINT MB_OKCANCEL = 0x00000001;
+inline constexpr UINT MB_ABORTRETRYIGNORE = 0x00000002;
+inline constexpr UINT MB_YESNOCANCEL = 0x00000003;
 inline constexpr UINT MB_YESNO = 0x00000004;
+inline constexpr UINT MB_RETRYCANCEL = 0x00000005;
+inline constexpr UINT MB_TYPEMASK = 0x0000000F;
+inline constexpr UINT MB_ICONMASK = 0x000000F0;
+inline constexpr UINT MB_DEFMASK = 0x00000F00;
 inline constexpr UINT MB_ICONHAND = 0x00000010;
 inline constexpr UINT MB_ICONSTOP = MB_ICONHAND;
 inline constexpr UINT MB_ICONERROR = MB_ICONHAND;
 inline constexpr UINT MB_ICONQUESTION = 0x00000020;
 inline constexpr UINT MB_ICONEXCLAMATION = 0x00000030;
 inline constexpr UINT MB_ICONINFORMATION = 0x00000040;
+inline constexpr UINT MB_ICONASTERISK = MB_ICONINFORMATION;
 inline constexpr int IDOK = 1;
 inline constexpr int IDCANCEL = 2;
+inline constexpr int IDABORT = 3;
+inline constexpr int IDRETRY = 4;
+inline constexpr int IDIGNORE = 5;
 inline constexpr int IDYES = 6;
 inline constexpr int IDNO = 7;
 
 // Windows.
 inline constexpr DWORD WS_VISIBLE = 0x10000000;
+inline constexpr DWORD WS_THICKFRAME = 0x00040000;
+inline constexpr DWORD WS_MINIMIZEBOX = 0x00020000;
+inline constexpr DWORD WS_MAXIMIZEBOX = 0x00010000;
+inline constexpr DWORD WS_EX_DLGMODALFRAME = 0x00000001;
+inline constexpr DWORD WS_EX_ACCEPTFILES = 0x00000010;
 inline constexpr DWORD WS_EX_STATICEDGE = 0x00020000;
+inline constexpr DWORD BS_TYPEMASK = 0x0000000F;
+inline constexpr DWORD BS_AUTOCHECKBOX = 0x00000003;
+inline constexpr DWORD BS_AUTORADIOBUTTON = 0x00000009;
+inline constexpr DWORD SS_SUNKEN = 0x00001000;
+inline constexpr DWORD LBS_DISABLENOSCROLL = 0x00001000;
+inline constexpr int HELPINFO_WINDOW = 1;
 inline constexpr int SW_HIDE = 0;
 inline constexpr int SW_SHOWNORMAL = 1;
 inline constexpr int SW_SHOW = 5;
 inline constexpr int SW_MINIMIZE = 6;
 inline constexpr UINT USER_TIMER_MAXIMUM = 0x7FFFFFFF;
+inline constexpr UINT USER_TIMER_MINIMUM = 10;  // shorter periods run at this one
 
 // Desktop wallpaper.
 inline constexpr UINT SPI_SETDESKWALLPAPER = 20;

@@ -7,10 +7,6 @@
 
 namespace {
 
-constexpr DWORD BUTTON_TYPE_MASK = 0xF;
-constexpr DWORD BS_AUTOCHECKBOX = 0x3;
-constexpr DWORD BS_AUTORADIOBUTTON = 0x9;
-
 bool IsValidIndex(const HWND__& list, WPARAM index) {
     return index < list.items.size();
 }
@@ -82,13 +78,13 @@ void HeadlessWorld::ClickButton(CWnd& dialog, UINT id) {
     if (!button.enabled) {
         return;
     }
-    switch (button.style & BUTTON_TYPE_MASK) {
+    switch (button.style & BS_TYPEMASK) {
     case BS_AUTOCHECKBOX:
         button.check = button.check == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED;
         break;
     case BS_AUTORADIOBUTTON:
         for (const auto& window : m_windows) {
-            if (window->parent == dialog.m_hWnd && (window->style & BUTTON_TYPE_MASK) == BS_AUTORADIOBUTTON) {
+            if (window->parent == dialog.m_hWnd && (window->style & BS_TYPEMASK) == BS_AUTORADIOBUTTON) {
                 window->check = window.get() == &button ? BST_CHECKED : BST_UNCHECKED;
             }
         }

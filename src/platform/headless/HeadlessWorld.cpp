@@ -11,9 +11,6 @@ namespace {
 
 HeadlessWorld* g_pCurrentWorld = nullptr;
 
-// The shortest period a window timer runs at, as on Windows.
-constexpr UINT USER_TIMER_MINIMUM = 10;
-
 std::filesystem::path MakeTempRoot() {
     std::string pattern = (std::filesystem::temp_directory_path() / "kaleidra-world-XXXXXX").string();
     if (::mkdtemp(pattern.data()) == nullptr) {

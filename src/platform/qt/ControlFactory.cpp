@@ -17,9 +17,6 @@
 
 namespace {
 
-constexpr DWORD SS_SUNKEN = 0x00001000;
-constexpr DWORD LBS_DISABLENOSCROLL = 0x00001000;
-
 // The controls Windows colours with the static colour request.
 bool IsStaticKind(ControlKind kind) {
     return kind == ControlKind::Text || kind == ControlKind::GroupBox || kind == ControlKind::CheckBox ||

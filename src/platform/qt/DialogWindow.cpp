@@ -21,14 +21,6 @@
 
 namespace {
 
-constexpr DWORD WS_MAXIMIZEBOX = 0x00010000;
-constexpr DWORD WS_MINIMIZEBOX = 0x00020000;
-constexpr DWORD WS_THICKFRAME = 0x00040000;
-constexpr DWORD WS_EX_ACCEPTFILES = 0x00000010;
-constexpr int HELPINFO_WINDOW = 1;
-// The shortest period a window timer runs at, as on Windows.
-constexpr UINT USER_TIMER_MINIMUM = 10;
-
 Qt::WindowFlags FlagsFor(DWORD style) {
     Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                             Qt::WindowCloseButtonHint;

@@ -2,22 +2,6 @@
 
 #include <QPushButton>
 
-namespace {
-
-constexpr UINT MB_TYPEMASK = 0x0000000F;
-constexpr UINT MB_ICONMASK = 0x000000F0;
-constexpr UINT MB_DEFMASK = 0x00000F00;
-constexpr UINT MB_OKCANCEL = 0x00000001;
-constexpr UINT MB_ABORTRETRYIGNORE = 0x00000002;
-constexpr UINT MB_YESNOCANCEL = 0x00000003;
-constexpr UINT MB_RETRYCANCEL = 0x00000005;
-constexpr UINT MB_ICONASTERISK = 0x00000040;
-constexpr int IDABORT = 3;
-constexpr int IDRETRY = 4;
-constexpr int IDIGNORE = 5;
-
-}  // namespace
-
 QMessageBox::StandardButtons ButtonsFor(UINT type) {
     switch (type & MB_TYPEMASK) {
     case MB_OKCANCEL:

@@ -42,7 +42,7 @@ answer_box Confirmation Return
 xdotool mousemove --window "$list" 60 66 click --repeat 2 --delay 80 1
 wait_for 5 opened_count_is 1 || fail "the entry was not opened"
 grep -qx ".*|$pictures/blue.bmp" "$OPENED" || fail "opened: $(cat "$OPENED")"
-xdotool windowfocus --sync "$list" key Escape
+press_in "$list" Escape
 wait_for 5 gone "Kaleidra Image List" || fail "Escape did not close the Image List"
 
 # Options (Application > Options): the stored schedule shown; a click on "Once a day" and
@@ -56,7 +56,7 @@ has_blue_text options-dialog 180x20+30+15 || fail "the check box's label is not 
 has_blue_text options-dialog 150x20+10+60 || fail "the group box's title is not blue"
 xdotool mousemove --window "$options" 30 131 click 1   # Once a day
 xdotool mousemove --window "$options" 19 26 click 1    # Randomly pick
-xdotool windowfocus --sync "$options" key Return
+press_in "$options" Return
 answer_box Kaleidra Return
 wait_for 5 gone "Kaleidra Options" || fail "OK did not close the Options"
 wait_for 5 stored freq 1 || fail "freq is '$(setting freq)'"

@@ -16,7 +16,7 @@ no_error_box() {
     [ -z "$(window_titled kaleidra)" ] || fail "an error box appeared"
 }
 
-xdotool windowfocus --sync "$(main_window)" key F1
+press_in "$(main_window)" F1
 wait_for 5 opened_count_is 1 && opened_last krindex.htm || fail "F1 opened: $(cat "$OPENED" 2>/dev/null)"
 choose_from_menu alt+h h
 wait_for 5 opened_count_is 2 && opened_last krindex.htm || fail "Help topics opened: $(cat "$OPENED")"
@@ -26,7 +26,7 @@ xdotool key F1
 wait_for 5 opened_count_is 3 && opened_last options.htm || fail "F1 in Options opened: $(cat "$OPENED")"
 xdotool mousemove --window "$WINDOW" 280 82 click 1   # Help
 wait_for 5 opened_count_is 4 && opened_last options.htm || fail "Help in Options opened: $(cat "$OPENED")"
-xdotool windowfocus --sync "$WINDOW" key Escape
+press_in "$WINDOW" Escape
 wait_for 5 gone "Kaleidra Options" || fail "Escape did not close the Options"
 no_error_box
 

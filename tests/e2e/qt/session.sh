@@ -158,10 +158,18 @@ menu_opened() {
 # key and picks an item with the keys given.
 choose_from_menu() {
     WINDOWS_BEFORE_MENU=$(program_windows)
-    xdotool windowfocus --sync "$(main_window)" key "$1"
+    press_in "$(main_window)" "$1"
     shift
     wait_for 5 menu_opened || fail "the menu did not open"
     xdotool key "$@"
+}
+
+# press_in WINDOW KEY...: gives the window the keyboard focus, then presses the keys. A
+# window that is still being mapped refuses the focus for a moment, so that is polled.
+press_in() {
+    local window=$1; shift
+    wait_for 5 xdotool windowfocus --sync "$window" 2>/dev/null || fail "window $window takes no focus"
+    [ $# -eq 0 ] || xdotool key "$@"
 }
 
 # window_titled TITLE: the first visible window of that exact title.
@@ -178,7 +186,7 @@ gone() {
 await_window() {
     wait_for 5 titled_window_shown "$1" || fail "no window '$1'"
     WINDOW=$(window_titled "$1")
-    xdotool windowfocus --sync "$WINDOW"
+    press_in "$WINDOW"
 }
 # answer_box TITLE KEY: waits for a message box and answers it.
 answer_box() {

@@ -42,9 +42,9 @@ activated() {
 wait_for 5 activated || fail "the running copy was not activated"
 
 # Exit: Esc asks, Yes (the default button) ends the program and takes the tray icon along.
-xdotool windowfocus --sync "$(main_window)" key Escape
+press_in "$(main_window)" Escape
 wait_for 5 xdotool search --name '^Confirmation$' >/dev/null || fail "no exit question"
-xdotool windowfocus --sync "$(xdotool search --name '^Confirmation$' | head -n1)" key Return
+press_in "$(xdotool search --name '^Confirmation$' | head -n1)" Return
 wait_for 5 sh -c "! kill -0 $first 2>/dev/null" || fail "the program did not end"
 wait "$first" || fail "the program ended with $?"
 wait_for 5 sh -c '[ -z "$(xdotool search --class "^kaleidra\$")" ]' || fail "the tray icon outlived the program"
