@@ -8,9 +8,9 @@ namespace {
 
 // Styles of the main window's controls: hidden push buttons (the menu carries their
 // commands), and the sunken picture that centres the splash bitmap.
-constexpr DWORD HIDDEN_BUTTON = 0x40010000;
-constexpr DWORD HIDDEN_DEFAULT_BUTTON = 0x40010001;
-constexpr DWORD SPLASH_PICTURE = 0x5080120E;
+constexpr DWORD HIDDEN_BUTTON = WS_CHILD | WS_TABSTOP | BS_PUSHBUTTON;
+constexpr DWORD HIDDEN_DEFAULT_BUTTON = WS_CHILD | WS_TABSTOP | BS_DEFPUSHBUTTON;
+constexpr DWORD SPLASH_PICTURE = WS_CHILD | WS_VISIBLE | WS_BORDER | SS_SUNKEN | SS_CENTERIMAGE | SS_BITMAP;
 
 constexpr ControlTemplate MAIN_CONTROLS[] = {
     {IDOK, ControlKind::DefPushButton, "Done", 272, 132, 50, 14, HIDDEN_DEFAULT_BUTTON, 0, 0},
@@ -26,16 +26,16 @@ constexpr ControlTemplate MAIN_CONTROLS[] = {
 };
 
 // Styles of the secondary dialogs' controls.
-constexpr DWORD BUTTON = 0x50010000;
-constexpr DWORD DEFAULT_BUTTON = 0x50010001;
-// Thin border, vertical scroll bar always shown, no integral height, notifies its parent,
-// single selection, unsorted.
-constexpr DWORD IMAGE_LIST_BOX = 0x50A11101;
-constexpr DWORD CENTRED_PICTURE = 0x5000020E;
-constexpr DWORD AUTO_CHECK_BOX = 0x50010003;
-constexpr DWORD AUTO_RADIO_BUTTON = 0x50000009;  // no tab stop
-constexpr DWORD GROUP_BOX = 0x50000007;
-constexpr DWORD MINUTES_EDIT = 0x50810080;       // border, scrolls horizontally
+constexpr DWORD BUTTON = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON;
+constexpr DWORD DEFAULT_BUTTON = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON;
+// Single selection, unsorted.
+constexpr DWORD IMAGE_LIST_BOX =
+    WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | WS_TABSTOP | LBS_DISABLENOSCROLL | LBS_NOINTEGRALHEIGHT | LBS_NOTIFY;
+constexpr DWORD CENTRED_PICTURE = WS_CHILD | WS_VISIBLE | SS_CENTERIMAGE | SS_BITMAP;
+constexpr DWORD AUTO_CHECK_BOX = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX;
+constexpr DWORD AUTO_RADIO_BUTTON = WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON;
+constexpr DWORD GROUP_BOX = WS_CHILD | WS_VISIBLE | BS_GROUPBOX;
+constexpr DWORD MINUTES_EDIT = WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL;
 
 constexpr ControlTemplate IMAGE_LIST_CONTROLS[] = {
     {IDOK, ControlKind::PushButton, "OK", 292, 236, 22, 10, HIDDEN_BUTTON, 0, 0},
@@ -64,12 +64,14 @@ constexpr ControlTemplate ABOUT_CONTROLS[] = {
     {IDCANCEL, ControlKind::PushButton, "Cancel", 226, 83, 16, 19, HIDDEN_BUTTON, 0, 0},
 };
 
-// The main window: pop-up, visible, caption, system menu, sizing frame, minimize box;
-// accepts dropped files and has a taskbar button while shown. The others: a modal frame
-// with caption and system menu; the Image List dialog accepts dropped files.
-constexpr DWORD MODAL_DIALOG = 0x90C800C0;
+// The main window has a taskbar button while shown; the Image List dialog accepts dropped
+// files too.
+constexpr DWORD MAIN_WINDOW =
+    WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | DS_SETFONT;
+constexpr DWORD MAIN_WINDOW_EX = WS_EX_APPWINDOW | WS_EX_ACCEPTFILES;
+constexpr DWORD MODAL_DIALOG = WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
 constexpr DialogTemplate DIALOGS[] = {
-    {IDD_MAIN, 329, 292, "MS Sans Serif", 8, "Kaleidra 3.0", 0x90CE0040, 0x00040010, IDR_MAIN_MENU,
+    {IDD_MAIN, 329, 292, "MS Sans Serif", 8, "Kaleidra 3.0", MAIN_WINDOW, MAIN_WINDOW_EX, IDR_MAIN_MENU,
      MAIN_WINDOW_CLASS, MAIN_CONTROLS},
     {IDD_IMAGE_LIST, 321, 253, "MS Sans Serif", 8, "Kaleidra Image List", MODAL_DIALOG, WS_EX_ACCEPTFILES, 0,
      nullptr, IMAGE_LIST_CONTROLS},
