@@ -2,8 +2,6 @@
 
 #include "app/MainDlg.h"
 
-CRotatorApp theApp;
-
 // The main window runs modally for the whole life of the process, which normally ends
 // inside its Exit command; FALSE ends the application should the window ever return.
 BOOL CRotatorApp::InitInstance() {

@@ -1,4 +1,5 @@
-// CRotatorApp: the application object; its only work is running the main window.
+// CRotatorApp: the application object; its only work is running the main window. Each
+// host's entry point makes the one instance.
 #pragma once
 
 #include "framework/WinApp.h"
@@ -7,5 +8,3 @@ class CRotatorApp : public CWinApp {
 public:
     BOOL InitInstance() override;
 };
-
-extern CRotatorApp theApp;

@@ -1,6 +1,6 @@
 #include "framework/Bitmap.h"
 
-#include "resources/ResourceData.h"
+#include "framework/ResourceData.h"
 
 namespace {
 

@@ -29,6 +29,7 @@ struct DialogTemplate {
     UINT menuId;              // 0: no menu bar
     const char* windowClass;  // null: the system's dialog class
     std::span<const ControlTemplate> controls;
+    UINT classIconId = 0;  // the icon of the template's own window class
 };
 
 struct MenuItemTemplate {

@@ -20,9 +20,8 @@ void Scenario::RunMainWindow(const std::function<void(CMainDlg&)>& body) {
             body(static_cast<CMainDlg&>(dialog));
         }
     });
-    // A run that ended inside the window (the program exited) left its window behind.
-    theApp.m_pMainWnd = nullptr;
-    world.RunProcess([] { theApp.InitInstance(); });
+    CRotatorApp app;
+    world.RunProcess([&app] { app.InitInstance(); });
 }
 
 void Scenario::RunDialog(UINT command, const std::function<void(CMainDlg&, CDialog&)>& script) {

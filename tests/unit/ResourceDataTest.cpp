@@ -1,5 +1,5 @@
 // The icon and splash picture as built in: the headers every host's loader relies on.
-#include "resources/ResourceData.h"
+#include "framework/ResourceData.h"
 #include "resources/ResourceIds.h"
 
 #include <gtest/gtest.h>

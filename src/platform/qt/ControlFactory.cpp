@@ -2,7 +2,7 @@
 
 #include "platform/qt/DialogUnits.h"
 #include "platform/qt/StaticPicture.h"
-#include "resources/ResourceData.h"
+#include "framework/ResourceData.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>

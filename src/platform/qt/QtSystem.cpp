@@ -9,7 +9,7 @@
 #include "platform/qt/TrayIcons.h"
 #include "platform/qt/X11Windows.h"
 #include "platform/qt/XdgPaths.h"
-#include "resources/ResourceData.h"
+#include "framework/ResourceData.h"
 
 #include <QApplication>
 #include <QBuffer>

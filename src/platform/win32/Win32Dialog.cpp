@@ -6,7 +6,6 @@
 #include "platform/win32/DialogTemplateBuilder.h"
 #include "platform/win32/Win32Resources.h"
 #include "platform/win32/Win32Windows.h"
-#include "resources/ResourceIds.h"
 
 #include <algorithm>
 #include <map>
@@ -161,7 +160,7 @@ INT_PTR CALLBACK DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
 
 // A template's own window class: the dialog manager's procedure with the program's icon,
 // so that a running copy is found by its class and shows the icon everywhere.
-void RegisterDialogClass(const char* className) {
+void RegisterDialogClass(const char* className, UINT iconId) {
     HINSTANCE instance = GetModuleHandleA(nullptr);
     WNDCLASSEXA existing{};
     existing.cbSize = sizeof existing;
@@ -173,8 +172,8 @@ void RegisterDialogClass(const char* className) {
     windowClass.lpfnWndProc = DefDlgProcA;
     windowClass.cbWndExtra = DLGWINDOWEXTRA;
     windowClass.hInstance = instance;
-    windowClass.hIcon = win32::EmbeddedIcon(IDR_MAINFRAME, GetSystemMetrics(SM_CXICON));
-    windowClass.hIconSm = win32::EmbeddedIcon(IDR_MAINFRAME, GetSystemMetrics(SM_CXSMICON));
+    windowClass.hIcon = win32::EmbeddedIcon(iconId, GetSystemMetrics(SM_CXICON));
+    windowClass.hIconSm = win32::EmbeddedIcon(iconId, GetSystemMetrics(SM_CXSMICON));
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     windowClass.lpszClassName = className;
     RegisterClassExA(&windowClass);
@@ -198,7 +197,7 @@ int CDialog::DoModal() {
         return -1;
     }
     if (dialogTemplate->windowClass != nullptr) {
-        RegisterDialogClass(dialogTemplate->windowClass);
+        RegisterDialogClass(dialogTemplate->windowClass, dialogTemplate->classIconId);
     }
     std::vector<WORD> words = BuildDialogTemplate(*dialogTemplate);
     HWND parent = ParentWnd() != nullptr ? ParentWnd()->m_hWnd : nullptr;

@@ -2,7 +2,7 @@
 
 #include "framework/Templates.h"
 #include "platform/win32/EmbeddedImageFiles.h"
-#include "resources/ResourceData.h"
+#include "framework/ResourceData.h"
 
 #include <cstring>
 #include <map>

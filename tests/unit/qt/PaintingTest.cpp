@@ -3,7 +3,7 @@
 #include "framework/Dialog.h"
 #include "framework/PaintDC.h"
 #include "platform/qt/DialogWindow.h"
-#include "resources/ResourceData.h"
+#include "framework/ResourceData.h"
 #include "resources/ResourceIds.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 // The built-in icon and bitmap files taken apart as the system's icon and bitmap calls
 // want them, and malformed files refused instead of read past their end.
 #include "platform/win32/EmbeddedImageFiles.h"
-#include "resources/ResourceData.h"
+#include "framework/ResourceData.h"
 #include "resources/ResourceIds.h"
 
 #include <gtest/gtest.h>

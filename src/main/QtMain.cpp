@@ -1,5 +1,6 @@
-// The program's entry point on Linux: Qt's application object, then the framework's.
-#include "framework/WinApp.h"
+// The program's entry point on Linux: Qt's application object, then the program's, run by
+// the framework.
+#include "app/RotatorApp.h"
 #include "platform/qt/DisplayCheck.h"
 
 #include <QApplication>
@@ -16,5 +17,6 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     // The main window hides itself and lives on in the tray: a closed window ends nothing.
     QApplication::setQuitOnLastWindowClosed(false);
+    CRotatorApp program;
     return AfxWinMain();
 }

@@ -1,4 +1,5 @@
-// The icon and bitmap files built into the program, found by kind and id.
+// The icon and bitmap files built into the program, found by kind and id. The program
+// supplies them (resources/); every host reads them through this lookup.
 #pragma once
 
 #include "framework/WinTypes.h"
