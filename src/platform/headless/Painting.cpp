@@ -1,10 +1,5 @@
-// Painting, menus, the file dialog and the busy cursor over the headless world: each is
-// recorded for the test to inspect, and menus and file dialogs answer as scripted.
-#include "framework/FileDialog.h"
-#include "framework/Menu.h"
+// CPaintDC over the headless world: every operation is recorded for the test to inspect.
 #include "framework/PaintDC.h"
-#include "framework/Templates.h"
-#include "framework/WaitCursor.h"
 #include "platform/headless/HeadlessWorld.h"
 
 #include <cstdlib>
@@ -93,78 +88,4 @@ BOOL CPaintDC::TextOutA(int x, int y, const char* text, int length) {
     record.bkMode = m_pWnd->m_hWnd->bkMode;
     HeadlessWorld::Current().paints.push_back(std::move(record));
     return TRUE;
-}
-
-// A headless menu is its items, with a menu of its own for each pop-up.
-struct HMENU__ {
-    std::span<const MenuItemTemplate> items;
-};
-
-CMenu::~CMenu() {
-    DestroyMenu();
-}
-
-BOOL CMenu::LoadMenuA(UINT nIDResource) {
-    const MenuTemplate* menu = FindMenuTemplate(nIDResource);
-    if (menu == nullptr) {
-        return FALSE;
-    }
-    m_hMenu = new HMENU__{menu->items};
-    m_bOwned = true;
-    return TRUE;
-}
-
-CMenu* CMenu::GetSubMenu(int nPos) {
-    if (m_hMenu == nullptr || nPos < 0 || static_cast<std::size_t>(nPos) >= m_hMenu->items.size() ||
-        m_hMenu->items[nPos].popup.empty()) {
-        return nullptr;
-    }
-    auto sub = std::make_unique<CMenu>();
-    sub->m_hMenu = new HMENU__{m_hMenu->items[nPos].popup};
-    sub->m_bOwned = true;  // headless pop-ups are copies, released with their object
-    m_subMenus.push_back(std::move(sub));
-    return m_subMenus.back().get();
-}
-
-BOOL CMenu::TrackPopupMenu(UINT nFlags, int x, int y, CWnd* pOwner) {
-    PopupMenuRecord record{{}, nFlags, {x, y}, pOwner->m_hWnd};
-    std::vector<UINT> commands;
-    for (const MenuItemTemplate& item : m_hMenu->items) {
-        record.items.push_back(item.text != nullptr ? item.text : "");
-        commands.push_back(item.id);
-    }
-    HeadlessWorld::Current().TrackPopupMenu(std::move(record), commands);
-    return TRUE;
-}
-
-BOOL CMenu::DestroyMenu() {
-    m_subMenus.clear();
-    if (m_bOwned) {
-        delete m_hMenu;
-    }
-    m_hMenu = nullptr;
-    m_bOwned = false;
-    return TRUE;
-}
-
-int CFileDialog::DoModal() {
-    HeadlessWorld& world = HeadlessWorld::Current();
-    world.fileDialogs.push_back({m_bOpenFileDialog != FALSE, m_strTitle, m_strFilter, m_dwFlags,
-                                 m_pParentWnd ? m_pParentWnd->m_hWnd : nullptr});
-    std::optional<std::string> path = world.TakeFileDialogAnswer();
-    if (!path) {
-        return IDCANCEL;
-    }
-    m_strPathName = *path;
-    return IDOK;
-}
-
-CWaitCursor::CWaitCursor() {
-    HeadlessWorld& world = HeadlessWorld::Current();
-    ++world.waitCursorShows;
-    ++world.waitCursorDepth;
-}
-
-CWaitCursor::~CWaitCursor() {
-    --HeadlessWorld::Current().waitCursorDepth;
 }

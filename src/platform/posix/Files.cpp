@@ -1,4 +1,4 @@
-#include "platform/posix/PosixFiles.h"
+#include "platform/posix/Files.h"
 
 #include "framework/SystemServices.h"
 

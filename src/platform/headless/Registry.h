@@ -3,14 +3,11 @@
 // unless a root is named.
 #pragma once
 
-#include "framework/WinTypes.h"
+#include "platform/emulated/Registry.h"
 
 #include <map>
-#include <optional>
-#include <string>
-#include <string_view>
 
-class HeadlessRegistry {
+class HeadlessRegistry : public emulated::RegistryStore {
 public:
     std::optional<std::string> Get(std::string_view keyPath, HKEY root = HKEY_LOCAL_MACHINE) const;
     void Set(std::string_view keyPath, std::string_view text, HKEY root = HKEY_LOCAL_MACHINE);
@@ -19,6 +16,9 @@ public:
 
     // While true, every write is refused with ERROR_ACCESS_DENIED.
     bool refuseWrites = false;
+
+    std::optional<std::string> Read(const std::string& keyPath) const override;
+    bool Write(const std::string& keyPath, std::string_view text) override;
 
 private:
     struct NoCaseLess {

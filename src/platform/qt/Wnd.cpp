@@ -1,9 +1,8 @@
 // The window framework over Qt: window operations on the dialog windows and their
-// controls, and the modal run of a dialog in a nested event loop.
+// controls.
 #include "framework/Dialog.h"
 #include "framework/SystemServices.h"
 #include "framework/WinApp.h"
-#include "platform/qt/ControlMessages.h"
 #include "platform/qt/DialogWindow.h"
 #include "platform/qt/MessageBoxes.h"
 
@@ -147,20 +146,6 @@ int CWnd::MessageBoxA(const char* text, const char* caption, UINT type) {
     return ShowMessageBox(m_hWnd != nullptr ? m_hWnd->widget.data() : nullptr, text, title.c_str(), type);
 }
 
-// What the system does with a message the program passes on.
-LRESULT CWnd::Default() {
-    const CurrentMessage& message = m_currentMessage;
-    if (m_hWnd->parent != nullptr) {
-        return ControlMessage(m_hWnd->widget, message.message, message.wParam, message.lParam).value_or(0);
-    }
-    if (message.message == WM_SETICON && message.lParam != 0) {
-        m_hWnd->widget->setWindowIcon(reinterpret_cast<HICON>(message.lParam)->icon);
-    } else if (message.message == WM_DROPFILES) {
-        fw::DragFinish(reinterpret_cast<HDROP>(message.wParam));
-    }
-    return 0;
-}
-
 BOOL CWnd::EnableWindow(BOOL bEnable) {
     BOOL wasDisabled = !m_hWnd->widget->isEnabled();
     m_hWnd->widget->setEnabled(bEnable != FALSE);
@@ -171,42 +156,4 @@ CWnd* CWnd::SetFocus() {
     HWND previous = DialogWindow::HandleOf(QApplication::focusWidget());
     m_hWnd->widget->setFocus(Qt::OtherFocusReason);
     return FromHandle(previous);
-}
-
-int CDialog::DoModal() {
-    // Without a parent the main window owns the dialog, which keeps it above and blocked.
-    CWnd* parent = ParentWnd() != nullptr ? ParentWnd() : AfxGetMainWnd();
-    if (parent == this) {
-        parent = nullptr;
-    }
-    QWidget* owner = parent != nullptr && parent->m_hWnd != nullptr ? parent->m_hWnd->widget.data() : nullptr;
-    const DialogTemplate* dialogTemplate = FindDialogTemplate(TemplateId());
-    auto* window = new DialogWindow(*this, dialogTemplate, owner);
-    if (owner != nullptr) {
-        window->setWindowModality(Qt::WindowModal);
-    }
-    HWND handle = window->Handle();
-    OnInitDialog();
-    // A template with the visible style is shown by the dialog manager now, even if the
-    // initialisation hid the window.
-    if (m_hWnd != nullptr && (dialogTemplate == nullptr || (dialogTemplate->style & WS_VISIBLE) != 0)) {
-        window->show();
-    }
-    if (m_hWnd != nullptr && !handle->modalEnded) {
-        QEventLoop loop;
-        handle->modalLoop = &loop;
-        loop.exec();
-        handle->modalLoop = nullptr;
-    }
-    int result = handle->modalEnded ? handle->modalResult : -1;
-    DestroyWindow();
-    return result;
-}
-
-void CDialog::EndDialog(int nResult) {
-    m_hWnd->modalEnded = true;
-    m_hWnd->modalResult = nResult;
-    if (m_hWnd->modalLoop != nullptr) {
-        m_hWnd->modalLoop->exit();
-    }
 }

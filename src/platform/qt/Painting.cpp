@@ -1,7 +1,7 @@
 // CPaintDC over the painter of the client area's paint event; outside one it draws nothing.
 #include "framework/PaintDC.h"
 #include "platform/qt/ControlFactory.h"
-#include "platform/qt/QtHandles.h"
+#include "platform/qt/Handles.h"
 
 #include <QApplication>
 #include <QImage>

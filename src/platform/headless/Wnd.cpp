@@ -1,6 +1,6 @@
-// The window framework over the headless world.
-#include "framework/Dialog.h"
+// CWnd over the headless world's record of its windows.
 #include "framework/SystemServices.h"
+#include "framework/Wnd.h"
 #include "platform/headless/HeadlessWorld.h"
 
 #include <utility>
@@ -81,22 +81,6 @@ int CWnd::MessageBoxA(const char* text, const char* caption, UINT type) {
     return HeadlessWorld::Current().ShowMessageBox(m_hWnd, text, title, type);
 }
 
-// What the system does with a message the program passes on.
-LRESULT CWnd::Default() {
-    const CurrentMessage& message = m_currentMessage;
-    HeadlessWorld& world = HeadlessWorld::Current();
-    if (auto answer = world.ControlMessage(m_hWnd, message.message, message.wParam, message.lParam)) {
-        return *answer;
-    }
-    if (message.message == WM_SETICON) {
-        HICON icon = reinterpret_cast<HICON>(message.lParam);
-        (message.wParam == ICON_BIG ? m_hWnd->bigIcon : m_hWnd->smallIcon) = icon;
-    } else if (message.message == WM_DROPFILES) {
-        fw::DragFinish(reinterpret_cast<HDROP>(message.wParam));
-    }
-    return 0;
-}
-
 BOOL CWnd::EnableWindow(BOOL bEnable) {
     BOOL wasDisabled = !m_hWnd->enabled;
     m_hWnd->enabled = bEnable != FALSE;
@@ -106,30 +90,4 @@ BOOL CWnd::EnableWindow(BOOL bEnable) {
 CWnd* CWnd::SetFocus() {
     HWND previous = std::exchange(HeadlessWorld::Current().focusWindow, m_hWnd);
     return FromHandle(previous);
-}
-
-int CDialog::DoModal() {
-    HeadlessWorld& world = HeadlessWorld::Current();
-    const DialogTemplate* dialogTemplate = FindDialogTemplate(TemplateId());
-    m_hWnd = world.CreateDialogWindow(*this, dialogTemplate);
-    // The window goes when the loop ends, also when the process ends inside it.
-    struct Destroyer {
-        CDialog& dialog;
-        ~Destroyer() { dialog.DestroyWindow(); }
-    } destroyer{*this};
-    OnInitDialog();
-    // A template with the visible style is shown by the dialog manager now, even if the
-    // initialisation hid the window.
-    if (dialogTemplate == nullptr || (dialogTemplate->style & WS_VISIBLE) != 0) {
-        m_hWnd->visible = true;
-        m_hWnd->needsPaint = true;
-    }
-    world.Pump();
-    world.RunModalLoop(*this);
-    return m_hWnd != nullptr && m_hWnd->modalEnded ? m_hWnd->modalResult : -1;
-}
-
-void CDialog::EndDialog(int nResult) {
-    m_hWnd->modalEnded = true;
-    m_hWnd->modalResult = nResult;
 }

@@ -2,7 +2,7 @@
 // type a path into). Its pattern matching ignores case, as Windows' does.
 #include "framework/FileDialog.h"
 #include "platform/qt/FileFilter.h"
-#include "platform/qt/QtHandles.h"
+#include "platform/qt/Handles.h"
 
 #include <QFileDialog>
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "framework/Wnd.h"
+#include "platform/emulated/System.h"
 
 #include <QIcon>
 #include <QPointer>
@@ -43,11 +44,6 @@ struct HDC__ {
 
 struct HICON__ {
     QIcon icon;
-};
-
-struct HDROP__ {
-    std::vector<std::string> files;
-    bool finished = false;
 };
 
 // A menu is a QMenu; a loaded menu bar template becomes a QMenu of pop-ups.
