@@ -1,7 +1,7 @@
 // CWnd over the native window: each operation is the USER32 call of the same name.
 #include "framework/SystemServices.h"
 #include "framework/Wnd.h"
-#include "platform/win32/Win32Windows.h"
+#include "platform/win32/WindowObjects.h"
 
 #include <vector>
 

@@ -1,8 +1,8 @@
-// The system services over KERNEL32, USER32, SHELL32, OLE32 and the C runtime: each is
-// the call of the same name. The registry and the Windows directory are in Win32Storage.cpp.
+// The other system services over KERNEL32, USER32, SHELL32, OLE32 and the C runtime: each
+// is the call of the same name.
 #include "framework/SystemServices.h"
 #include "framework/WinApp.h"
-#include "platform/win32/Win32Resources.h"
+#include "platform/win32/Resources.h"
 
 #include <objbase.h>
 
@@ -13,47 +13,6 @@ namespace fw {
 
 BOOL SystemParametersInfoA(UINT uiAction, UINT uiParam, const char* pvParam, UINT fWinIni) {
     return ::SystemParametersInfoA(uiAction, uiParam, const_cast<char*>(pvParam), fWinIni);
-}
-
-std::string GetModuleFileNameA() {
-    char path[MAX_PATH] = {};
-    DWORD length = ::GetModuleFileNameA(nullptr, path, sizeof path);
-    return std::string(path, length < sizeof path ? length : 0);
-}
-
-std::string NativePath(std::string_view windowsPath) {
-    return std::string(windowsPath);
-}
-
-BOOL CopyFileA(const char* existingFile, const char* newFile, BOOL failIfExists) {
-    return ::CopyFileA(existingFile, newFile, failIfExists);
-}
-
-BOOL DeleteFileA(const char* fileName) {
-    return ::DeleteFileA(fileName);
-}
-
-BOOL MoveFileExA(const char* existingFile, const char* newFile, DWORD flags) {
-    return ::MoveFileExA(existingFile, newFile, flags);
-}
-
-DWORD GetLastError() {
-    return ::GetLastError();
-}
-
-void SetLastError(DWORD errorCode) {
-    ::SetLastError(errorCode);
-}
-
-std::string FormatMessageA(DWORD messageId) {
-    char* buffer = nullptr;
-    DWORD length = ::FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                                        FORMAT_MESSAGE_IGNORE_INSERTS,
-                                    nullptr, messageId, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT),
-                                    reinterpret_cast<char*>(&buffer), 0, nullptr);
-    std::string text(buffer != nullptr ? buffer : "", length);
-    LocalFree(buffer);
-    return text;
 }
 
 void ExitProcess(UINT exitCode) {
@@ -82,10 +41,6 @@ HICON LoadIconA(UINT nIDResource) {
 
 int GetSystemMetrics(int nIndex) {
     return ::GetSystemMetrics(nIndex);
-}
-
-BOOL Shell_NotifyIconA(DWORD dwMessage, NOTIFYICONDATAA* data) {
-    return ::Shell_NotifyIconA(dwMessage, data);
 }
 
 std::string DragQueryFileA(HDROP hDrop, UINT index) {

@@ -4,8 +4,8 @@
 #include "framework/SystemServices.h"
 #include "framework/Templates.h"
 #include "platform/win32/DialogTemplateBuilder.h"
-#include "platform/win32/Win32Resources.h"
-#include "platform/win32/Win32Windows.h"
+#include "platform/win32/Resources.h"
+#include "platform/win32/WindowObjects.h"
 #include "resources/ResourceIds.h"
 
 #include <algorithm>

@@ -1,10 +1,6 @@
-// Painting, menus, the file dialog and the busy cursor over GDI32, USER32 and COMDLG32.
-#include "framework/FileDialog.h"
-#include "framework/Menu.h"
+// CPaintDC over GDI32: BeginPaint and EndPaint around the calls of the same names.
 #include "framework/PaintDC.h"
-#include "framework/WaitCursor.h"
-#include "platform/win32/FileFilter.h"
-#include "platform/win32/Win32Resources.h"
+#include "platform/win32/Resources.h"
 
 #include <unordered_map>
 
@@ -71,80 +67,4 @@ BOOL CPaintDC::GetTextMetricsA(TEXTMETRICA* metrics) {
 
 BOOL CPaintDC::TextOutA(int x, int y, const char* text, int length) {
     return ::TextOutA(m_hDC, x, y, text, length);
-}
-
-CMenu::~CMenu() {
-    DestroyMenu();
-}
-
-BOOL CMenu::LoadMenuA(UINT nIDResource) {
-    DestroyMenu();
-    m_hMenu = win32::BuildMenu(nIDResource);
-    m_bOwned = m_hMenu != nullptr;
-    return m_bOwned;
-}
-
-CMenu* CMenu::GetSubMenu(int nPos) {
-    HMENU popup = m_hMenu != nullptr ? ::GetSubMenu(m_hMenu, nPos) : nullptr;
-    if (popup == nullptr) {
-        return nullptr;
-    }
-    auto sub = std::make_unique<CMenu>();
-    sub->m_hMenu = popup;  // destroyed with the menu that holds it
-    m_subMenus.push_back(std::move(sub));
-    return m_subMenus.back().get();
-}
-
-BOOL CMenu::TrackPopupMenu(UINT nFlags, int x, int y, CWnd* pOwner) {
-    return ::TrackPopupMenu(m_hMenu, nFlags, x, y, 0, pOwner->m_hWnd, nullptr);
-}
-
-BOOL CMenu::DestroyMenu() {
-    m_subMenus.clear();
-    BOOL destroyed = m_bOwned ? ::DestroyMenu(m_hMenu) : FALSE;
-    m_hMenu = nullptr;
-    m_bOwned = false;
-    return destroyed;
-}
-
-int CFileDialog::DoModal() {
-    const std::string filter = SystemFileFilter(m_strFilter);
-    char path[MAX_PATH] = {};
-    m_strFileName.copy(path, sizeof path - 1);
-    OPENFILENAMEA dialog{};
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = m_pParentWnd != nullptr ? m_pParentWnd->m_hWnd : nullptr;
-    dialog.lpstrFilter = filter.c_str();
-    dialog.nFilterIndex = 1;
-    dialog.lpstrFile = path;
-    dialog.nMaxFile = sizeof path;
-    dialog.lpstrTitle = m_strTitle.empty() ? nullptr : m_strTitle.c_str();
-    dialog.Flags = m_dwFlags | OFN_EXPLORER;
-    dialog.lpstrDefExt = m_strDefExt.empty() ? nullptr : m_strDefExt.c_str();
-    BOOL chosen = m_bOpenFileDialog ? GetOpenFileNameA(&dialog) : GetSaveFileNameA(&dialog);
-    if (!chosen) {
-        return IDCANCEL;
-    }
-    m_strPathName = path;
-    return IDOK;
-}
-
-namespace {
-
-int g_waitDepth = 0;
-HCURSOR g_hCursorBeforeWait = nullptr;
-
-}  // namespace
-
-CWaitCursor::CWaitCursor() {
-    HCURSOR previous = SetCursor(LoadCursorA(nullptr, IDC_WAIT));
-    if (g_waitDepth++ == 0) {
-        g_hCursorBeforeWait = previous;
-    }
-}
-
-CWaitCursor::~CWaitCursor() {
-    if (--g_waitDepth == 0) {
-        SetCursor(g_hCursorBeforeWait);
-    }
 }

@@ -1,4 +1,4 @@
-#include "platform/win32/Win32Resources.h"
+#include "platform/win32/Resources.h"
 
 #include "framework/Templates.h"
 #include "platform/win32/EmbeddedImageFiles.h"

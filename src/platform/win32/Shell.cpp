@@ -1,8 +1,9 @@
 // The shell's services: documents and programs opened with the desktop's associations, and
-// the start-up shortcut, a shell link written through IShellLinkA and IPersistFile.
+// the start-up shortcut, a shell link written through IShellLinkA and IPersistFile; the
+// notification area's icons.
 #include "framework/SystemServices.h"
 #include "platform/win32/StartupFolder.h"
-#include "platform/win32/Win32Folders.h"
+#include "platform/win32/Folders.h"
 
 #include <objbase.h>
 #include <objidl.h>
@@ -88,6 +89,10 @@ HRESULT CreateShortcut(const char* target, const char* shortcutPath, const char*
     }
     link->Release();
     return result;
+}
+
+BOOL Shell_NotifyIconA(DWORD dwMessage, NOTIFYICONDATAA* data) {
+    return ::Shell_NotifyIconA(dwMessage, data);
 }
 
 }  // namespace fw

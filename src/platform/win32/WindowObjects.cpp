@@ -1,4 +1,4 @@
-#include "platform/win32/Win32Windows.h"
+#include "platform/win32/WindowObjects.h"
 
 #include <map>
 #include <memory>
