@@ -1,6 +1,7 @@
 // CMenu over the headless world: a shown pop-up is recorded, and chooses as scripted.
 #include "framework/Menu.h"
 #include "framework/Templates.h"
+#include "platform/emulated/Menu.h"
 #include "platform/headless/HeadlessWorld.h"
 
 // A headless menu is its items, with a menu of its own for each pop-up.
@@ -8,19 +9,13 @@ struct HMENU__ {
     std::span<const MenuItemTemplate> items;
 };
 
-CMenu::~CMenu() {
-    DestroyMenu();
+namespace emulated {
+
+HMENU BuildMenu(const MenuTemplate& menu) {
+    return new HMENU__{menu.items};
 }
 
-BOOL CMenu::LoadMenuA(UINT nIDResource) {
-    const MenuTemplate* menu = FindMenuTemplate(nIDResource);
-    if (menu == nullptr) {
-        return FALSE;
-    }
-    m_hMenu = new HMENU__{menu->items};
-    m_bOwned = true;
-    return TRUE;
-}
+}  // namespace emulated
 
 CMenu* CMenu::GetSubMenu(int nPos) {
     if (m_hMenu == nullptr || nPos < 0 || static_cast<std::size_t>(nPos) >= m_hMenu->items.size() ||

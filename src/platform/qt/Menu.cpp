@@ -1,24 +1,18 @@
 // CMenu over QMenu: a loaded menu is a menu of pop-ups, built from its template.
 #include "framework/Menu.h"
+#include "platform/emulated/Menu.h"
 #include "platform/qt/DialogWindow.h"
 #include "platform/qt/MenuBuilder.h"
 
 #include <QAction>
 
-CMenu::~CMenu() {
-    DestroyMenu();
+namespace emulated {
+
+HMENU BuildMenu(const MenuTemplate& menu) {
+    return new HMENU__{BuildPopupMenu(QString(), menu.items, nullptr)};
 }
 
-BOOL CMenu::LoadMenuA(UINT nIDResource) {
-    const MenuTemplate* menu = FindMenuTemplate(nIDResource);
-    if (menu == nullptr) {
-        return FALSE;
-    }
-    DestroyMenu();
-    m_hMenu = new HMENU__{BuildPopupMenu(QString(), menu->items, nullptr)};
-    m_bOwned = true;
-    return TRUE;
-}
+}  // namespace emulated
 
 CMenu* CMenu::GetSubMenu(int nPos) {
     if (m_hMenu == nullptr) {
