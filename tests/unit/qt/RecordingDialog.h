@@ -31,10 +31,7 @@ public:
 protected:
     const MessageMap* GetMessageMap() const override {
         static const MessageMap map(nullptr, {
-            {WM_COMMAND, IDC_MINUTES, EN_CHANGE, [](CWnd& wnd, WPARAM, LPARAM) {
-                 static_cast<RecordingDialog&>(wnd).commands.push_back(EN_CHANGE);
-                 return LRESULT{0};
-             }},
+            MapControl(EN_CHANGE, IDC_MINUTES, &RecordingDialog::OnEditChange),
             MapTimer(&RecordingDialog::OnTimer),
             MapSize(&RecordingDialog::OnSize),
             MapDropFiles(&RecordingDialog::OnDropFiles),
@@ -48,6 +45,7 @@ protected:
     }
 
 private:
+    void OnEditChange() { commands.push_back(EN_CHANGE); }
     void OnSize(UINT type, int, int) { sizeTypes.push_back(type); }
     void OnDropFiles(HDROP drop) {
         for (UINT i = 0; !fw::DragQueryFileA(drop, i).empty(); ++i) {
