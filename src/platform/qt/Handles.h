@@ -11,7 +11,6 @@
 #include <map>
 #include <memory>
 #include <string>
-#include <vector>
 
 class QEventLoop;
 class QMenu;
