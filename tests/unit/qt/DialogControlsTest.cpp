@@ -1,4 +1,5 @@
-// The controls of the secondary dialogs in Qt windows: checks, the edit and the list.
+// The controls of the secondary dialogs in Qt windows: checks, the edit, the list and
+// files dropped on it.
 #include "framework/ListBox.h"
 #include "unit/qt/RecordingDialog.h"
 
@@ -55,15 +56,19 @@ TEST_F(ImageListControls, TheListsTextsAndSelectionAreItsWidgets) {
     EXPECT_EQ(text, "/b.gif");
 }
 
-TEST_F(ImageListControls, FilesDroppedOnTheListReachTheDialog) {
+// The list's viewport is the widget under the mouse; only local files make the drop, and
+// the default processing finishes it.
+TEST_F(ImageListControls, LocalFilesDroppedOnTheListArriveAsOneDrop) {
     window->show();
     QMimeData data;
-    data.setUrls({QUrl::fromLocalFile("/tmp/x.gif")});
+    data.setUrls({QUrl::fromLocalFile("/tmp/a b.gif"), QUrl("https://example.org/x.gif"),
+                  QUrl::fromLocalFile("/tmp/c.jpg")});
     auto* widget = qobject_cast<QListWidget*>(dialog.GetDlgItem(IDC_IMAGE_LIST)->m_hWnd->widget.data());
     QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(widget->viewport(), &enter);  // the widget under the mouse
+    QApplication::sendEvent(widget->viewport(), &enter);
     EXPECT_TRUE(enter.isAccepted());
     QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(window, &drop);
-    EXPECT_EQ(dialog.dropped, std::vector<std::string>{"/tmp/x.gif"});
+    EXPECT_EQ(dialog.dropped, (std::vector<std::string>{"/tmp/a b.gif", "/tmp/c.jpg"}));
+    EXPECT_TRUE(dialog.dropFinished);
 }

@@ -1,11 +1,8 @@
-// The main window's template in a Qt window: layout, close box, drops, size messages and
-// timers.
+// The main window's template in a Qt window: layout, close box, size messages and timers.
 #include "unit/qt/RecordingDialog.h"
 
 #include <QCloseEvent>
 #include <QDeadlineTimer>
-#include <QMimeData>
-#include <QUrl>
 
 namespace {
 
@@ -37,19 +34,6 @@ TEST_F(DialogWindowTest, TheCloseBoxIsCancelAndTheProgramDecides) {
     window->show();
     EXPECT_FALSE(window->close());
     EXPECT_EQ(dialog.commands, std::vector<UINT_PTR>{IDCANCEL});
-}
-
-TEST_F(DialogWindowTest, DroppedLocalFilesArriveAsOneDropAndTheDefaultFinishesIt) {
-    QMimeData data;
-    data.setUrls({QUrl::fromLocalFile("/tmp/a b.gif"), QUrl("https://example.org/x.gif"),
-                  QUrl::fromLocalFile("/tmp/c.jpg")});
-    QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(window, &enter);
-    EXPECT_TRUE(enter.isAccepted());
-    QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(window, &drop);
-    EXPECT_EQ(dialog.dropped, (std::vector<std::string>{"/tmp/a b.gif", "/tmp/c.jpg"}));
-    EXPECT_TRUE(dialog.dropFinished);
 }
 
 TEST_F(DialogWindowTest, MinimizingIsASizeMessageOfItsOwn) {
