@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <stdexcept>
 
+#include "framework/SystemServices.h"
 #include "framework/Wnd.h"
 
 namespace {
@@ -31,6 +32,7 @@ HeadlessWorld::HeadlessWorld() : m_root(MakeTempRoot()) {
     std::filesystem::create_directories(m_root / "Program");
     using namespace std::chrono;
     SetLocalTime(sys_days{2024y / March / 15} + 12h);
+    fw::srand(1);  // as a process starts
 }
 
 HeadlessWorld::~HeadlessWorld() {
@@ -285,7 +287,7 @@ void HeadlessWorld::DestroyWindow(HWND hWnd) {
 }
 
 void HeadlessWorld::SetTimer(HWND hWnd, UINT_PTR id, UINT elapse) {
-    UINT period = std::clamp(elapse, USER_TIMER_MINIMUM, USER_TIMER_MAXIMUM);
+    UINT period = emulated::TimerPeriod(elapse);
     KillTimer(hWnd, id);
     m_timers.push_back({hWnd, id, period, m_now + std::chrono::milliseconds(period)});
 }
@@ -392,10 +394,4 @@ BOOL HeadlessWorld::CloseViewerProcess(HANDLE handle) {
     }
     --openProcessHandles;
     return TRUE;
-}
-
-// The Windows C runtime's generator, so scenarios draw what the Windows program would.
-int HeadlessWorld::Rand() {
-    m_randState = m_randState * 214013u + 2531011u;
-    return static_cast<int>((m_randState >> 16) & 0x7FFF);
 }

@@ -7,7 +7,9 @@
 #include "framework/Dialog.h"
 #include "framework/Templates.h"
 #include "framework/WinTypes.h"
-#include "platform/headless/HeadlessRegistry.h"
+#include "platform/emulated/Shell.h"
+#include "platform/emulated/System.h"
+#include "platform/headless/Registry.h"
 
 #include <chrono>
 #include <deque>
@@ -47,11 +49,6 @@ struct HWND__ {
 
 struct HICON__ {
     UINT id;
-};
-
-struct HDROP__ {
-    std::vector<std::string> files;
-    bool finished = false;
 };
 
 struct MessageBoxRecord {
@@ -103,15 +100,7 @@ struct PaintRecord {
     int bkMode = 0;
 };
 
-struct ShellCall {
-    HWND owner;
-    std::string verb;
-    std::string file;
-    std::string parameters;
-    std::string directory;  // empty for none
-    int show;
-    bool extended;  // ShellExecuteExA
-};
+using ShellCall = emulated::ShellRequest;
 
 struct ShortcutRecord {
     std::string target;
@@ -136,7 +125,7 @@ public:
 
     // Where a window's client area starts on the screen, and the system's icon size.
     static constexpr POINT CLIENT_ORIGIN{200, 150};
-    static constexpr int ICON_SIZE = 32;
+    static constexpr int ICON_SIZE = emulated::ICON_SIZE;
 
     HeadlessWorld();
     ~HeadlessWorld();
@@ -229,16 +218,12 @@ public:
     int ShowMessageBox(HWND owner, std::string text, std::string caption, UINT type);
     void RunModalLoop(CDialog& dialog);
     std::optional<std::string> TakeFileDialogAnswer();
-    // A control's answer to a button or list-box message; nothing for any other message.
-    std::optional<LRESULT> ControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
     std::string StartupFolder() const;
     // A handle of a viewer the shell started, and its release.
     HANDLE OpenViewerProcess();
     BOOL CloseViewerProcess(HANDLE handle);
     void TrackPopupMenu(PopupMenuRecord record, const std::vector<UINT>& commands);
     HICON Icon(UINT id);
-    void Srand(unsigned seed) { m_randState = seed; }
-    int Rand();
     // Delivers posted commands and the paints that are due.
     void Pump();
 
@@ -254,7 +239,6 @@ private:
 
     std::filesystem::path m_root;
     Clock::time_point m_now;
-    unsigned m_randState = 1;
     std::vector<std::unique_ptr<HWND__>> m_windows;
     std::vector<std::unique_ptr<HICON__>> m_icons;
     std::vector<Timer> m_timers;

@@ -1,98 +1,67 @@
-#include "platform/qt/ControlMessages.h"
+// Buttons and list boxes of Qt dialogs answer their messages from their widgets.
+#include "platform/emulated/Controls.h"
+#include "platform/emulated/Dialog.h"
+#include "platform/qt/Handles.h"
 
 #include <QAbstractButton>
 #include <QListWidget>
 
-#include <cstring>
-
 namespace {
 
-// A check set by message leaves the other radio buttons alone, as on Windows; only a
-// click moves the check within the group.
-LRESULT SetCheck(QAbstractButton& button, WPARAM state) {
-    bool exclusive = button.autoExclusive();
-    button.setAutoExclusive(false);
-    button.setChecked(state == BST_CHECKED);
-    button.setAutoExclusive(exclusive);
-    return 0;
-}
-
-bool IsValidIndex(const QListWidget& list, WPARAM index) {
-    return index < static_cast<WPARAM>(list.count());
-}
-
-int Selection(const QListWidget& list) {
-    QList<QListWidgetItem*> selected = list.selectedItems();
-    return selected.isEmpty() ? LB_ERR : list.row(selected.first());
-}
-
-// The selection goes with its entry; the others keep theirs.
-LRESULT DeleteString(QListWidget& list, WPARAM index) {
-    if (!IsValidIndex(list, index)) {
-        return LB_ERR;
+class QtButton : public emulated::ButtonState {
+public:
+    explicit QtButton(QAbstractButton& button) : m_button(button) {}
+    UINT Check() const override { return m_button.isChecked() ? BST_CHECKED : BST_UNCHECKED; }
+    // Qt's group exclusivity would move the check; the message must not.
+    void SetCheck(UINT check) override {
+        bool exclusive = m_button.autoExclusive();
+        m_button.setAutoExclusive(false);
+        m_button.setChecked(check == BST_CHECKED);
+        m_button.setAutoExclusive(exclusive);
     }
-    bool wasSelected = Selection(list) == static_cast<int>(index);
-    delete list.takeItem(static_cast<int>(index));
-    if (wasSelected) {
-        list.clearSelection();
+
+private:
+    QAbstractButton& m_button;
+};
+
+class QtListBox : public emulated::ListBoxState {
+public:
+    explicit QtListBox(QListWidget& list) : m_list(list) {}
+    int Count() const override { return m_list.count(); }
+    std::string Text(int index) const override { return m_list.item(index)->text().toLocal8Bit().toStdString(); }
+    void Append(const char* text) override { m_list.addItem(QString::fromLocal8Bit(text)); }
+    void Remove(int index) override { delete m_list.takeItem(index); }
+    int Selection() const override {
+        QList<QListWidgetItem*> selected = m_list.selectedItems();
+        return selected.isEmpty() ? LB_ERR : m_list.row(selected.first());
     }
-    return list.count();
-}
-
-LRESULT SetCurSel(QListWidget& list, WPARAM index) {
-    if (!IsValidIndex(list, index)) {
-        list.clearSelection();
-        return LB_ERR;
-    }
-    list.setCurrentRow(static_cast<int>(index), QItemSelectionModel::ClearAndSelect);
-    return static_cast<LRESULT>(index);
-}
-
-QByteArray Text(const QListWidget& list, WPARAM index) {
-    return list.item(static_cast<int>(index))->text().toLocal8Bit();
-}
-
-std::optional<LRESULT> ListBoxMessage(QListWidget& list, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case LB_ADDSTRING:
-        list.addItem(QString::fromLocal8Bit(reinterpret_cast<const char*>(lParam)));
-        return list.count() - 1;
-    case LB_DELETESTRING:
-        return DeleteString(list, wParam);
-    case LB_SETCURSEL:
-        return SetCurSel(list, wParam);
-    case LB_GETCURSEL:
-        return Selection(list);
-    case LB_GETCOUNT:
-        return list.count();
-    case LB_GETTEXTLEN:
-        return IsValidIndex(list, wParam) ? Text(list, wParam).size() : LB_ERR;
-    case LB_GETTEXT: {  // the caller's buffer holds the text and its terminating zero
-        if (!IsValidIndex(list, wParam)) {
-            return LB_ERR;
+    void Select(int index) override {
+        if (index == LB_ERR) {
+            m_list.clearSelection();
+        } else if (index != Selection()) {
+            m_list.setCurrentRow(index, QItemSelectionModel::ClearAndSelect);
         }
-        QByteArray text = Text(list, wParam);
-        std::memcpy(reinterpret_cast<char*>(lParam), text.constData(), static_cast<std::size_t>(text.size()) + 1);
-        return text.size();
     }
-    default:
-        return std::nullopt;
-    }
-}
+
+private:
+    QListWidget& m_list;
+};
 
 }  // namespace
 
-std::optional<LRESULT> ControlMessage(QWidget* control, UINT message, WPARAM wParam, LPARAM lParam) {
+namespace emulated {
+
+std::optional<LRESULT> ControlMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    QWidget* control = hWnd->parent != nullptr ? hWnd->widget.data() : nullptr;
     if (auto* button = qobject_cast<QAbstractButton*>(control)) {
-        if (message == BM_GETCHECK) {
-            return button->isChecked() ? BST_CHECKED : BST_UNCHECKED;
-        }
-        if (message == BM_SETCHECK) {
-            return SetCheck(*button, wParam);
-        }
+        QtButton state(*button);
+        return ButtonMessage(state, message, wParam);
     }
     if (auto* list = qobject_cast<QListWidget*>(control)) {
-        return ListBoxMessage(*list, message, wParam, lParam);
+        QtListBox state(*list);
+        return ListBoxMessage(state, message, wParam, lParam);
     }
     return std::nullopt;
 }
+
+}  // namespace emulated

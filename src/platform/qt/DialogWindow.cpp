@@ -168,7 +168,7 @@ void DialogWindow::PostCommand(UINT id) {
 
 UINT_PTR DialogWindow::SetTimer(UINT_PTR id, UINT elapse) {
     KillTimer(id);
-    UINT period = std::clamp(elapse, USER_TIMER_MINIMUM, USER_TIMER_MAXIMUM);
+    UINT period = emulated::TimerPeriod(elapse);
     int timer = startTimer(static_cast<int>(period));
     if (timer == 0) {
         return 0;

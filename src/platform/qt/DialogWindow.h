@@ -5,7 +5,7 @@
 
 #include "framework/Dialog.h"
 #include "framework/Templates.h"
-#include "platform/qt/QtHandles.h"
+#include "platform/qt/Handles.h"
 
 #include <QWidget>
 

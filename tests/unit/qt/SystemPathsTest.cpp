@@ -24,7 +24,7 @@ protected:
 
 }  // namespace
 
-TEST_F(SystemPathsTest, TheWindowsDirectoryIsTheDataFolderCreatedWhenMissing) {
+TEST_F(SystemPathsTest, TheWindowsDirectoryIsTheDataFolderAndDriveCTheHome) {
     std::filesystem::path expected = home.Path() / ".local/share/kaleidra";
     EXPECT_EQ(fw::GetWindowsDirectoryA(), expected.string());
     EXPECT_TRUE(std::filesystem::is_directory(expected));
@@ -32,8 +32,6 @@ TEST_F(SystemPathsTest, TheWindowsDirectoryIsTheDataFolderCreatedWhenMissing) {
     EXPECT_EQ(fw::GetWindowsDirectoryA(), (home.Path() / "data/kaleidra").string());
     ::setenv("XDG_DATA_HOME", "relative/ignored", 1);  // the rules take absolute paths only
     EXPECT_EQ(fw::GetWindowsDirectoryA(), expected.string());
-}
-
-TEST_F(SystemPathsTest, DriveCIsTheHomeFolder) {
+    // Drive C: is the home folder.
     EXPECT_EQ(fw::NativePath("C:\\Kaleidra\\Kaleidra.LST"), (home.Path() / "Kaleidra/Kaleidra.LST").string());
 }

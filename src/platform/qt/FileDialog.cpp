@@ -1,0 +1,29 @@
+// CFileDialog over Qt's own file dialog, the same on every desktop (and one a test can
+// type a path into). Its pattern matching ignores case, as Windows' does.
+#include "framework/FileDialog.h"
+#include "platform/qt/FileFilter.h"
+#include "platform/qt/Handles.h"
+
+#include <QFileDialog>
+
+int CFileDialog::DoModal() {
+    QWidget* owner = m_pParentWnd != nullptr && m_pParentWnd->m_hWnd != nullptr ? m_pParentWnd->m_hWnd->widget.data()
+                                                                                 : nullptr;
+    QFileDialog dialog(owner, QString::fromLocal8Bit(m_strTitle.c_str()));
+    dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails);
+    dialog.setAcceptMode(m_bOpenFileDialog ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+    dialog.setFileMode(m_bOpenFileDialog && (m_dwFlags & OFN_FILEMUSTEXIST) ? QFileDialog::ExistingFile
+                                                                            : QFileDialog::AnyFile);
+    dialog.setNameFilters(NameFiltersFromWindowsFilter(m_strFilter));
+    if (!m_strDefExt.empty()) {
+        dialog.setDefaultSuffix(QString::fromLocal8Bit(m_strDefExt.c_str()));
+    }
+    if (!m_strFileName.empty()) {
+        dialog.selectFile(QString::fromLocal8Bit(m_strFileName.c_str()));
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return IDCANCEL;
+    }
+    m_strPathName = dialog.selectedFiles().constFirst().toLocal8Bit().toStdString();
+    return IDOK;
+}
