@@ -1,8 +1,5 @@
-// The Image List file: created, counted, read by index and appended to.
+// The Image List file as the main window shows its steps: created, read and appended to.
 #include "Scenario.h"
-
-#include "app/ProgramGlobals.h"
-#include "rotation/ImageListFile.h"
 
 #include <cstring>
 #include <filesystem>
@@ -11,68 +8,22 @@ using ::testing::ElementsAre;
 
 namespace {
 
-class ImageList : public Scenario {
-protected:
-    // Runs the body in a started program whose list holds the given text.
-    void WithList(std::string_view contents, const std::function<void(CMainDlg&)>& body) {
-        WriteList(contents);
-        RunMainWindow(body);
-    }
-};
+class ImageList : public Scenario {};
 
 TEST_F(ImageList, AFreshStartCreatesAnEmptyListInTheWindowsDirectory) {
-    RunMainWindow([&](CMainDlg&) {
-        EXPECT_EQ(g_strListPath, ListPath());
-        EXPECT_EQ(CountListEntries(g_strListPath), 0);
-        EXPECT_EQ(ReadListEntry(g_strListPath, 1), std::nullopt);
-    });
+    RunMainWindow();
     EXPECT_TRUE(std::filesystem::exists(ListPath()));
     EXPECT_EQ(ReadList(), "");
     EXPECT_TRUE(world.messageBoxes.empty());
 }
 
-TEST_F(ImageList, EntriesAreReadByLineNumberWithTheirLineBreaks) {
-    WithList("a\nb\nc\n", [&](CMainDlg&) {
-        EXPECT_EQ(CountListEntries(g_strListPath), 3);
-        g_nEntryCount = 3;
-        EXPECT_EQ(ReadListEntry(g_strListPath, 2), "b\n");
-        EXPECT_EQ(ReadListEntry(g_strListPath, 0), "c\n");   // 0 stands for the last entry
-        EXPECT_EQ(ReadListEntry(g_strListPath, -4), "c\n");
-        EXPECT_EQ(ReadListEntry(g_strListPath, 7), "a\n");   // above the count: entry 1
-        WriteList("a\nb\n");  // shortened by hand since the count
-        EXPECT_EQ(ReadListEntry(g_strListPath, 3), "b\n");
-    });
-}
-
-TEST_F(ImageList, LinesAreReadInPiecesOf259Characters) {
-    std::string longLine(300, 'x');
-    WithList(longLine + "\nlast", [&](CMainDlg&) {
-        EXPECT_EQ(CountListEntries(g_strListPath), 3);  // a last line without a break counts too
-        g_nEntryCount = 3;
-        EXPECT_EQ(ReadListEntry(g_strListPath, 1), std::string(259, 'x'));
-        EXPECT_EQ(ReadListEntry(g_strListPath, 2), std::string(41, 'x') + "\n");
-        EXPECT_EQ(ReadListEntry(g_strListPath, 3), "last");
-    });
-}
-
-TEST_F(ImageList, AListWrittenOnWindowsReadsTheSame) {
-    std::string longest(258, 'w');
-    WithList("C:\\a.bmp\r\n" + longest + "\r\n\r\n", [&](CMainDlg&) {
-        EXPECT_EQ(CountListEntries(g_strListPath), 3);  // CR LF is one line break
-        g_nEntryCount = 3;
-        EXPECT_EQ(ReadListEntry(g_strListPath, 1), "C:\\a.bmp\n");
-        EXPECT_EQ(ReadListEntry(g_strListPath, 2), longest + "\n");
-        EXPECT_EQ(ReadListEntry(g_strListPath, 3), "\n");  // an empty line is an entry
-    });
-}
-
-TEST_F(ImageList, AListThatCannotBeOpenedShowsTheSystemsTextAndCountsZero) {
-    RunMainWindow([&](CMainDlg&) {
+TEST_F(ImageList, AListThatCannotBeOpenedShowsTheSystemsText) {
+    StoreSettings({{"freq", "2"}, {"mins", "1"}});
+    RunMainWindow([&](CMainDlg& dlg) {
         std::filesystem::remove(ListPath());
-        EXPECT_EQ(CountListEntries(g_strListPath), 0);
-        EXPECT_EQ(ReadListEntry(g_strListPath, 1), std::nullopt);
+        dlg.ChangeWallpaper();
     });
-    ASSERT_EQ(world.messageBoxes.size(), 2u);
+    ASSERT_EQ(world.messageBoxes.size(), 2u);  // counting, then reading
     EXPECT_EQ(world.messageBoxes[0].text, std::strerror(ENOENT));
     EXPECT_EQ(world.messageBoxes[0].caption, "kaleidra");
     EXPECT_EQ(world.messageBoxes[0].type, MB_OK | MB_ICONEXCLAMATION);
@@ -93,27 +44,12 @@ TEST_F(AddToList, AppendsThePathAsALineAndConfirms) {
     EXPECT_EQ(world.messageBoxes[0].type, MB_OK);
 }
 
-TEST_F(AddToList, WithNoImageLoadedRefusesAndWritesNothing) {
-    WriteList("a\n");
-    RunMainWindow([&](CMainDlg& dlg) { EXPECT_EQ(dlg.AddToList(""), 0); });
-    EXPECT_EQ(ReadList(), "a\n");
-    EXPECT_THAT(MessageTexts(), ElementsAre("No image loaded currently. Open an image first."));
-}
-
-TEST_F(AddToList, EndsALastLineLeftWithoutABreakBeforeAppending) {
-    WriteList("a\nb");
-    RunMainWindow([&](CMainDlg& dlg) { dlg.AddToList("c"); });
-    EXPECT_EQ(ReadList(), "a\nb\nc\n");
-}
-
 TEST_F(AddToList, RefusesAPathThatDoesNotFitOneLine) {
     std::string longest(258, 'p');
     RunMainWindow([&](CMainDlg& dlg) {
         EXPECT_EQ(dlg.AddToList(longest + "q"), 0);
         EXPECT_EQ(dlg.AddToList("/pics/two\nlines.bmp"), 0);
         EXPECT_EQ(dlg.AddToList(longest), 0);
-        g_nEntryCount = 1;
-        EXPECT_EQ(ReadListEntry(g_strListPath, 1), longest + "\n");
     });
     EXPECT_EQ(ReadList(), longest + "\n");
     ASSERT_EQ(world.messageBoxes.size(), 3u);

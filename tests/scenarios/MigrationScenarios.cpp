@@ -1,8 +1,6 @@
 // Taking over the list of the previous version at start-up, without losing any entry.
 #include "Scenario.h"
 
-#include "app/ProgramGlobals.h"
-
 #include <cstring>
 #include <filesystem>
 
@@ -24,11 +22,6 @@ protected:
     bool OldListExists() const { return std::filesystem::exists(OldListPath()); }
 };
 
-TEST_F(Migration, WithNoOldListNothingIsShown) {
-    RunMainWindow();
-    EXPECT_TRUE(world.messageBoxes.empty());
-}
-
 TEST_F(Migration, AnOldListBecomesTheListWhenThereIsNone) {
     WriteOldList("C:\\old\\one.bmp\r\nC:\\old\\two.bmp\r\n");
     RunMainWindow();
@@ -37,21 +30,6 @@ TEST_F(Migration, AnOldListBecomesTheListWhenThereIsNone) {
     EXPECT_THAT(MessageTexts(), ElementsAre(FOUND, CONVERTED));
     EXPECT_EQ(world.messageBoxes[0].caption, "Kaleidra");
     EXPECT_EQ(world.messageBoxes[0].type, MB_OK);
-}
-
-TEST_F(Migration, AnEmptyListIsReplacedByTheOldOne) {
-    WriteList("");
-    WriteOldList("one\n");
-    RunMainWindow();
-    EXPECT_EQ(ReadList(), "one\n");
-}
-
-TEST_F(Migration, EntriesOfTheCurrentListAreKeptAndTheOldOnesAdded) {
-    WriteList("new\nshared");
-    WriteOldList("old\r\nshared\r\n\r\nolder\r\n");
-    RunMainWindow();
-    EXPECT_EQ(ReadList(), "new\nshared\nold\nolder\n");
-    EXPECT_FALSE(OldListExists());
 }
 
 TEST_F(Migration, AFailedCopyKeepsTheOldListAndShowsTheSystemsText) {

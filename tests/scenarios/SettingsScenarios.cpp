@@ -3,7 +3,6 @@
 
 #include "app/ProgramGlobals.h"
 
-using namespace std::chrono_literals;
 using ::testing::ElementsAre;
 
 namespace {
@@ -12,11 +11,6 @@ class SettingsStore : public Scenario {};
 
 TEST_F(SettingsStore, FirstRunTakesDefaultsWritesVersionAndShowsNothing) {
     RunMainWindow([&](CMainDlg& dlg) {
-        EXPECT_EQ(dlg.m_nFreq, FREQ_MINUTES);
-        EXPECT_EQ(dlg.m_fMins, 30.0f);
-        EXPECT_EQ(dlg.m_nPick, PICK_SEQUENTIAL);
-        EXPECT_EQ(dlg.m_nLastIndex, 1);
-        EXPECT_STREQ(dlg.m_szDay, "");
         EXPECT_EQ(world.TimerPeriod(dlg.m_hWnd, ID_TIMER_CHANGE), 1800000u);
     });
     EXPECT_TRUE(world.messageBoxes.empty());
@@ -39,18 +33,6 @@ TEST_F(SettingsStore, MissingMinsIsReportedAndRunsEveryThirtySeconds) {
     EXPECT_EQ(world.messageBoxes[0].type, MB_OK);
 }
 
-TEST_F(SettingsStore, TextsThatAreNotNumbersReadAsAtoiAndAtofWould) {
-    StoreSettings({{"freq", " 0junk"}, {"mins", "soon"}, {"pick", "5"}, {"lastindex", "-3x"}});
-    RunMainWindow([&](CMainDlg& dlg) {
-        EXPECT_EQ(dlg.m_nFreq, FREQ_MINUTES);
-        EXPECT_EQ(dlg.m_fMins, 0.0f);
-        EXPECT_EQ(dlg.m_nPick, 5);
-        EXPECT_EQ(dlg.m_nLastIndex, -3);
-        EXPECT_EQ(world.TimerPeriod(dlg.m_hWnd, ID_TIMER_CHANGE), 30000u);
-    });
-    EXPECT_TRUE(world.messageBoxes.empty());
-}
-
 TEST_F(SettingsStore, TextOfTwentyCharactersOrMoreCountsAsMissing) {
     StoreSettings({{"freq", "0"}, {"mins", "00000000000000000002"}, {"lastindex", "0000000000000000007"}});
     RunMainWindow([&](CMainDlg& dlg) {
@@ -58,36 +40,6 @@ TEST_F(SettingsStore, TextOfTwentyCharactersOrMoreCountsAsMissing) {
         EXPECT_EQ(dlg.m_nLastIndex, 7);  // nineteen characters still fit
     });
     EXPECT_THAT(MessageTexts(), ElementsAre("missing mins error in doregstuff"));
-}
-
-TEST_F(SettingsStore, StoredIndexZeroAndDayComeBack) {
-    StoreSettings({{"freq", "0"}, {"mins", "5"}, {"lastindex", "0"}, {"day", "03/14/24"}});
-    RunMainWindow([&](CMainDlg& dlg) {
-        EXPECT_EQ(dlg.m_nLastIndex, 0);
-        EXPECT_STREQ(dlg.m_szDay, "03/14/24");
-    });
-    // The day read at start-up stays in the field; the store gets today.
-    EXPECT_EQ(Setting("day"), "03/15/24");
-}
-
-TEST_F(SettingsStore, SaveWritesEveryValueInItsFormat) {
-    RunMainWindow([&](CMainDlg& dlg) {
-        dlg.m_nPick = PICK_RANDOM;
-        dlg.m_nFreq = FREQ_MINUTES;
-        dlg.m_fMins = 2.5f;
-        dlg.m_nLastIndex = 4;
-        world.SetLocalTime(std::chrono::sys_days{std::chrono::year{2031} / 1 / 2} + 8h);
-        dlg.SaveSettings();
-        EXPECT_EQ(Setting("mins"), "2.50");
-        dlg.m_fMins = 0.333f;
-        dlg.SaveSettings();
-        EXPECT_EQ(dlg.m_fMins, 0.333f);  // used as such for the rest of the run
-    });
-    EXPECT_EQ(Setting("pick"), "0");
-    EXPECT_EQ(Setting("freq"), "0");
-    EXPECT_EQ(Setting("mins"), "0.33");  // stored to the hundredth
-    EXPECT_EQ(Setting("lastindex"), "4");
-    EXPECT_EQ(Setting("day"), "01/02/31");
 }
 
 TEST_F(SettingsStore, RefusedWritesAreIgnoredAndTheProgramRunsOn) {

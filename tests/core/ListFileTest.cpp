@@ -1,5 +1,5 @@
 // Line breaks of list files as they come from either platform.
-#include "rotation/ListFile.h"
+#include "core/ListFile.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +11,8 @@
 #include <unistd.h>
 
 namespace {
+
+using namespace core;
 
 using LineList = std::vector<std::string>;
 

@@ -1,5 +1,5 @@
 // Reading and writing the texts of stored settings.
-#include "rotation/SettingText.h"
+#include "core/SettingText.h"
 
 #include <gtest/gtest.h>
 
@@ -8,6 +8,8 @@
 #include <limits>
 
 namespace {
+
+using namespace core;
 
 TEST(SettingText, IntegersReadAsAtoiDoesWithoutOverflowing) {
     EXPECT_EQ(ParseSettingInt("42"), 42);
