@@ -60,6 +60,7 @@ TEST(Settings, LoadTakesEachValueOrItsDefault) {
         store.values = c.stored;
         Schedule schedule;
         EXPECT_EQ(Settings(store).Load(schedule), c.shown);
+        EXPECT_EQ(store.values, c.stored);  // pick, freq and mins are stored only when saved
         EXPECT_EQ(schedule.m_nFreq, c.freq);
         EXPECT_EQ(schedule.m_fMins, c.mins);
         EXPECT_EQ(schedule.m_nPick, c.pick);

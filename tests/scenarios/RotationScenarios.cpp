@@ -57,46 +57,30 @@ TEST_F(Rotation, EveryRunAppliesTheNextEntryAtEachStart) {
 TEST_F(Rotation, RandomPickReachesEveryEntryAndRepeatsWithinASecond) {
     WriteList(ABC);
     Schedule("2", "0", "1");
-    std::set<std::string> applied;
+    std::set<int> picked;
     RunMainWindow([&](CMainDlg& dlg) {
         for (int second = 0; second < 50; ++second) {
             world.Advance(1s);
             dlg.ChangeWallpaper();
-            EXPECT_GE(dlg.m_nLastIndex, 0);
-            EXPECT_LT(dlg.m_nLastIndex, 3);
-            applied.insert(world.wallpaperCalls.back().path);
+            picked.insert(dlg.m_nLastIndex);
         }
         int index = dlg.m_nLastIndex;
         dlg.ChangeWallpaper();
         EXPECT_EQ(dlg.m_nLastIndex, index);
     });
-    EXPECT_THAT(applied, ElementsAre("/w/a.bmp", "/w/b.bmp", "/w/c.bmp"));
+    EXPECT_THAT(picked, ElementsAre(0, 1, 2));
 }
 
-TEST_F(Rotation, AnEmptyListAppliesNothingButStoresIndexAndDay) {
-    for (const char* pick : {"0", "1"}) {
-        Schedule("2", pick, "4");
-        RunMainWindow([&](CMainDlg& dlg) {
-            world.registry.Erase("Software\\Shareware\\Kaleidra\\3.0\\day");
-            dlg.WindowProc(WM_TIMER, ID_TIMER_CHANGE, 0);
-            EXPECT_EQ(dlg.GetWindowTextA(), "Kaleidra 3.0  ");
-        });
-        EXPECT_TRUE(world.wallpaperCalls.empty());
-        EXPECT_TRUE(world.messageBoxes.empty());
-        EXPECT_EQ(Setting("day"), "03/15/24");
-    }
-    EXPECT_EQ(Setting("lastindex"), "1");
-}
-
-TEST_F(Rotation, OnceADayRepeatsTheEntryOnTheSameDayAndMovesOnTheNext) {
-    WriteList(ABC);
-    Schedule("1", "1", "1");
-    RunMainWindow();  // no day stored yet: a new day
-    RunMainWindow();
-    world.Advance(24h);
-    RunMainWindow();
-    EXPECT_THAT(WallpaperPaths(), ElementsAre("/w/b.bmp", "/w/b.bmp", "/w/c.bmp"));
-    EXPECT_EQ(Setting("day"), "03/16/24");
+TEST_F(Rotation, ATickOnAnEmptyListAppliesNothingButStoresTheDay) {
+    Schedule("2", "1", "4");
+    RunMainWindow([&](CMainDlg& dlg) {
+        world.registry.Erase("Software\\Shareware\\Kaleidra\\3.0\\day");
+        dlg.WindowProc(WM_TIMER, ID_TIMER_CHANGE, 0);
+        EXPECT_EQ(dlg.GetWindowTextA(), "Kaleidra 3.0  ");
+    });
+    EXPECT_TRUE(world.wallpaperCalls.empty());
+    EXPECT_TRUE(world.messageBoxes.empty());
+    EXPECT_EQ(Setting("day"), "03/15/24");
 }
 
 TEST_F(Rotation, TicksUseTheCountOfTheLastChangeStep) {
