@@ -76,14 +76,8 @@ protected:
 };
 
 TEST_F(ImageListFile, EntriesAreReadByLineNumber) {
-    struct Case {
-        std::string contents;
-        int lines;
-        int i;
-        std::optional<std::string> entry;
-    };
     const std::string x258(258, 'x');
-    const Case cases[] = {
+    const std::tuple<std::string, int, int, std::optional<std::string>> cases[] = {
         {"a\nb\nc\n", 3, 2, "b"}, {"a\nb\nc\n", 3, 0, "c"} /* 0 stands for the last entry */,
         {"a\nb\nc\n", 3, -4, "c"}, {"a\nb\nc\n", 3, 7, "a"} /* above the count: entry 1 */,
         {x258 + "yz\nlast", 3, 1, x258 + "y"}, {x258 + "yz\nlast", 3, 2, "z"}, {x258 + "yz\nlast", 3, 3, "last"},
@@ -92,10 +86,10 @@ TEST_F(ImageListFile, EntriesAreReadByLineNumber) {
         {"a\r\nb\rc\n\r", 3, 2, "b\rc"}, {"a\r\nb\rc\n\r", 3, 3, "\r"},  // a lone CR is text
         {"C:\\a.bmp\r\n\r\n", 2, 2, ""} /* an empty line is an entry */, {"", 0, 1, std::nullopt},
     };
-    for (const Case& c : cases) {
-        Write(list.Path(), c.contents);
-        EXPECT_EQ(list.Count().value, c.lines) << c.contents;
-        EXPECT_EQ(list.Entry(c.i, c.lines).value, c.entry) << c.contents << " " << c.i;
+    for (const auto& [contents, lines, i, entry] : cases) {
+        Write(list.Path(), contents);
+        EXPECT_EQ(list.Count().value, lines) << contents;
+        EXPECT_EQ(list.Entry(i, lines).value, entry) << contents << " " << i;
     }
     Write(list.Path(), "a\nb\n");  // shortened by hand since the count
     EXPECT_EQ(list.Entry(3, 3).value, "b");

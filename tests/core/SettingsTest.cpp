@@ -35,37 +35,28 @@ Values Stored(std::initializer_list<std::pair<const std::string, std::string>> n
     return values;
 }
 
+// stored texts; then freq, mins, pick, last index and day as read, and the message shown
 TEST(Settings, LoadTakesEachValueOrItsDefault) {
-    struct Case {
-        Values stored;
-        int freq;
-        float mins;
-        int pick, lastIndex;
-        std::string day;
-        std::optional<Message> shown;
-    };
-    const Case cases[] = {
-        {{}, FREQ_MINUTES, 30.0f, PICK_SEQUENTIAL, 1, "", std::nullopt},
-        {Stored({{"freq", "0"}}), FREQ_MINUTES, 0.5f, PICK_SEQUENTIAL, 1, "", Message{MessageId::MissingMinutes}},
-        {Stored({{"freq", " 0junk"}, {"mins", "soon"}, {"pick", "5"}, {"lastindex", "-3x"}}), 0, 0.0f, 5, -3, "",
-         std::nullopt},
+    const std::optional<Message> none, missingMins = Message{MessageId::MissingMinutes};
+    const std::tuple<Values, int, float, int, int, std::string, std::optional<Message>> cases[] = {
+        {{}, FREQ_MINUTES, 30.0f, PICK_SEQUENTIAL, 1, "", none},
+        {Stored({{"freq", "0"}}), FREQ_MINUTES, 0.5f, PICK_SEQUENTIAL, 1, "", missingMins},
+        {Stored({{"freq", " 0junk"}, {"mins", "soon"}, {"pick", "5"}, {"lastindex", "-3x"}}), 0, 0.0f, 5, -3, "", none},
         // Twenty characters or more count as missing; nineteen still fit.
         {Stored({{"freq", "2"}, {"mins", "00000000000000000002"}, {"lastindex", "0000000000000000007"}}), 2, 0.5f,
-         PICK_SEQUENTIAL, 7, "", Message{MessageId::MissingMinutes}},
+         PICK_SEQUENTIAL, 7, "", missingMins},
         {Stored({{"freq", "1"}, {"mins", "5"}, {"pick", "0"}, {"lastindex", "0"}, {"day", "03/14/24"}}), 1, 5.0f,
-         PICK_RANDOM, 0, "03/14/24", std::nullopt},
+         PICK_RANDOM, 0, "03/14/24", none},
     };
-    for (const Case& c : cases) {
+    for (const auto& [stored, freq, mins, pick, lastIndex, day, shown] : cases) {
         FakeStore store;
-        store.values = c.stored;
+        store.values = stored;
         Schedule schedule;
-        EXPECT_EQ(Settings(store).Load(schedule), c.shown);
-        EXPECT_EQ(store.values, c.stored);  // pick, freq and mins are stored only when saved
-        EXPECT_EQ(schedule.m_nFreq, c.freq);
-        EXPECT_EQ(schedule.m_fMins, c.mins);
-        EXPECT_EQ(schedule.m_nPick, c.pick);
-        EXPECT_EQ(schedule.m_nLastIndex, c.lastIndex);
-        EXPECT_EQ(schedule.m_szDay, c.day);
+        EXPECT_EQ(Settings(store).Load(schedule), shown);
+        EXPECT_EQ(store.values, stored);  // pick, freq and mins are stored only when saved
+        EXPECT_EQ(std::tie(schedule.m_nFreq, schedule.m_fMins, schedule.m_nPick, schedule.m_nLastIndex),
+                  std::tie(freq, mins, pick, lastIndex));
+        EXPECT_EQ(schedule.m_szDay, day);
     }
 }
 

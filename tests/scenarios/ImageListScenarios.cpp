@@ -11,13 +11,6 @@ namespace {
 
 class ImageList : public Scenario {};
 
-TEST_F(ImageList, AFreshStartCreatesAnEmptyListInTheWindowsDirectory) {
-    RunMainWindow();
-    EXPECT_TRUE(std::filesystem::exists(ListPath()));
-    EXPECT_EQ(ReadList(), "");
-    EXPECT_TRUE(world.messageBoxes.empty());
-}
-
 TEST_F(ImageList, AListThatCannotBeOpenedShowsTheSystemsText) {
     StoreSettings({{"freq", "2"}, {"mins", "1"}});
     RunMainWindow([&](CMainDlg& dlg) {

@@ -44,16 +44,6 @@ TEST_F(Rotation, NoTimerRunsFasterThanTenMilliseconds) {
     RunMainWindow([&](CMainDlg& dlg) { EXPECT_EQ(world.TimerPeriod(dlg.m_hWnd, ID_TIMER_CHANGE), 10u); });
 }
 
-TEST_F(Rotation, EveryRunAppliesTheNextEntryAtEachStart) {
-    WriteList(ABC);
-    Schedule("2", "1", "1");
-    for (int run = 0; run < 3; ++run) {
-        RunMainWindow([&](CMainDlg& dlg) { EXPECT_FALSE(world.HasTimer(dlg.m_hWnd, ID_TIMER_CHANGE)); });
-    }
-    EXPECT_THAT(WallpaperPaths(), ElementsAre("/w/b.bmp", "/w/c.bmp", "/w/a.bmp"));
-    EXPECT_EQ(Setting("lastindex"), "1");
-}
-
 TEST_F(Rotation, RandomPickReachesEveryEntryAndRepeatsWithinASecond) {
     WriteList(ABC);
     Schedule("2", "0", "1");
