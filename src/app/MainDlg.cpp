@@ -1,17 +1,14 @@
 #include "app/MainDlg.h"
 
 #include "app/ProgramGlobals.h"
-#include "app/WindowColours.h"
-#include "common/Helpers.h"
 #include "dialogs/AboutDlg.h"
 #include "dialogs/HelpDocuments.h"
 #include "dialogs/ImageListDlg.h"
 #include "dialogs/OptionsDlg.h"
+#include "dialogs/WindowColours.h"
 #include "framework/PaintDC.h"
 #include "framework/SystemServices.h"
 #include "resources/StringTable.h"
-
-#include <cstdio>
 
 namespace {
 
@@ -66,11 +63,7 @@ BOOL CMainDlg::OnInitDialog() {
     m_nImageWidth = m_nImageHeight = m_nPreviewRowBytes = 0;
     fw::CoInitialize();
     MigrateOldList();
-    if (!FileExists(g_strListPath)) {
-        if (std::FILE* list = std::fopen(g_strListPath.c_str(), "w+")) {
-            std::fclose(list);
-        }
-    }
+    m_list.CreateIfMissing();
     LoadSettings();
     AddTrayIcon();
     OnOK();
@@ -140,7 +133,7 @@ void CMainDlg::OnAddCurrentToList() {
 }
 
 void CMainDlg::OnViewImageList() {
-    CImageListDlg dlg;
+    CImageListDlg dlg(m_list);
     dlg.DoModal();
 }
 

@@ -1,16 +1,23 @@
 // CMainDlg: the main window. It holds the program's state (the current image, the
-// schedule, the icon) and receives every command, timer and tray message; each
-// subsystem defines the member functions it owns in its own folder.
+// schedule, the Image List, the settings, the icon), receives every command, timer and
+// tray message, and shows what the core's steps report, in the order they report it.
 #pragma once
 
+#include "app/CoreServices.h"
+#include "core/ImageList.h"
+#include "core/Schedule.h"
+#include "core/Settings.h"
 #include "framework/Dialog.h"
 #include "image/ImageHolder.h"
 #include "resources/ResourceIds.h"
 
 #include <optional>
 #include <string>
+#include <utility>
 
-class CMainDlg : public CDialog, public ImageHolder {
+// The schedule's fields (m_nPick, m_nFreq, m_fMins, m_fElapse, m_nLastIndex, m_szDay) are
+// the window's own, as they have always been.
+class CMainDlg : public CDialog, public ImageHolder, public core::Schedule {
 public:
     explicit CMainDlg(CWnd* pParent = nullptr);
 
@@ -36,13 +43,6 @@ public:
 
     // Preview.
     void DrawPreview();
-
-    int m_nPick = 0;
-    int m_nFreq = 0;
-    float m_fMins = 0.0f;
-    float m_fElapse = 0.0f;
-    int m_nLastIndex = 0;
-    char m_szDay[128] = {};
 
     HICON m_hIcon = nullptr;
 
@@ -79,4 +79,19 @@ private:
     // Applies list entry i as the wallpaper; the applied path, or nothing when the
     // list gave no entry.
     std::optional<std::string> ApplyEntry(int i);
+    // Shows a message of the core with its caption and flags.
+    void ShowMessage(const core::Message& message);
+    // The outcome's value, once its failure, if any, is shown.
+    template <typename T>
+    T Shown(core::Outcome<T> outcome) {
+        if (outcome.failure) {
+            ShowMessage(*outcome.failure);
+        }
+        return std::move(outcome.value);
+    }
+
+    HostFileSystem m_files;
+    RegistryStore m_registry;
+    core::ImageList m_list{m_files};
+    core::Settings m_settings{m_registry};
 };

@@ -5,9 +5,13 @@
 #include <cstdio>
 #include <filesystem>
 
-void ShowLastError() {
-    std::string text = fw::FormatMessageA(fw::GetLastError());
+void ShowSystemError(DWORD error) {
+    std::string text = fw::FormatMessageA(error);
     fw::AfxMessageBox(text.c_str(), MB_OK | MB_ICONEXCLAMATION);
+}
+
+void ShowLastError() {
+    ShowSystemError(fw::GetLastError());
 }
 
 bool FileExists(const std::string& path) {

@@ -1,9 +1,13 @@
 // Helpers shared by every part of the program.
 #pragma once
 
+#include "framework/WinTypes.h"
+
 #include <string>
 
-// Shows the system's text for the calling thread's last error in an exclamation box.
+// Shows the system's text for an error code in an exclamation box.
+void ShowSystemError(DWORD error);
+// The same for the calling thread's last error.
 void ShowLastError();
 
 // True when the file can be opened for reading.

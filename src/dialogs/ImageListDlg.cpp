@@ -1,13 +1,14 @@
 #include "dialogs/ImageListDlg.h"
 
-#include "app/ProgramGlobals.h"
-#include "app/WindowColours.h"
+#include "common/AppCaption.h"
 #include "common/Helpers.h"
+#include "dialogs/WindowColours.h"
 #include "framework/SystemServices.h"
 #include "framework/WinApp.h"
 #include "resources/ResourceIds.h"
 #include "resources/StringTable.h"
-#include "rotation/ListFile.h"
+
+#include <vector>
 
 namespace {
 
@@ -23,7 +24,7 @@ HWND MainWindowHandle() {
 
 }  // namespace
 
-CImageListDlg::CImageListDlg(CWnd* pParent) : CDialog(IDD_IMAGE_LIST, pParent) {}
+CImageListDlg::CImageListDlg(core::ImageList& list, CWnd* pParent) : CDialog(IDD_IMAGE_LIST, pParent), m_list(list) {}
 
 const MessageMap* CImageListDlg::GetMessageMap() const {
     static const MessageMap map(nullptr, {
@@ -50,33 +51,19 @@ void CImageListDlg::OnOK() {}
 
 // Blank lines are not shown, so the next rewrite drops them.
 void CImageListDlg::FillListFromFile() {
-    ListFileReader reader(g_strListPath);
-    if (!reader.IsOpen()) {
-        return;
-    }
-    std::string line;
-    while (reader.ReadLine(line)) {
-        StripLineBreak(line);
+    for (const std::string& line : m_list.Lines()) {
         if (!line.empty()) {
             m_listImages.AddString(line.c_str());
         }
     }
 }
 
-int CImageListDlg::SaveListToFile() {
-    ListFileRewriter list(g_strListPath);
-    if (!list.IsOpen()) {
-        return -1;
+std::optional<core::Message> CImageListDlg::SaveListToFile() {
+    std::vector<std::string> entries(static_cast<size_t>(m_listImages.GetCount()));
+    for (size_t i = 0; i < entries.size(); ++i) {
+        m_listImages.GetText(static_cast<int>(i), entries[i]);
     }
-    const int count = m_listImages.GetCount();
-    std::string entry;
-    for (int i = 0; i < count; ++i) {
-        m_listImages.GetText(i, entry);
-        if (!list.Write(entry)) {
-            return -1;
-        }
-    }
-    return list.Commit() ? 0 : -1;
+    return m_list.Rewrite(entries);
 }
 
 std::optional<int> CImageListDlg::SelectionOrHint() {
@@ -101,8 +88,8 @@ void CImageListDlg::OnDeleteSelection() {
         return;
     }
     m_listImages.DeleteString(static_cast<UINT>(*selected));
-    if (SaveListToFile() != 0) {
-        ShowLastError();
+    if (auto failure = SaveListToFile()) {
+        ShowSystemError(failure->error);
     }
 }
 
@@ -121,7 +108,7 @@ void CImageListDlg::OnDblclkImageList() {
 }
 
 void CImageListDlg::OnPowerEdit() {
-    fw::ShellExecuteA(MainWindowHandle(), "open", TEXT_EDITOR, g_strListPath.c_str(), nullptr, SW_SHOWNORMAL);
+    fw::ShellExecuteA(MainWindowHandle(), "open", TEXT_EDITOR, m_list.Path().c_str(), nullptr, SW_SHOWNORMAL);
 }
 
 void CImageListDlg::OnDropFiles(HDROP) {

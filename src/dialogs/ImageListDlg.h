@@ -2,6 +2,7 @@
 // open entries of. Entries are added only from the main window.
 #pragma once
 
+#include "core/ImageList.h"
 #include "framework/Dialog.h"
 #include "framework/ListBox.h"
 
@@ -9,7 +10,7 @@
 
 class CImageListDlg : public CDialog {
 public:
-    explicit CImageListDlg(CWnd* pParent = nullptr);
+    explicit CImageListDlg(core::ImageList& list, CWnd* pParent = nullptr);
 
     CListBox m_listImages;
 
@@ -27,10 +28,12 @@ protected:
     std::optional<CtlColor> OnCtlColor(CWnd* pWnd, UINT nCtlColor);
 
     void FillListFromFile();
-    // 0 when the list file holds the box's entries, -1 with the last error set when not.
-    int SaveListToFile();
+    // Nothing when the list file holds the box's entries, the failure when not.
+    std::optional<core::Message> SaveListToFile();
 
 private:
     // The selected position; with none, tells the user and gives nothing.
     std::optional<int> SelectionOrHint();
+
+    core::ImageList& m_list;
 };

@@ -1,10 +1,13 @@
 #include "dialogs/OptionsDlg.h"
 
-#include "app/ProgramGlobals.h"
-#include "app/WindowColours.h"
+#include "common/AppCaption.h"
+#include "core/Schedule.h"
+#include "core/SettingText.h"
 #include "dialogs/HelpDocuments.h"
+#include "dialogs/WindowColours.h"
 #include "resources/ResourceIds.h"
-#include "rotation/SettingText.h"
+
+using namespace core;
 
 namespace {
 

@@ -2,17 +2,11 @@
 
 #include "Bytes.h"
 
-#include "app/ProgramGlobals.h"
 #include "app/RotatorApp.h"
 
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
-
-Scenario::Scenario() {
-    g_strListPath.clear();
-    g_nEntryCount = 0;
-}
 
 void Scenario::RunMainWindow(const std::function<void(CMainDlg&)>& body) {
     world.OnNextModal([&](CDialog& dialog) {

@@ -15,8 +15,6 @@
 
 class Scenario : public ::testing::Test {
 protected:
-    Scenario();
-
     // Runs the program; body runs as the main window's message loop, after the start-up
     // sequence. The run ends when the body returns or the program exits.
     void RunMainWindow(const std::function<void(CMainDlg&)>& body = {});

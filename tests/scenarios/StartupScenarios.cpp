@@ -91,7 +91,7 @@ TEST_F(Startup, ExitAnsweredNoChangesNothing) {
 
 TEST_F(Startup, ExitAnsweredYesStoresTheSettingsRemovesTheIconAndEnds) {
     RunMainWindow([&](CMainDlg& dlg) {
-        dlg.m_nPick = PICK_RANDOM;
+        dlg.m_nPick = core::PICK_RANDOM;
         world.AnswerNextMessageBox(IDYES);
         world.SendCommand(dlg, IDCANCEL);
         ADD_FAILURE() << "the program went on after a confirmed exit";

@@ -1,8 +1,8 @@
-#include "rotation/ListFile.h"
-
-#include "framework/SystemServices.h"
+#include "core/ListFile.h"
 
 #include <utility>
+
+namespace core {
 
 void StripLineBreak(std::string& line) {
     if (!line.empty() && line.back() == '\n') {
@@ -62,32 +62,36 @@ bool ListFileAppender::Close() {
     return std::fclose(file) == 0;
 }
 
-ListFileRewriter::ListFileRewriter(const std::string& path)
-    : m_path(path), m_newPath(path + ".new"), m_file(std::fopen(m_newPath.c_str(), "wb")) {}
+ListFileRewriter::ListFileRewriter(FileSystem& system, const std::string& path)
+    : m_system(system), m_path(path), m_newPath(path + ".new"), m_file(std::fopen(m_newPath.c_str(), "wb")) {}
 
 ListFileRewriter::~ListFileRewriter() {
     if (m_file != nullptr) {
-        DWORD error = fw::GetLastError();  // the reason the caller reports, not the clean-up's
         std::fclose(m_file);
-        fw::DeleteFileA(m_newPath.c_str());
-        fw::SetLastError(error);
+        m_system.Remove(m_newPath);
     }
 }
 
 bool ListFileRewriter::Write(std::string_view entry) {
     std::string line(entry);
     line.append(LIST_LINE_BREAK);
-    return std::fwrite(line.data(), 1, line.size(), m_file) == line.size();
+    return std::fwrite(line.data(), 1, line.size(), m_file) == line.size() || Fail();
 }
 
 bool ListFileRewriter::Commit() {
     bool written = std::fflush(m_file) == 0;
     written = std::fclose(std::exchange(m_file, nullptr)) == 0 && written;
-    if (written && fw::MoveFileExA(m_newPath.c_str(), m_path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (written && m_system.MoveOver(m_newPath, m_path)) {
         return true;
     }
-    DWORD error = fw::GetLastError();
-    fw::DeleteFileA(m_newPath.c_str());
-    fw::SetLastError(error);
+    Fail();
+    m_system.Remove(m_newPath);
     return false;
 }
+
+bool ListFileRewriter::Fail() {
+    m_error = m_system.LastError();
+    return false;
+}
+
+}  // namespace core

@@ -1,10 +1,11 @@
-#include "rotation/SettingText.h"
+#include "core/SettingText.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
 
+namespace core {
 namespace {
 
 std::string_view SkipBlanks(std::string_view text) {
@@ -61,3 +62,5 @@ std::string FormatSettingFloat(float value) {
     auto result = std::to_chars(text, text + sizeof text, static_cast<double>(value), std::chars_format::fixed, 2);
     return std::string(text, result.ptr);
 }
+
+}  // namespace core

@@ -5,10 +5,15 @@
 // list written on Windows reads the same everywhere.
 #pragma once
 
+#include "core/FileSystem.h"
+
+#include <cstdint>
 #include <cstdio>
 #include <memory>
 #include <string>
 #include <string_view>
+
+namespace core {
 
 inline constexpr size_t LIST_LINE_CHARS = 259;
 inline constexpr size_t LIST_ENTRY_CHARS = LIST_LINE_CHARS - 1;
@@ -26,7 +31,6 @@ class ListFileReader {
 public:
     explicit ListFileReader(const std::string& path);
 
-    // False when the file could not be opened; the last error tells why.
     bool IsOpen() const { return m_file != nullptr; }
 
     // Reads the next line, with its line break (as "\n") when it has one, but no more
@@ -49,7 +53,7 @@ public:
     ListFileAppender& operator=(const ListFileAppender&) = delete;
 
     bool IsOpen() const { return m_file != nullptr; }
-    // Each returns false on failure; the last error tells why.
+    // Each returns false on failure.
     bool Append(std::string_view entry);
     bool Close();
 
@@ -63,19 +67,27 @@ private:
 // list as it was.
 class ListFileRewriter {
 public:
-    explicit ListFileRewriter(const std::string& path);
+    ListFileRewriter(FileSystem& system, const std::string& path);
     // Removes a new list that was not committed.
     ~ListFileRewriter();
     ListFileRewriter(const ListFileRewriter&) = delete;
     ListFileRewriter& operator=(const ListFileRewriter&) = delete;
 
     bool IsOpen() const { return m_file != nullptr; }
-    // Each returns false on failure; the last error tells why.
+    // Each returns false on failure; Error() then tells why.
     bool Write(std::string_view entry);
     bool Commit();
+    std::uint32_t Error() const { return m_error; }
 
 private:
+    // Takes the reason before the new list's removal can change it.
+    bool Fail();
+
+    FileSystem& m_system;
     std::string m_path;
     std::string m_newPath;
     std::FILE* m_file = nullptr;
+    std::uint32_t m_error = 0;
 };
+
+}  // namespace core

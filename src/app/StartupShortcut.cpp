@@ -1,6 +1,6 @@
 // The start-up entry: a shortcut to the program that the shell runs at every log-on.
 #include "app/MainDlg.h"
-#include "app/ProgramGlobals.h"
+#include "common/AppCaption.h"
 #include "common/Helpers.h"
 #include "framework/SystemServices.h"
 

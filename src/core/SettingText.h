@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+namespace core {
+
 // As atoi: leading blanks, an optional sign, the digits up to the first non-digit;
 // 0 when there are none. Out-of-range values saturate instead of overflowing.
 int ParseSettingInt(std::string_view text);
@@ -16,3 +18,5 @@ float ParseSettingFloat(std::string_view text);
 
 // As "%.2f".
 std::string FormatSettingFloat(float value);
+
+}  // namespace core

@@ -1,4 +1,4 @@
-#include "app/WindowColours.h"
+#include "dialogs/WindowColours.h"
 
 namespace {
 

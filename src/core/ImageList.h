@@ -1,0 +1,57 @@
+// The Image List file: one image path per line, in the order the entries were added. No
+// file is kept open; each operation opens the list, does its work and closes it.
+#pragma once
+
+#include "core/FileSystem.h"
+#include "core/Message.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace core {
+
+inline constexpr std::string_view LIST_FILE_NAME = "Kaleidra.LST";
+
+class ImageList {
+public:
+    explicit ImageList(FileSystem& system) : m_system(system) {}
+
+    // Places the list in the given folder (the Windows directory); empty until then.
+    void Locate(const std::string& folder);
+    const std::string& Path() const { return m_path; }
+    // Creates the list empty when there is none; a failure is left to the first use.
+    void CreateIfMissing() const;
+
+    // The number of lines; 0 when the file can't be opened.
+    Outcome<int> Count() const;
+    // The path of line i, counted from 1. An index above count (the count of the last
+    // change step) reads line 1; one the file doesn't reach (0 included) reads its last
+    // line. Nothing when the file can't be opened or holds nothing.
+    Outcome<std::optional<std::string>> Entry(int i, int count) const;
+    // Every line without its line break; none when the file can't be opened.
+    std::vector<std::string> Lines() const;
+
+    // Appends a path as a line: the confirmation, or why it was refused or failed.
+    Message Append(const std::string& path);
+    // Replaces the whole list in one step; a failure leaves the old list as it was.
+    std::optional<Message> Rewrite(const std::vector<std::string>& entries);
+
+    // Takes over the previous version's list: copied when the list is missing or empty,
+    // otherwise merged in without repeating an entry, so that converting again (an old
+    // list that could not be deleted) adds nothing twice. Each message goes to show as
+    // it arises, before the next step is taken.
+    void MigrateOldList(const std::function<void(const Message&)>& show);
+
+private:
+    Message SystemFailure() const { return Message::System(m_system.LastError()); }
+    bool MergeOldEntries();
+
+    FileSystem& m_system;
+    std::string m_path;
+    std::string m_oldPath;
+};
+
+}  // namespace core

@@ -1,0 +1,173 @@
+// The Image List file's rules, in a folder of the test's own. Lines written on either
+// platform read the same, and a line is read in pieces of at most 259 characters.
+#include "core/ImageList.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include <unistd.h>
+
+namespace {
+
+using namespace core;
+namespace fs = std::filesystem;
+
+// The files as they are, except for one named call that fails with EACCES next time.
+class FakeFileSystem : public FileSystem {
+public:
+    explicit FakeFileSystem(std::string oldList) : m_oldList(std::move(oldList)) {}
+
+    std::uint32_t LastError() const override { return static_cast<std::uint32_t>(errno); }
+    bool Exists(const std::string& path) const override { return fs::is_regular_file(path); }
+    bool CopyOver(const std::string& from, const std::string& to) override {
+        return Allowed("copy") && fs::copy_file(from, to, fs::copy_options::overwrite_existing);
+    }
+    bool MoveOver(const std::string& from, const std::string& to) override {
+        return Allowed("move") && (fs::rename(from, to), true);
+    }
+    bool Remove(const std::string& path) override { return Allowed("remove") && fs::remove(path); }
+    std::string NativePath(std::string_view) const override { return m_oldList; }
+
+    std::string failing;
+
+private:
+    bool Allowed(const std::string& call) {
+        if (call != failing) {
+            return true;
+        }
+        failing.clear();
+        errno = EACCES;
+        return false;
+    }
+
+    std::string m_oldList;
+};
+
+class ImageListFile : public ::testing::Test {
+protected:
+    ImageListFile() {
+        fs::create_directories(m_folder);
+        list.Locate(m_folder.string());
+    }
+    ~ImageListFile() override { fs::remove_all(m_folder); }
+
+    static void Write(const std::string& path, std::string_view contents) {
+        std::ofstream(path, std::ios::binary) << contents;
+    }
+    static std::string Read(const std::string& path) {
+        std::ostringstream text;
+        text << std::ifstream(path, std::ios::binary).rdbuf();
+        return text.str();
+    }
+    std::vector<Message> Migrate() {
+        std::vector<Message> shown;
+        list.MigrateOldList([&](const Message& message) { shown.push_back(message); });
+        return shown;
+    }
+
+    fs::path m_folder = fs::temp_directory_path() / ("kaleidra-core-" + std::to_string(::getpid()));
+    std::string m_oldList = (m_folder / "old.LST").string();
+    FakeFileSystem system{m_oldList};
+    ImageList list{system};
+};
+
+TEST_F(ImageListFile, EntriesAreReadByLineNumber) {
+    const std::string x258(258, 'x');
+    const std::tuple<std::string, int, int, std::optional<std::string>> cases[] = {
+        {"a\nb\nc\n", 3, 2, "b"}, {"a\nb\nc\n", 3, 0, "c"} /* 0 stands for the last entry */,
+        {"a\nb\nc\n", 3, -4, "c"}, {"a\nb\nc\n", 3, 7, "a"} /* above the count: entry 1 */,
+        {x258 + "yz\nlast", 3, 1, x258 + "y"}, {x258 + "yz\nlast", 3, 2, "z"}, {x258 + "yz\nlast", 3, 3, "last"},
+        {x258 + "\r\nnext", 2, 1, x258},  // a CR LF at the piece boundary stays with its line
+        {x258 + "y\r\n", 2, 2, ""},
+        {"a\r\nb\rc\n\r", 3, 2, "b\rc"}, {"a\r\nb\rc\n\r", 3, 3, "\r"},  // a lone CR is text
+        {"C:\\a.bmp\r\n\r\n", 2, 2, ""} /* an empty line is an entry */, {"", 0, 1, std::nullopt},
+    };
+    for (const auto& [contents, lines, i, entry] : cases) {
+        Write(list.Path(), contents);
+        EXPECT_EQ(list.Count().value, lines) << contents;
+        EXPECT_EQ(list.Entry(i, lines).value, entry) << contents << " " << i;
+    }
+    Write(list.Path(), "a\nb\n");  // shortened by hand since the count
+    EXPECT_EQ(list.Entry(3, 3).value, "b");
+}
+
+TEST_F(ImageListFile, AListThatCannotBeOpenedGivesNothingAndTheSystemsReason) {
+    EXPECT_EQ(list.Path(), (m_folder / "Kaleidra.LST").string());
+    EXPECT_EQ(list.Count().value, 0);
+    EXPECT_EQ(list.Count().failure, Message::System(ENOENT));
+    EXPECT_EQ(list.Entry(1, 1).value, std::nullopt);
+    EXPECT_EQ(list.Entry(1, 1).failure, Message::System(ENOENT));
+    list.CreateIfMissing();
+    EXPECT_EQ(list.Count().failure, std::nullopt);
+    EXPECT_EQ(Read(list.Path()), "");
+}
+
+TEST_F(ImageListFile, AppendAddsALineOrSaysWhyNot) {
+    const std::string longest(258, 'p');
+    const std::tuple<std::string, std::string, MessageId, std::string> cases[] = {
+        {"a\n", "/p/sun.bmp", MessageId::ImageAdded, "a\n/p/sun.bmp\n"},
+        {"a\nb", "c", MessageId::ImageAdded, "a\nb\nc\n"},  // a last line without a break is ended first
+        {"a\n", "", MessageId::NoImageLoaded, "a\n"},
+        {"", longest + "q", MessageId::PathTooLong, ""},
+        {"", "/two\nlines", MessageId::PathHasLineBreak, ""},
+        {"", "/two\rlines", MessageId::PathHasLineBreak, ""},
+        {"", longest, MessageId::ImageAdded, longest + "\n"},
+    };
+    for (const auto& [before, path, said, after] : cases) {
+        Write(list.Path(), before);
+        EXPECT_EQ(list.Append(path), Message{said}) << path;
+        EXPECT_EQ(Read(list.Path()), after) << path;
+    }
+    EXPECT_EQ(list.Entry(1, 1).value, longest);
+    fs::remove(list.Path());
+    fs::create_directory(list.Path());
+    EXPECT_EQ(list.Append("/p/a.bmp"), Message::System(EISDIR));
+}
+
+TEST_F(ImageListFile, ARewriteReplacesTheListOrLeavesItAsItWas) {
+    Write(list.Path(), "a\nb\n");
+    EXPECT_EQ(list.Rewrite({"x", "y"}), std::nullopt);
+    EXPECT_EQ(Read(list.Path()), "x\ny\n");
+    EXPECT_EQ(list.Lines(), (std::vector<std::string>{"x", "y"}));
+    system.failing = "move";
+    EXPECT_EQ(list.Rewrite({"z"}), Message::System(EACCES));
+    EXPECT_EQ(Read(list.Path()), "x\ny\n");
+    EXPECT_FALSE(fs::exists(list.Path() + ".new"));
+}
+
+TEST_F(ImageListFile, TheOldListIsCopiedOrMergedAndThenDeleted) {
+    const std::tuple<std::optional<std::string>, std::string, std::string> cases[] = {
+        {std::nullopt, "C:\\one.bmp\r\ntwo\r\n", "C:\\one.bmp\r\ntwo\r\n"},  // a plain copy of the bytes
+        {"", "one\n", "one\n"},
+        {"new\nshared", "old\r\nshared\r\n\r\nolder\r\n", "new\nshared\nold\nolder\n"},
+    };
+    for (const auto& [current, old, after] : cases) {
+        fs::remove(list.Path());
+        if (current) {
+            Write(list.Path(), *current);
+        }
+        Write(m_oldList, old);
+        EXPECT_EQ(Migrate(), (std::vector<Message>{{MessageId::OldListFound}, {MessageId::ListConverted}}));
+        EXPECT_EQ(Read(list.Path()), after);
+        EXPECT_FALSE(fs::exists(m_oldList));
+    }
+    EXPECT_TRUE(Migrate().empty());
+}
+
+TEST_F(ImageListFile, AFailedConversionKeepsTheOldListAndAStayingOneAddsNothingTwice) {
+    Write(m_oldList, "one\n");
+    system.failing = "copy";
+    EXPECT_EQ(Migrate(), (std::vector<Message>{{MessageId::OldListFound}, Message::System(EACCES)}));
+    EXPECT_TRUE(fs::exists(m_oldList));
+    system.failing = "remove";
+    EXPECT_EQ(Migrate().back(), Message{MessageId::OldListNotDeleted});
+    Migrate();
+    EXPECT_EQ(Read(list.Path()), "one\n");
+    EXPECT_FALSE(fs::exists(m_oldList));
+}
+
+}  // namespace

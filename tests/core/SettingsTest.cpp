@@ -1,0 +1,74 @@
+// The schedule as stored between runs: keys, defaults, formats and unreadable values.
+#include "core/Settings.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace {
+
+using namespace core;
+using Values = std::map<std::string, std::string>;
+
+constexpr const char* KEY = "Software\\Shareware\\Kaleidra\\3.0\\";
+
+// The registry's rule: a text is read only when it fits with its terminating zero.
+class FakeStore : public KeyValueStore {
+public:
+    std::optional<std::string> Read(const std::string& keyPath, std::size_t capacity) const override {
+        auto found = values.find(keyPath);
+        if (found == values.end() || found->second.size() >= capacity) {
+            return std::nullopt;
+        }
+        return found->second;
+    }
+    void Write(const std::string& keyPath, const std::string& text) override { values[keyPath] = text; }
+
+    Values values;
+};
+
+Values Stored(std::initializer_list<std::pair<const std::string, std::string>> named) {
+    Values values;
+    for (const auto& [name, text] : named) {
+        values[KEY + name] = text;
+    }
+    return values;
+}
+
+// stored texts; then freq, mins, pick, last index and day as read, and the message shown
+TEST(Settings, LoadTakesEachValueOrItsDefault) {
+    const std::optional<Message> none, missingMins = Message{MessageId::MissingMinutes};
+    const std::tuple<Values, int, float, int, int, std::string, std::optional<Message>> cases[] = {
+        {{}, FREQ_MINUTES, 30.0f, PICK_SEQUENTIAL, 1, "", none},
+        {Stored({{"freq", "0"}}), FREQ_MINUTES, 0.5f, PICK_SEQUENTIAL, 1, "", missingMins},
+        {Stored({{"freq", " 0junk"}, {"mins", "soon"}, {"pick", "5"}, {"lastindex", "-3x"}}), 0, 0.0f, 5, -3, "", none},
+        // Twenty characters or more count as missing; nineteen still fit.
+        {Stored({{"freq", "2"}, {"mins", "00000000000000000002"}, {"lastindex", "0000000000000000007"}}), 2, 0.5f,
+         PICK_SEQUENTIAL, 7, "", missingMins},
+        {Stored({{"freq", "1"}, {"mins", "5"}, {"pick", "0"}, {"lastindex", "0"}, {"day", "03/14/24"}}), 1, 5.0f,
+         PICK_RANDOM, 0, "03/14/24", none},
+    };
+    for (const auto& [stored, freq, mins, pick, lastIndex, day, shown] : cases) {
+        FakeStore store;
+        store.values = stored;
+        Schedule schedule;
+        EXPECT_EQ(Settings(store).Load(schedule), shown);
+        EXPECT_EQ(store.values, stored);  // pick, freq and mins are stored only when saved
+        EXPECT_EQ(std::tie(schedule.m_nFreq, schedule.m_fMins, schedule.m_nPick, schedule.m_nLastIndex),
+                  std::tie(freq, mins, pick, lastIndex));
+        EXPECT_EQ(schedule.m_szDay, day);
+    }
+}
+
+TEST(Settings, EveryValueIsWrittenInItsFormat) {
+    FakeStore store;
+    Settings settings(store);
+    settings.MarkVersion();
+    settings.SaveAutoLaunch();
+    settings.Save(Schedule{.m_nPick = PICK_RANDOM, .m_nFreq = FREQ_MINUTES, .m_fMins = 0.333f, .m_nLastIndex = 4},
+                  "01/02/31");
+    EXPECT_EQ(store.values, Stored({{"ver", "3.0"}, {"autolaunch", "1"}, {"pick", "0"}, {"freq", "0"},
+                                    {"mins", "0.33"}, {"lastindex", "4"}, {"day", "01/02/31"}}));
+}
+
+}  // namespace

@@ -1,0 +1,106 @@
+// What the list, the schedule and the settings report, as the main window shows it: texts,
+// captions, flags and order.
+#include "Scenario.h"
+
+#include "app/ProgramGlobals.h"
+
+#include <cstring>
+#include <filesystem>
+
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+
+namespace {
+
+constexpr const char* FOUND =
+    "Previous version of Kaleidra Image List found.\r\nClick OK to convert the list so it can be used with this version.";
+constexpr const char* CONVERTED = "Image List successfully converted.";
+
+class CoreMessages : public Scenario {
+protected:
+    std::string OldListPath() const { return world.NativePath("C:\\Kaleidra\\Kaleidra.LST"); }
+    void WriteOldList(std::string_view contents) const {
+        std::filesystem::create_directories(std::filesystem::path(OldListPath()).parent_path());
+        WriteFile(OldListPath(), contents);
+    }
+};
+
+TEST_F(CoreMessages, MissingMinsIsReportedAndTwentyCharactersDoNotFit) {
+    StoreSettings({{"freq", "0"}, {"mins", "00000000000000000002"}, {"lastindex", "0000000000000000007"}});
+    RunMainWindow([&](CMainDlg& dlg) {
+        EXPECT_EQ(dlg.m_nLastIndex, 7);  // nineteen characters still fit
+        EXPECT_EQ(world.TimerPeriod(dlg.m_hWnd, ID_TIMER_CHANGE), 30000u);
+    });
+    ASSERT_EQ(world.messageBoxes.size(), 1u);
+    EXPECT_EQ(world.messageBoxes[0].text, "missing mins error in doregstuff");
+    EXPECT_EQ(world.messageBoxes[0].caption, "kaleidra");  // the program file's name
+    EXPECT_EQ(world.messageBoxes[0].type, MB_OK);
+}
+
+TEST_F(CoreMessages, RefusedSettingWritesShowNothingAndTheProgramRunsOn) {
+    world.registry.refuseWrites = true;
+    RunMainWindow([&](CMainDlg& dlg) {
+        EXPECT_TRUE(world.HasTimer(dlg.m_hWnd, ID_TIMER_CHANGE));
+        dlg.SaveSettings();
+    });
+    EXPECT_EQ(world.registry.Size(), 0u);
+    EXPECT_TRUE(world.messageBoxes.empty());
+}
+
+TEST_F(CoreMessages, AListThatCannotBeOpenedShowsTheSystemsText) {
+    StoreSettings({{"freq", "2"}, {"mins", "1"}});
+    RunMainWindow([&](CMainDlg& dlg) {
+        std::filesystem::remove(ListPath());
+        dlg.ChangeWallpaper();
+    });
+    ASSERT_EQ(world.messageBoxes.size(), 2u);  // counting, then reading
+    EXPECT_EQ(world.messageBoxes[0].text, std::strerror(ENOENT));
+    EXPECT_EQ(world.messageBoxes[0].caption, "kaleidra");
+    EXPECT_EQ(world.messageBoxes[0].type, MB_OK | MB_ICONEXCLAMATION);
+}
+
+TEST_F(CoreMessages, AddToListSaysWhyAPathThatDoesNotFitOneLineIsRefused) {
+    RunMainWindow([&](CMainDlg& dlg) {
+        EXPECT_EQ(dlg.AddToList(std::string(259, 'p')), 0);
+        EXPECT_EQ(dlg.AddToList("/pics/two\nlines.bmp"), 0);
+    });
+    EXPECT_EQ(ReadList(), "");
+    EXPECT_THAT(MessageTexts(), ElementsAre(HasSubstr("longer than the 258 characters"), HasSubstr("line break")));
+    EXPECT_EQ(world.messageBoxes[0].caption, "Kaleidra");
+    EXPECT_EQ(world.messageBoxes[0].type, MB_OK);
+}
+
+TEST_F(CoreMessages, AddToListShowsWhyTheListCouldNotBeWritten) {
+    RunMainWindow([&](CMainDlg& dlg) {
+        std::filesystem::remove(ListPath());
+        std::filesystem::create_directory(ListPath());
+        EXPECT_EQ(dlg.AddToList("/pics/a.bmp"), -1);
+    });
+    EXPECT_THAT(MessageTexts(), ElementsAre(std::strerror(EISDIR)));
+}
+
+TEST_F(CoreMessages, AFailedOldListCopyKeepsTheOldListAndShowsTheSystemsText) {
+    WriteOldList("one\n");
+    world.FailNext(HeadlessCall::CopyFile, EACCES);
+    RunMainWindow();
+    EXPECT_TRUE(std::filesystem::exists(OldListPath()));
+    EXPECT_EQ(ReadList(), "");
+    EXPECT_THAT(MessageTexts(), ElementsAre(FOUND, std::strerror(EACCES)));
+    EXPECT_EQ(world.messageBoxes[1].type, MB_OK | MB_ICONEXCLAMATION);
+}
+
+TEST_F(CoreMessages, EachOldListStepIsToldAndOneThatStaysIsNamedAsThisSystemSpellsIt) {
+    WriteOldList("one\n");
+    world.FailNext(HeadlessCall::DeleteFile, EACCES);
+    RunMainWindow();
+    EXPECT_EQ(ReadList(), "one\n");
+    EXPECT_THAT(MessageTexts(), ElementsAre(FOUND, CONVERTED,
+                                            "Attempt to delete old list failed. This may be due to access problems.\r\n"
+                                            "Please delete the older version " +
+                                                world.NativePath("C:\\Kaleidra\\Kaleidra.lst") +
+                                                " manually to prevent overwriting the new list."));
+    EXPECT_EQ(world.messageBoxes[0].caption, "Kaleidra");
+    EXPECT_EQ(world.messageBoxes[0].type, MB_OK);
+}
+
+}  // namespace
