@@ -1,9 +1,10 @@
-// The main window: title, preview, colours, the right-click menu, the tray icon.
+// The main window: preview, colours, buttons and the right-click menu.
 #include "Scenario.h"
 
 #include "app/ProgramGlobals.h"
 
-using namespace std::chrono_literals;
+#include <tuple>
+
 using ::testing::ElementsAre;
 
 namespace {
@@ -19,18 +20,11 @@ TEST_F(MainWindow, ThePreviewIsDrawnAtItsOwnSizeAtTheClientOrigin) {
     ASSERT_EQ(world.paints.size(), 1u);
     const PaintRecord& paint = world.paints[0];
     EXPECT_EQ(paint.kind, PaintRecord::Kind::StretchDIBits);
-    EXPECT_EQ(paint.dest.left, 0);
-    EXPECT_EQ(paint.dest.top, 0);
-    EXPECT_EQ(paint.dest.right, 2);   // width
-    EXPECT_EQ(paint.dest.bottom, 1);  // height
-    EXPECT_EQ(paint.header.biSize, 40u);
-    EXPECT_EQ(paint.header.biHeight, 1);
-    EXPECT_EQ(paint.header.biBitCount, 24);
+    EXPECT_EQ(std::tuple(paint.dest.left, paint.dest.top, paint.dest.right, paint.dest.bottom), std::tuple(0, 0, 2, 1));
+    EXPECT_EQ(std::tuple(paint.header.biSize, paint.header.biHeight, paint.header.biBitCount), std::tuple(40u, 1, 24));
     // Blue, green, red per pixel, the row padded to 8 bytes.
-    ASSERT_EQ(paint.bits.size(), 8u);
-    EXPECT_EQ(std::vector<unsigned char>(paint.bits.begin(), paint.bits.begin() + 6),
-              (std::vector<unsigned char>{PictureBlue(0), PictureGreen(0), PictureRed(0), PictureBlue(1),
-                                          PictureGreen(1), PictureRed(1)}));
+    EXPECT_EQ(paint.bits, (std::vector<unsigned char>{PictureBlue(0), PictureGreen(0), PictureRed(0), PictureBlue(1),
+                                                      PictureGreen(1), PictureRed(1), 0, 0}));
 }
 
 TEST_F(MainWindow, AMinimizedWindowPaintsItsIconInTheMiddle) {
@@ -89,21 +83,6 @@ TEST_F(MainWindow, ARightClickInsideTheClientAreaOpensTheFileMenu) {
         world.RightClick(dlg, {HeadlessWorld::CLIENT_ORIGIN.x + 10, HeadlessWorld::CLIENT_ORIGIN.y + 10});
     });
     EXPECT_THAT(MessageTexts(), ElementsAre("No image loaded currently. Open an image first."));
-}
-
-TEST_F(MainWindow, OnlyALeftDoubleClickOnTheTrayIconShowsTheWindow) {
-    RunMainWindow([&](CMainDlg& dlg) {
-        world.Advance(1s);
-        for (UINT mouse : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONUP, WM_RBUTTONDBLCLK, WM_MOUSEMOVE}) {
-            world.TrayMessage(dlg, 1, mouse);
-        }
-        world.TrayMessage(dlg, 2, WM_LBUTTONDBLCLK);  // another icon's id
-        EXPECT_FALSE(dlg.IsWindowVisible());
-        world.TrayMessage(dlg, 1, WM_LBUTTONDBLCLK);
-        EXPECT_TRUE(dlg.IsWindowVisible());
-        world.TrayMessage(dlg, 1, WM_LBUTTONDBLCLK);
-        EXPECT_TRUE(dlg.IsWindowVisible());
-    });
 }
 
 }  // namespace
