@@ -25,7 +25,6 @@ bool AppProcess::Start(const std::string& exe, const std::string& environment, c
     mutableLine.push_back('\0');
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
-    m_startedAt = GetTickCount64();
     BOOL started = CreateProcessA(exe.c_str(), mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                                   &startup, &m_info);
     if (!name.empty()) {

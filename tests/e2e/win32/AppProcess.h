@@ -19,9 +19,7 @@ public:
     bool WaitForExit(DWORD timeoutMs, DWORD* exitCode);
     DWORD Id() const { return m_info.dwProcessId; }
     HANDLE Handle() const { return m_info.hProcess; }
-    ULONGLONG StartedAt() const { return m_startedAt; }
 
 private:
     PROCESS_INFORMATION m_info{};
-    ULONGLONG m_startedAt = 0;
 };

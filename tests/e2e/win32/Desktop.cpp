@@ -167,6 +167,18 @@ std::string CurrentWallpaper() {
     return path;
 }
 
+std::string TempPath(const std::string& name) {
+    char folder[MAX_PATH] = {};
+    GetTempPathA(sizeof folder, folder);
+    return folder + name;
+}
+
+std::string DriverExe() {
+    char self[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, self, sizeof self);
+    return self;
+}
+
 std::string WindowsDirectory() {
     char path[MAX_PATH] = {};
     GetWindowsDirectoryA(path, sizeof path);
