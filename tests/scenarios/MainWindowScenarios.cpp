@@ -1,31 +1,13 @@
-// The main window: preview, colours, buttons and the right-click menu.
+// The main window: the minimized icon, colours, buttons and the right-click menu.
 #include "Scenario.h"
 
 #include "app/ProgramGlobals.h"
-
-#include <tuple>
 
 using ::testing::ElementsAre;
 
 namespace {
 
 class MainWindow : public Scenario {};
-
-TEST_F(MainWindow, ThePreviewIsDrawnAtItsOwnSizeAtTheClientOrigin) {
-    std::string picture = Picture("two.bmp", 2, 1);
-    RunMainWindow([&](CMainDlg& dlg) {
-        EXPECT_TRUE(world.paints.empty());  // no image: nothing is drawn
-        world.DropFiles(dlg, {picture});
-    });
-    ASSERT_EQ(world.paints.size(), 1u);
-    const PaintRecord& paint = world.paints[0];
-    EXPECT_EQ(paint.kind, PaintRecord::Kind::StretchDIBits);
-    EXPECT_EQ(std::tuple(paint.dest.left, paint.dest.top, paint.dest.right, paint.dest.bottom), std::tuple(0, 0, 2, 1));
-    EXPECT_EQ(std::tuple(paint.header.biSize, paint.header.biHeight, paint.header.biBitCount), std::tuple(40u, 1, 24));
-    // Blue, green, red per pixel, the row padded to 8 bytes.
-    EXPECT_EQ(paint.bits, (std::vector<unsigned char>{PictureBlue(0), PictureGreen(0), PictureRed(0), PictureBlue(1),
-                                                      PictureGreen(1), PictureRed(1), 0, 0}));
-}
 
 TEST_F(MainWindow, AMinimizedWindowPaintsItsIconInTheMiddle) {
     RunMainWindow([&](CMainDlg& dlg) {

@@ -12,8 +12,7 @@ public:
     AppProcess& operator=(const AppProcess&) = delete;
     ~AppProcess();
 
-    // Starts the exe; environment is "NAME=value" added for this run only, or empty.
-    bool Start(const std::string& exe, const std::string& environment = {}, const std::string& arguments = {});
+    bool Start(const std::string& exe, const std::string& arguments = {});
     bool Running() const;
     // The exit code once the process has ended within the time; false while it runs on.
     bool WaitForExit(DWORD timeoutMs, DWORD* exitCode);

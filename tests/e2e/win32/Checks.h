@@ -102,9 +102,10 @@ public:
         DWORD_PTR ignored = 0;
         SendMessageTimeoutA(main, WM_NULL, 0, 0, SMTO_BLOCK, 5000, &ignored);
     }
+    bool Start(const std::string& exe) { return Check(app.Start(exe), "kaleidra.exe starts"); }
     // Started, then shown from the tray; false when it did not come up.
     bool StartShown(const std::string& exe) {
-        if (!Check(app.Start(exe), "kaleidra.exe starts")) {
+        if (!Start(exe)) {
             return false;
         }
         WaitFor([&] { return (main = FindMainWindow(app.Id())) != nullptr && !IsWindowVisible(main); });

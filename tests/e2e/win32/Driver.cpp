@@ -29,7 +29,7 @@ std::string WallpaperSeenByNewProcess() {
     DeleteFileA(answer.c_str());
     AppProcess reader;
     DWORD code = 1;
-    if (!reader.Start(DriverExe(), {}, WALLPAPER_ARGUMENT + (" \"" + answer + "\"")) ||
+    if (!reader.Start(DriverExe(), WALLPAPER_ARGUMENT + (" \"" + answer + "\"")) ||
         !reader.WaitForExit(EXIT_WAIT_MS, &code)) {
         return "(could not ask)";
     }
@@ -178,7 +178,7 @@ void RunFirstStart(Report& report, const Paths& paths) {
     std::puts("== first start, fresh settings");
     Session run(report, paths);
     report.Check(ExeCarriesIcon(paths.exe, EXE_ICON), "the exe carries icon 128 for the shell");
-    if (!run.Check(run.app.Start(paths.exe), "kaleidra.exe starts") || !CheckStartUp(run)) {
+    if (!run.Start(paths.exe) || !CheckStartUp(run)) {
         return;
     }
     CheckSecondStart(run);
@@ -206,7 +206,7 @@ void RunTimedChange(Report& report, const Paths& paths) {
     WriteRegistryText(HKEY_LOCAL_MACHINE, std::string(SETTINGS) + "lastindex", "1");
     const std::string second = paths.pictures + "\\rose.jpg.bmp";
     Session run(report, paths);
-    if (!run.Check(run.app.Start(paths.exe), "kaleidra.exe starts")) {
+    if (!run.Start(paths.exe)) {
         return;
     }
     std::string wallpaper;
@@ -233,7 +233,10 @@ void RunReadOnlyMachine(Report& report, const Paths& paths) {
     const std::string machineList = ListFile();
     const std::string userList = LocalAppDataFolder() + "\\Kaleidra\\Kaleidra.LST";
     Session run(report, paths);
-    if (!run.Check(run.app.Start(paths.exe, "KALEIDRA_TEST_MACHINE_READONLY=1"), "kaleidra.exe starts")) {
+    SetEnvironmentVariableA("KALEIDRA_TEST_MACHINE_READONLY", "1");  // for this run only
+    const bool started = run.Start(paths.exe);
+    SetEnvironmentVariableA("KALEIDRA_TEST_MACHINE_READONLY", nullptr);
+    if (!started) {
         return;
     }
     run.Answer(IDOK, {"kaleidra", "missing mins error in doregstuff"},
@@ -279,12 +282,7 @@ int main(int argc, char** argv) {
     }
     const Paths paths{argv[1], argv[2], argv[3]};
     // Wine's X11 driver then leaves window management alone: no wait at every hide.
-    WriteRegistryText(HKEY_CURRENT_USER, "Software\\Wine\\X11 Driver", "");
-    HKEY x11 = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\X11 Driver", 0, KEY_SET_VALUE, &x11) == ERROR_SUCCESS) {
-        RegSetValueExA(x11, "Managed", 0, REG_SZ, reinterpret_cast<const BYTE*>("N"), 2);
-        RegCloseKey(x11);
-    }
+    RegSetKeyValueA(HKEY_CURRENT_USER, "Software\\Wine\\X11 Driver", "Managed", REG_SZ, "N", 2);
     CoInitialize(nullptr);
     Report report;
     RunFirstStart(report, paths);
