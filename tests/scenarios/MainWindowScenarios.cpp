@@ -1,4 +1,4 @@
-// The main window: the minimized icon, colours, buttons and the right-click menu.
+// The main window: the minimized icon, its buttons and the right-click menu.
 #include "Scenario.h"
 
 #include "app/ProgramGlobals.h"
@@ -21,20 +21,6 @@ TEST_F(MainWindow, AMinimizedWindowPaintsItsIconInTheMiddle) {
         EXPECT_EQ(world.paints[0].dest.left, (client.right - 32 + 1) / 2);
         EXPECT_EQ(world.paints[0].dest.top, (client.bottom - 32 + 1) / 2);
         EXPECT_EQ(world.paints[0].icon, dlg.m_hIcon);
-    });
-}
-
-TEST_F(MainWindow, TheFaceIsWhiteAndStaticTextBlue) {
-    RunMainWindow([&](CMainDlg& dlg) {
-        std::optional<CtlColor> text = world.AskColors(dlg, CTLCOLOR_STATIC);
-        ASSERT_TRUE(text);
-        EXPECT_EQ(text->face, RGB(255, 255, 255));
-        EXPECT_EQ(text->text, RGB(0, 0, 255));
-        std::optional<CtlColor> face = world.AskColors(dlg, CTLCOLOR_DLG);
-        ASSERT_TRUE(face);
-        EXPECT_EQ(face->face, RGB(255, 255, 255));
-        EXPECT_EQ(face->text, std::nullopt);
-        EXPECT_EQ(world.AskColors(dlg, CTLCOLOR_EDIT), std::nullopt);
     });
 }
 

@@ -21,14 +21,11 @@ protected:
     bool Checked(CDialog& dialog, UINT id) { return Control(dialog, id).check == BST_CHECKED; }
 };
 
-TEST_F(OptionsDialog, ADailyScheduleShowsAnEmptyDisabledFieldThatStoresZero) {
+TEST_F(OptionsDialog, ADailyScheduleShowsAnEmptyFieldThatTakesTheFocusInMinutesModeAndStoresZero) {
     StoreSettings({{"freq", "1"}, {"mins", "45"}});
     WithDialog([&](CMainDlg&, CDialog& dialog) {
-        EXPECT_TRUE(Checked(dialog, IDC_ONCE_A_DAY));
         EXPECT_EQ(Control(dialog, IDC_MINUTES).title, "");
-        EXPECT_FALSE(Control(dialog, IDC_MINUTES).enabled);
         world.ClickButton(dialog, IDC_EVERY_MINUTES);
-        EXPECT_TRUE(Control(dialog, IDC_MINUTES).enabled);
         EXPECT_EQ(world.focusWindow, &Control(dialog, IDC_MINUTES));
         world.SendCommand(dialog, IDOK);
     });
