@@ -42,7 +42,8 @@ TEST_F(AboutAndStartup, AboutStretchesTheWallOverTheClientAreaAndWritesThreeLine
         for (int i = 0; i < 3; ++i) {
             const PaintRecord& text = world.paints[i + 1];
             EXPECT_EQ(std::tuple(text.kind, text.dest.left, text.dest.top, text.text, text.textColor, text.bkMode),
-                      std::tuple(PaintRecord::Kind::TextOut, 2, lines[i].y, lines[i].text, lines[i].colour, TRANSPARENT));
+                      std::tuple(PaintRecord::Kind::TextOut, 2, lines[i].y, lines[i].text, lines[i].colour,
+                                 TRANSPARENT));
         }
     });
     EXPECT_THAT(world.shellCalls, IsEmpty());

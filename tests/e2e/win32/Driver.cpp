@@ -66,7 +66,8 @@ void CheckSecondStart(Session& run) {
     AppProcess second;
     DWORD code = 99;
     bool ended = second.Start(run.paths.exe) && second.WaitForExit(EXIT_WAIT_MS, &code);
-    run.Check(ended && code == 0, "a second start ends with code 0", ended ? "code " + std::to_string(code) : "it did not end");
+    run.Check(ended && code == 0, "a second start ends with code 0",
+              ended ? "code " + std::to_string(code) : "it did not end");
     run.Check(CountMainWindows() == 1 && run.app.Running(), "one copy runs on",
               std::to_string(CountMainWindows()) + " main windows");
     run.Check(!IsWindowVisible(run.main), "the hidden window stays hidden");
@@ -187,7 +188,8 @@ void RunFirstStart(Report& report, const Paths& paths) {
     CheckDrop(run, paths.pictures + "\\rose.jpg");
     std::string difference = CompareWithScreen(run.main, paths.pictures + "\\rose.jpg.bmp");
     run.Check(difference.empty(), "the preview shows the picture 1:1 at the top left", difference);
-    run.Check(SaveScreenshot(run.main, WindowArea(run.main), paths.shots + "\\preview.bmp"), "screenshot with the preview");
+    run.Check(SaveScreenshot(run.main, WindowArea(run.main), paths.shots + "\\preview.bmp"),
+              "screenshot with the preview");
     CheckContextMenu(run);
     // Minimizing takes the window off the screen; the tray brings it back restored.
     PostMessageA(run.main, WM_SYSCOMMAND, SC_MINIMIZE, 0);

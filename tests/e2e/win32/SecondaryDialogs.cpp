@@ -50,7 +50,8 @@ class OpenedFiles {
 public:
     OpenedFiles() : m_record(TempPath("kaleidra-opened.txt")) {
         DeleteFileA(m_record.c_str());
-        const std::string viewer = Quoted(DriverExe()) + " " + RECORD_OPEN_ARGUMENT + " " + Quoted(m_record) + " \"%1\"";
+        const std::string viewer =
+            Quoted(DriverExe()) + " " + RECORD_OPEN_ARGUMENT + " " + Quoted(m_record) + " \"%1\"";
         RegisterViewer(".htm", viewer);
         RegisterViewer(".bmp", viewer);
     }
@@ -196,8 +197,8 @@ void ChangeOptions(Session& run, HWND dialog) {
     ClickButton(dialog, IDC_ONCE_A_DAY);
     WaitFor([&] { return !IsWindowEnabled(minutes); });
     ClickButton(dialog, IDOK);
-    run.Answer(IDOK, {"Kaleidra", "NOTE: Not all settings will take effect..."}, "OK notes when the settings take effect",
-               dialog);
+    run.Answer(IDOK, {"Kaleidra", "NOTE: Not all settings will take effect..."},
+               "OK notes when the settings take effect", dialog);
 }
 
 void CheckOptions(Session& run, const OpenedFiles& opened) {
@@ -225,8 +226,8 @@ void CheckOptions(Session& run, const OpenedFiles& opened) {
     if ((dialog = OpenDialog(run, ID_OPTIONS, "Kaleidra Options")) == nullptr) {
         return;
     }
-    run.Check(OptionsSeen(dialog) == "random on, minutes off, daily on, field \"\" disabled", "opened again, it shows them",
-              OptionsSeen(dialog));
+    run.Check(OptionsSeen(dialog) == "random on, minutes off, daily on, field \"\" disabled",
+              "opened again, it shows them", OptionsSeen(dialog));
     const std::string document = DocumentBesideProgram(run.paths.exe, "options.htm");
     opened.Expect(run, [&] { ClickButton(dialog, ID_HELP_TOPICS); }, document,
                   "its Help button asks the desktop to open options.htm");
@@ -251,7 +252,8 @@ void CheckAbout(Session& run) {
         plain.clear();
         for (const RECT& corner : corners) {
             if (DistinctColours(dialog, corner) < 2) {
-                plain += std::to_string(corner.left - client.left) + "," + std::to_string(corner.top - client.top) + " ";
+                plain +=
+                    std::to_string(corner.left - client.left) + "," + std::to_string(corner.top - client.top) + " ";
             }
         }
         return plain.empty();
