@@ -1,37 +1,13 @@
-// The main window: title, preview, colours, the right-click menu, the tray icon.
+// The main window: the minimized icon, its buttons and the right-click menu.
 #include "Scenario.h"
 
 #include "app/ProgramGlobals.h"
 
-using namespace std::chrono_literals;
 using ::testing::ElementsAre;
 
 namespace {
 
 class MainWindow : public Scenario {};
-
-TEST_F(MainWindow, ThePreviewIsDrawnAtItsOwnSizeAtTheClientOrigin) {
-    std::string picture = Picture("two.bmp", 2, 1);
-    RunMainWindow([&](CMainDlg& dlg) {
-        EXPECT_TRUE(world.paints.empty());  // no image: nothing is drawn
-        world.DropFiles(dlg, {picture});
-    });
-    ASSERT_EQ(world.paints.size(), 1u);
-    const PaintRecord& paint = world.paints[0];
-    EXPECT_EQ(paint.kind, PaintRecord::Kind::StretchDIBits);
-    EXPECT_EQ(paint.dest.left, 0);
-    EXPECT_EQ(paint.dest.top, 0);
-    EXPECT_EQ(paint.dest.right, 2);   // width
-    EXPECT_EQ(paint.dest.bottom, 1);  // height
-    EXPECT_EQ(paint.header.biSize, 40u);
-    EXPECT_EQ(paint.header.biHeight, 1);
-    EXPECT_EQ(paint.header.biBitCount, 24);
-    // Blue, green, red per pixel, the row padded to 8 bytes.
-    ASSERT_EQ(paint.bits.size(), 8u);
-    EXPECT_EQ(std::vector<unsigned char>(paint.bits.begin(), paint.bits.begin() + 6),
-              (std::vector<unsigned char>{PictureBlue(0), PictureGreen(0), PictureRed(0), PictureBlue(1),
-                                          PictureGreen(1), PictureRed(1)}));
-}
 
 TEST_F(MainWindow, AMinimizedWindowPaintsItsIconInTheMiddle) {
     RunMainWindow([&](CMainDlg& dlg) {
@@ -45,20 +21,6 @@ TEST_F(MainWindow, AMinimizedWindowPaintsItsIconInTheMiddle) {
         EXPECT_EQ(world.paints[0].dest.left, (client.right - 32 + 1) / 2);
         EXPECT_EQ(world.paints[0].dest.top, (client.bottom - 32 + 1) / 2);
         EXPECT_EQ(world.paints[0].icon, dlg.m_hIcon);
-    });
-}
-
-TEST_F(MainWindow, TheFaceIsWhiteAndStaticTextBlue) {
-    RunMainWindow([&](CMainDlg& dlg) {
-        std::optional<CtlColor> text = world.AskColors(dlg, CTLCOLOR_STATIC);
-        ASSERT_TRUE(text);
-        EXPECT_EQ(text->face, RGB(255, 255, 255));
-        EXPECT_EQ(text->text, RGB(0, 0, 255));
-        std::optional<CtlColor> face = world.AskColors(dlg, CTLCOLOR_DLG);
-        ASSERT_TRUE(face);
-        EXPECT_EQ(face->face, RGB(255, 255, 255));
-        EXPECT_EQ(face->text, std::nullopt);
-        EXPECT_EQ(world.AskColors(dlg, CTLCOLOR_EDIT), std::nullopt);
     });
 }
 
@@ -89,21 +51,6 @@ TEST_F(MainWindow, ARightClickInsideTheClientAreaOpensTheFileMenu) {
         world.RightClick(dlg, {HeadlessWorld::CLIENT_ORIGIN.x + 10, HeadlessWorld::CLIENT_ORIGIN.y + 10});
     });
     EXPECT_THAT(MessageTexts(), ElementsAre("No image loaded currently. Open an image first."));
-}
-
-TEST_F(MainWindow, OnlyALeftDoubleClickOnTheTrayIconShowsTheWindow) {
-    RunMainWindow([&](CMainDlg& dlg) {
-        world.Advance(1s);
-        for (UINT mouse : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONUP, WM_RBUTTONDBLCLK, WM_MOUSEMOVE}) {
-            world.TrayMessage(dlg, 1, mouse);
-        }
-        world.TrayMessage(dlg, 2, WM_LBUTTONDBLCLK);  // another icon's id
-        EXPECT_FALSE(dlg.IsWindowVisible());
-        world.TrayMessage(dlg, 1, WM_LBUTTONDBLCLK);
-        EXPECT_TRUE(dlg.IsWindowVisible());
-        world.TrayMessage(dlg, 1, WM_LBUTTONDBLCLK);
-        EXPECT_TRUE(dlg.IsWindowVisible());
-    });
 }
 
 }  // namespace

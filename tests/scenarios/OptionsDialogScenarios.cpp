@@ -21,38 +21,17 @@ protected:
     bool Checked(CDialog& dialog, UINT id) { return Control(dialog, id).check == BST_CHECKED; }
 };
 
-TEST_F(OptionsDialog, ShowsMinutesModeAndKeepsTheMinutesWhenOnceADayIsChosen) {
-    StoreSettings({{"freq", "0"}, {"mins", "30.00"}, {"pick", "0"}});
+TEST_F(OptionsDialog, ADailyScheduleShowsAnEmptyFieldThatTakesTheFocusInMinutesModeAndStoresZero) {
+    StoreSettings({{"freq", "1"}, {"mins", "45"}});
     WithDialog([&](CMainDlg&, CDialog& dialog) {
-        EXPECT_TRUE(Checked(dialog, IDC_RANDOM_PICK));
-        EXPECT_TRUE(Checked(dialog, IDC_EVERY_MINUTES));
-        EXPECT_FALSE(Checked(dialog, IDC_ONCE_A_DAY));
-        EXPECT_EQ(Control(dialog, IDC_MINUTES).title, "30.00");
-        EXPECT_TRUE(Control(dialog, IDC_MINUTES).enabled);
-        world.ClickButton(dialog, IDC_ONCE_A_DAY);
-        world.ClickButton(dialog, IDC_RANDOM_PICK);
-        EXPECT_FALSE(Control(dialog, IDC_MINUTES).enabled);
+        EXPECT_EQ(Control(dialog, IDC_MINUTES).title, "");
+        world.ClickButton(dialog, IDC_EVERY_MINUTES);
+        EXPECT_EQ(world.focusWindow, &Control(dialog, IDC_MINUTES));
         world.SendCommand(dialog, IDOK);
     });
     EXPECT_THAT(MessageTexts(), ElementsAre(NOTE));
     EXPECT_EQ(world.messageBoxes[0].type, MB_OK | MB_ICONINFORMATION);
     EXPECT_EQ(world.messageBoxes[0].caption, "Kaleidra");
-    EXPECT_EQ(Setting("freq"), "1");
-    EXPECT_EQ(Setting("mins"), "30.00");
-    EXPECT_EQ(Setting("pick"), "1");
-}
-
-TEST_F(OptionsDialog, ADailyScheduleShowsAnEmptyDisabledFieldThatStoresZero) {
-    StoreSettings({{"freq", "1"}, {"mins", "45"}});
-    WithDialog([&](CMainDlg&, CDialog& dialog) {
-        EXPECT_TRUE(Checked(dialog, IDC_ONCE_A_DAY));
-        EXPECT_EQ(Control(dialog, IDC_MINUTES).title, "");
-        EXPECT_FALSE(Control(dialog, IDC_MINUTES).enabled);
-        world.ClickButton(dialog, IDC_EVERY_MINUTES);
-        EXPECT_TRUE(Control(dialog, IDC_MINUTES).enabled);
-        EXPECT_EQ(world.focusWindow, &Control(dialog, IDC_MINUTES));
-        world.SendCommand(dialog, IDOK);
-    });
     EXPECT_EQ(Setting("freq"), "0");
     EXPECT_EQ(Setting("mins"), "0.00");
 }
@@ -98,22 +77,8 @@ TEST_F(OptionsDialog, CancelChangesNothingButAppliesTheScheduleAgain) {
     EXPECT_EQ(Setting("freq"), "2");
 }
 
-TEST_F(OptionsDialog, HelpOpensTheOptionsPageBesideTheProgramAndAMissingPageIsReported) {
-    std::string folder = (world.Root() / "Program/").string();
-    WriteFile(folder + "options.htm", "<html></html>");
-    WithDialog([&](CMainDlg& main, CDialog& dialog) {
-        world.SendCommand(dialog, ID_HELP_TOPICS);
-        EXPECT_TRUE(world.PressHelpKey(dialog));
-        ASSERT_EQ(world.shellCalls.size(), 2u);
-        for (const ShellCall& call : world.shellCalls) {
-            EXPECT_TRUE(call.extended);
-            EXPECT_EQ(call.owner, main.m_hWnd);
-            EXPECT_EQ(call.verb, "Open");
-            EXPECT_EQ(call.file, folder + "options.htm");
-            EXPECT_EQ(call.directory, folder);
-        }
-        EXPECT_THAT(MessageTexts(), ::testing::IsEmpty());
-        std::filesystem::remove(folder + "options.htm");
+TEST_F(OptionsDialog, AMissingHelpPageIsReportedAndTheDialogStays) {
+    WithDialog([&](CMainDlg&, CDialog& dialog) {
         world.SendCommand(dialog, ID_HELP_TOPICS);
         EXPECT_THAT(MessageTexts(), ElementsAre(std::strerror(ENOENT)));
         EXPECT_FALSE(dialog.m_hWnd->modalEnded);

@@ -1,4 +1,4 @@
-// Start-up, a second start, hiding, and the confirmed Exit.
+// Start-up, a second start, hiding and the tray icon, and the confirmed Exit.
 #include "Scenario.h"
 
 #include "app/ProgramGlobals.h"
@@ -22,7 +22,9 @@ protected:
     }
 };
 
-TEST_F(Startup, LeavesAListTheSettingsAndATrayIconAndHidesHalfASecondLater) {
+// A second start then finds the running copy by its class (a timed change has put the
+// applied path in its title), brings it forward without showing it, and ends.
+TEST_F(Startup, LeavesAListSettingsAndATrayIconHidesHalfASecondLaterAndASecondStartEnds) {
     RunMainWindow([&](CMainDlg& dlg) {
         EXPECT_TRUE(std::filesystem::exists(ListPath()));
         EXPECT_EQ(Setting("ver"), "3.0");
@@ -35,6 +37,13 @@ TEST_F(Startup, LeavesAListTheSettingsAndATrayIconAndHidesHalfASecondLater) {
         world.Advance(1ms);
         EXPECT_FALSE(dlg.IsWindowVisible());
         EXPECT_FALSE(world.HasTimer(dlg.m_hWnd, ID_TIMER_HIDE));
+        dlg.SetWindowTextA("/w/a.bmp");
+        world.RunProcess([] { CMainDlg second; });
+        EXPECT_EQ(world.exitCode, 0u);
+        EXPECT_EQ(world.foregroundWindow, dlg.m_hWnd);
+        EXPECT_FALSE(dlg.IsWindowVisible());
+        EXPECT_EQ(world.TopLevelWindows().size(), 1u);
+        world.exitCode.reset();
     });
     ASSERT_EQ(world.trayCalls.size(), 1u);
     const NOTIFYICONDATAA& icon = world.trayCalls[0].data;
@@ -46,56 +55,47 @@ TEST_F(Startup, LeavesAListTheSettingsAndATrayIconAndHidesHalfASecondLater) {
     EXPECT_STREQ(icon.szTip, "Kaleidra running...Double-click me to show it.");
 }
 
-TEST_F(Startup, ASecondStartBringsTheRunningCopyForwardAndEnds) {
-    RunMainWindow([&](CMainDlg& first) {
-        world.Advance(1s);  // hidden now
-        first.SetWindowTextA("/w/a.bmp");  // a timed change shows the applied path
-        world.RunProcess([] { CMainDlg second; });
-        EXPECT_EQ(world.exitCode, 0u);
-        EXPECT_EQ(world.foregroundWindow, first.m_hWnd);
-        EXPECT_FALSE(first.IsWindowVisible());  // brought forward, not shown
-        EXPECT_EQ(world.TopLevelWindows().size(), 1u);
-        world.exitCode.reset();
-    });
-    EXPECT_EQ(TrayIconCount(), 1u);
-}
-
-TEST_F(Startup, HideDoneAndMinimizingTakeTheWindowOffTheScreen) {
+// Hide and minimizing take the window off the screen; only a left double-click on our tray
+// icon brings it back, restored.
+TEST_F(Startup, HideAndMinimizeHideTheWindowAndOnlyTheTrayIconsDoubleClickShowsIt) {
     RunMainWindow([&](CMainDlg& dlg) {
         world.SendCommand(dlg, IDOK);
         EXPECT_FALSE(dlg.IsWindowVisible());
         dlg.ShowWindow(SW_SHOWNORMAL);
         world.Minimize(dlg);
         EXPECT_FALSE(dlg.IsWindowVisible());
-        world.TrayMessage(dlg, 1, WM_LBUTTONDBLCLK);
-        EXPECT_TRUE(dlg.IsWindowVisible());
-        EXPECT_FALSE(dlg.IsIconic());  // restored
+        for (UINT mouse : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONUP, WM_RBUTTONDBLCLK, WM_MOUSEMOVE}) {
+            world.TrayMessage(dlg, 1, mouse);
+        }
+        world.TrayMessage(dlg, 2, WM_LBUTTONDBLCLK);  // another icon's id
+        EXPECT_FALSE(dlg.IsWindowVisible());
+        for (int twice = 0; twice < 2; ++twice) {
+            world.TrayMessage(dlg, 1, WM_LBUTTONDBLCLK);
+            EXPECT_TRUE(dlg.IsWindowVisible());
+            EXPECT_FALSE(dlg.IsIconic());
+        }
     });
     EXPECT_FALSE(world.exitCode);
 }
 
-TEST_F(Startup, ExitAnsweredNoChangesNothing) {
+// No changes nothing; Yes stores the settings, removes the icon and ends.
+TEST_F(Startup, ExitAsksAndEndsOnlyOnYes) {
     RunMainWindow([&](CMainDlg& dlg) {
         world.AnswerNextMessageBox(IDNO);
         world.SendCommand(dlg, IDCANCEL);
         EXPECT_TRUE(dlg.IsWindowVisible());
         EXPECT_TRUE(world.HasTimer(dlg.m_hWnd, ID_TIMER_CHANGE));
-    });
-    ASSERT_EQ(world.messageBoxes.size(), 1u);
-    EXPECT_EQ(world.messageBoxes[0].text, LoadStringA(IDS_EXIT_QUESTION));
-    EXPECT_EQ(world.messageBoxes[0].caption, "Confirmation");
-    EXPECT_EQ(world.messageBoxes[0].type, MB_YESNO | MB_ICONQUESTION);
-    EXPECT_EQ(TrayIconCount(), 1u);
-    EXPECT_FALSE(world.exitCode);
-}
-
-TEST_F(Startup, ExitAnsweredYesStoresTheSettingsRemovesTheIconAndEnds) {
-    RunMainWindow([&](CMainDlg& dlg) {
+        EXPECT_EQ(TrayIconCount(), 1u);
+        EXPECT_FALSE(world.exitCode);
         dlg.m_nPick = core::PICK_RANDOM;
         world.AnswerNextMessageBox(IDYES);
         world.SendCommand(dlg, IDCANCEL);
         ADD_FAILURE() << "the program went on after a confirmed exit";
     });
+    ASSERT_EQ(world.messageBoxes.size(), 2u);
+    EXPECT_EQ(world.messageBoxes[0].text, LoadStringA(IDS_EXIT_QUESTION));
+    EXPECT_EQ(world.messageBoxes[0].caption, "Confirmation");
+    EXPECT_EQ(world.messageBoxes[0].type, MB_YESNO | MB_ICONQUESTION);
     EXPECT_EQ(world.exitCode, 0u);
     EXPECT_EQ(Setting("pick"), "0");
     EXPECT_EQ(Setting("mins"), "30.00");

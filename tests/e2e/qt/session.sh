@@ -32,10 +32,7 @@ finish() {
 }
 trap finish EXIT
 
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
+fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # wait_for SECONDS COMMAND...: polls the command every 0.1 s until it succeeds.
 wait_for() {
@@ -47,9 +44,7 @@ wait_for() {
     done
 }
 
-display_number_written() {
-    [ -s "$WORLD/display" ]
-}
+display_number_written() { [ -s "$WORLD/display" ]; }
 
 # Xvfb picks a free display number and writes it.
 start_display() {
@@ -63,11 +58,7 @@ start_display() {
 }
 
 # start_program [LOG]: the program in the background; its pid in PROGRAM_PID.
-start_program() {
-    "$PROGRAM" >"$WORLD/program${1:-}.log" 2>&1 &
-    PROGRAM_PID=$!
-    PIDS+=($PROGRAM_PID)
-}
+start_program() { "$PROGRAM" >"$WORLD/program${1:-}.log" 2>&1 & PROGRAM_PID=$!; PIDS+=($PROGRAM_PID); }
 
 # A search of the window tree fails when a window goes in the middle of it (a dialog just
 # closed): a search that finds nothing is tried again before it counts.
@@ -79,30 +70,16 @@ search_windows() {
     done
     echo "$found" | head -n1
 }
-main_window() {
-    search_windows --class '^KaleidraMainWindow$'
-}
-visible_main_window() {
-    xdotool search --onlyvisible --class '^KaleidraMainWindow$' 2>/dev/null | head -n1
-}
-window_hidden() {
-    [ -n "$(main_window)" ] && [ -z "$(visible_main_window)" ]
-}
-window_shown() {
-    [ -n "$(visible_main_window)" ]
-}
-titled() {
-    [ "$(xdotool getwindowname "$(main_window)")" = "$1" ]
-}
+main_window() { search_windows --class '^KaleidraMainWindow$'; }
+visible_main_window() { xdotool search --onlyvisible --class '^KaleidraMainWindow$' 2>/dev/null | head -n1; }
+window_hidden() { [ -n "$(main_window)" ] && [ -z "$(visible_main_window)" ]; }
+window_shown() { [ -n "$(visible_main_window)" ]; }
+titled() { [ "$(xdotool getwindowname "$(main_window)")" = "$1" ]; }
 
 # The program's icon in the tray: its window carries the program's own class.
-tray_icon() {
-    xdotool search --class '^kaleidra$' 2>/dev/null | head -n1
-}
+tray_icon() { xdotool search --class '^kaleidra$' 2>/dev/null | head -n1; }
 
-double_click_tray_icon() {
-    xdotool mousemove --window "$(tray_icon)" 8 8 click --repeat 2 --delay 60 1
-}
+double_click_tray_icon() { xdotool mousemove --window "$(tray_icon)" 8 8 click --repeat 2 --delay 60 1; }
 
 # setting NAME: the stored text of Software\Shareware\Kaleidra\3.0\NAME.
 setting() {
@@ -118,41 +95,26 @@ store_settings() {
     done >"$SETTINGS"
 }
 
-write_list() {
-    mkdir -p "$(dirname "$LIST")"
-    printf '%s\n' "$@" >"$LIST"
-}
+write_list() { mkdir -p "$(dirname "$LIST")" && printf '%s\n' "$@" >"$LIST"; }
 
 # solid_bmp PATH COLOUR: a 64 x 64 24-bit BMP of one colour.
-solid_bmp() {
-    convert -size 64x64 "xc:$2" -type TrueColor "BMP3:$1"
-}
+solid_bmp() { convert -size 64x64 "xc:$2" -type TrueColor "BMP3:$1"; }
 
 # pixel X Y: the colour of a screen pixel as "r,g,b".
 pixel() {
     import -window root -crop "1x1+$1+$2" -depth 8 txt:- 2>/dev/null |
         sed -n '2s/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p'
 }
-pixel_is() {
-    [ "$(pixel "$1" "$2")" = "$3" ]
-}
+pixel_is() { [ "$(pixel "$1" "$2")" = "$3" ]; }
 
-shoot_window() {
-    import -window "$1" "$SHOTS/$2.png"
-}
+shoot_window() { import -window "$1" "$SHOTS/$2.png"; }
 
 # stored NAME TEXT: true when the setting holds the text.
-stored() {
-    [ "$(setting "$1")" = "$2" ]
-}
+stored() { [ "$(setting "$1")" = "$2" ]; }
 
 # The program's visible windows: the main window, the tray icon, an open menu, its dialogs.
-program_windows() {
-    xdotool search --onlyvisible --classname '^kaleidra$' 2>/dev/null | wc -l
-}
-menu_opened() {
-    [ "$(program_windows)" -gt "$WINDOWS_BEFORE_MENU" ]
-}
+program_windows() { xdotool search --onlyvisible --classname '^kaleidra$' 2>/dev/null | wc -l; }
+menu_opened() { [ "$(program_windows)" -gt "$WINDOWS_BEFORE_MENU" ]; }
 
 # choose_from_menu MENU_KEY ITEM_KEY...: opens a menu of the main window with its Alt
 # key and picks an item with the keys given.
@@ -173,15 +135,9 @@ press_in() {
 }
 
 # window_titled TITLE: the first visible window of that exact title.
-window_titled() {
-    search_windows --onlyvisible --name "^$1\$"
-}
-titled_window_shown() {
-    [ -n "$(window_titled "$1")" ]
-}
-gone() {
-    [ -z "$(window_titled "$1")" ]
-}
+window_titled() { search_windows --onlyvisible --name "^$1\$"; }
+titled_window_shown() { [ -n "$(window_titled "$1")" ]; }
+gone() { [ -z "$(window_titled "$1")" ]; }
 # await_window TITLE: waits for it, focuses it and gives its id in WINDOW.
 await_window() {
     wait_for 5 titled_window_shown "$1" || fail "no window '$1'"
@@ -206,9 +162,7 @@ STANDIN
     chmod +x "$WORLD/bin/xdg-open"
     export PATH=$WORLD/bin:$PATH
 }
-opened_count_is() {
-    [ "$(cat "$OPENED" 2>/dev/null | wc -l)" -eq "$1" ]
-}
+opened_count_is() { [ "$(cat "$OPENED" 2>/dev/null | wc -l)" -eq "$1" ]; }
 
 show_main_window() {
     wait_for 5 window_hidden || fail "the main window did not hide"

@@ -1,7 +1,5 @@
 #include "AppProcess.h"
 
-#include <vector>
-
 AppProcess::~AppProcess() {
     if (Running()) {
         TerminateProcess(m_info.hProcess, 99);
@@ -13,25 +11,12 @@ AppProcess::~AppProcess() {
     }
 }
 
-bool AppProcess::Start(const std::string& exe, const std::string& environment, const std::string& arguments) {
-    std::string name, value;
-    if (size_t equals = environment.find('='); equals != std::string::npos) {
-        name = environment.substr(0, equals);
-        value = environment.substr(equals + 1);
-        SetEnvironmentVariableA(name.c_str(), value.c_str());
-    }
+bool AppProcess::Start(const std::string& exe, const std::string& arguments) {
     std::string commandLine = "\"" + exe + "\"" + (arguments.empty() ? "" : " " + arguments);
-    std::vector<char> mutableLine(commandLine.begin(), commandLine.end());
-    mutableLine.push_back('\0');
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
-    m_startedAt = GetTickCount64();
-    BOOL started = CreateProcessA(exe.c_str(), mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                                  &startup, &m_info);
-    if (!name.empty()) {
-        SetEnvironmentVariableA(name.c_str(), nullptr);
-    }
-    return started != FALSE;
+    return CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                          &m_info) != FALSE;
 }
 
 bool AppProcess::Running() const {

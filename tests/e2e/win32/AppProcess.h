@@ -12,16 +12,13 @@ public:
     AppProcess& operator=(const AppProcess&) = delete;
     ~AppProcess();
 
-    // Starts the exe; environment is "NAME=value" added for this run only, or empty.
-    bool Start(const std::string& exe, const std::string& environment = {}, const std::string& arguments = {});
+    bool Start(const std::string& exe, const std::string& arguments = {});
     bool Running() const;
     // The exit code once the process has ended within the time; false while it runs on.
     bool WaitForExit(DWORD timeoutMs, DWORD* exitCode);
     DWORD Id() const { return m_info.dwProcessId; }
     HANDLE Handle() const { return m_info.hProcess; }
-    ULONGLONG StartedAt() const { return m_startedAt; }
 
 private:
     PROCESS_INFORMATION m_info{};
-    ULONGLONG m_startedAt = 0;
 };

@@ -1,11 +1,13 @@
 // What every group of the driver's checks shares: where things are, the settings as the
-// registry holds them, and the report the checks are counted in.
+// registry holds them, the report the checks are counted in, and one run of the program.
 #pragma once
 
 #include "AppProcess.h"
 #include "Desktop.h"
+#include "Polling.h"
 
 #include <cstdio>
+#include <functional>
 #include <string>
 
 inline constexpr const char* SETTINGS = "Software\\Shareware\\Kaleidra\\3.0\\";
@@ -54,8 +56,71 @@ inline std::string Seen(const std::optional<MessageBoxSeen>& box) {
     return box ? Quoted(box->caption) + ": " + Quoted(box->text) : "no message box";
 }
 
+// A message box as expected: its caption (null for any) and its text, trailing line breaks
+// aside; "..." at the text's start or end leaves that end open.
+struct BoxText {
+    const char* caption;
+    std::string text;
+};
+
+inline bool Shows(const std::optional<MessageBoxSeen>& box, const BoxText& expected) {
+    if (!box || (expected.caption != nullptr && box->caption != expected.caption)) {
+        return false;
+    }
+    std::string seen = box->text;
+    seen.erase(seen.find_last_not_of("\r\n ") + 1);
+    const std::string& text = expected.text;
+    if (text.size() > 3 && text.ends_with("...")) {
+        return seen.starts_with(text.substr(0, text.size() - 3));
+    }
+    return text.starts_with("...") ? seen.ends_with(text.substr(3)) : seen == text;
+}
+
+// One run of the program and the checks made on it.
+class Session {
+public:
+    Session(Report& report, const Paths& paths) : report(report), paths(paths) {}
+
+    bool Check(bool passed, const std::string& what, const std::string& seen = {}) {
+        return report.Check(passed, what, seen);
+    }
+    // Waits for the condition; what was seen is asked only when it never came.
+    template <class Condition>
+    bool Await(Condition condition, const std::string& what, const std::function<std::string()>& seen = {}) {
+        const bool passed = WaitFor(condition);
+        return report.Check(passed, what, passed || !seen ? "" : seen());
+    }
+    void Command(int id) const { PostMessageA(main, WM_COMMAND, id, 0); }
+    // Answers the next box of the program (other than the dialog named) with the button and
+    // checks what it said.
+    bool Answer(int button, const BoxText& expected, const std::string& what, HWND besides = nullptr) {
+        std::optional<MessageBoxSeen> box = AnswerMessageBox(app.Id(), button, besides);
+        return report.Check(Shows(box, expected), what, Seen(box));
+    }
+    // Once the window answers again, what was posted to it has been handled.
+    void Settle() const {
+        DWORD_PTR ignored = 0;
+        SendMessageTimeoutA(main, WM_NULL, 0, 0, SMTO_BLOCK, 5000, &ignored);
+    }
+    bool Start(const std::string& exe) { return Check(app.Start(exe), "kaleidra.exe starts"); }
+    // Started, then shown from the tray; false when it did not come up.
+    bool StartShown(const std::string& exe) {
+        if (!Start(exe)) {
+            return false;
+        }
+        WaitFor([&] { return (main = FindMainWindow(app.Id())) != nullptr && !IsWindowVisible(main); });
+        PostMessageA(main, WM_TRAYNOTIFY, ID_TRAYICON, WM_LBUTTONDBLCLK);
+        return Await([&] { return IsWindowVisible(main); }, "the tray shows the window");
+    }
+
+    Report& report;
+    const Paths& paths;
+    AppProcess app;
+    HWND main = nullptr;
+};
+
 // Exit asks first: No leaves everything as it was, Yes stores the settings and ends with 0.
-void CheckExit(Report& report, AppProcess& app, HWND main);
+void CheckExit(Session& run);
 
 // The start-up entry, the Image List, Options and About dialogs and the help documents.
 void RunSecondaryDialogs(Report& report, const Paths& paths);

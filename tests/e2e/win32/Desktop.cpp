@@ -30,16 +30,21 @@ DWORD ProcessOf(HWND hWnd) {
     return processId;
 }
 
-// The first (visible) top-level window of the class, and title when one is given, in the
-// process (any process when 0).
-HWND FindTopLevel(const char* className, DWORD processId, bool visibleOnly, const char* title = nullptr) {
+// The top-level windows of the class (and title when one is given) in the process (any
+// process when 0), the visible ones only when asked.
+std::vector<HWND> TopLevels(const char* className, DWORD processId, bool visibleOnly, const char* title = nullptr) {
+    std::vector<HWND> found;
     for (HWND hWnd = FindWindowExA(nullptr, nullptr, className, title); hWnd != nullptr;
          hWnd = FindWindowExA(nullptr, hWnd, className, title)) {
         if ((processId == 0 || ProcessOf(hWnd) == processId) && (!visibleOnly || IsWindowVisible(hWnd))) {
-            return hWnd;
+            found.push_back(hWnd);
         }
     }
-    return nullptr;
+    return found;
+}
+
+HWND First(const std::vector<HWND>& windows) {
+    return windows.empty() ? nullptr : windows.front();
 }
 
 // A message box's text is its longest static control.
@@ -57,16 +62,11 @@ BOOL CALLBACK CollectStaticText(HWND child, LPARAM lParam) {
 }  // namespace
 
 HWND FindMainWindow(DWORD processId) {
-    return FindTopLevel(MAIN_WINDOW_CLASS, processId, false);
+    return First(TopLevels(MAIN_WINDOW_CLASS, processId, false));
 }
 
 int CountMainWindows() {
-    int count = 0;
-    for (HWND hWnd = FindWindowExA(nullptr, nullptr, MAIN_WINDOW_CLASS, nullptr); hWnd != nullptr;
-         hWnd = FindWindowExA(nullptr, hWnd, MAIN_WINDOW_CLASS, nullptr)) {
-        ++count;
-    }
-    return count;
+    return static_cast<int>(TopLevels(MAIN_WINDOW_CLASS, 0, false).size());
 }
 
 std::string WindowText(HWND hWnd) {
@@ -82,13 +82,9 @@ RECT WindowArea(HWND hWnd) {
 }
 
 std::optional<MessageBoxSeen> FindMessageBox(DWORD processId, HWND besides) {
-    HWND box = nullptr;
-    for (HWND hWnd = FindWindowExA(nullptr, nullptr, DIALOG_CLASS, nullptr); hWnd != nullptr && box == nullptr;
-         hWnd = FindWindowExA(nullptr, hWnd, DIALOG_CLASS, nullptr)) {
-        if (hWnd != besides && ProcessOf(hWnd) == processId && IsWindowVisible(hWnd)) {
-            box = hWnd;
-        }
-    }
+    std::vector<HWND> boxes = TopLevels(DIALOG_CLASS, processId, true);
+    std::erase(boxes, besides);
+    HWND box = First(boxes);
     if (box == nullptr) {
         return std::nullopt;
     }
@@ -109,7 +105,7 @@ std::optional<MessageBoxSeen> AnswerMessageBox(DWORD processId, int button, HWND
 }
 
 HWND FindPopupMenu(DWORD processId) {
-    return FindTopLevel(POPUP_MENU_CLASS, processId, true);
+    return First(TopLevels(POPUP_MENU_CLASS, processId, true));
 }
 
 HWND FindTrayIcon() {
@@ -165,6 +161,18 @@ std::string CurrentWallpaper() {
     char path[MAX_PATH] = {};
     SystemParametersInfoA(SPI_GETDESKWALLPAPER, sizeof path, path, 0);
     return path;
+}
+
+std::string TempPath(const std::string& name) {
+    char folder[MAX_PATH] = {};
+    GetTempPathA(sizeof folder, folder);
+    return folder + name;
+}
+
+std::string DriverExe() {
+    char self[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, self, sizeof self);
+    return self;
 }
 
 std::string WindowsDirectory() {
@@ -278,7 +286,7 @@ std::vector<std::string> ListBoxItems(HWND listBox) {
 }
 
 HWND FindDialog(DWORD processId, const std::string& title) {
-    return FindTopLevel(DIALOG_CLASS, processId, true, title.c_str());
+    return First(TopLevels(DIALOG_CLASS, processId, true, title.c_str()));
 }
 
 void ClickButton(HWND dialog, int id) {

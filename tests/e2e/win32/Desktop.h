@@ -43,6 +43,10 @@ bool WriteRegistryText(HKEY root, const std::string& key, const std::string& tex
 void DeleteRegistryKey(HKEY root, const std::string& key);
 
 std::string CurrentWallpaper();
+// A file of that name in the temporary folder.
+std::string TempPath(const std::string& name);
+// This driver's own exe, which other roles start.
+std::string DriverExe();
 std::string WindowsDirectory();
 std::string LocalAppDataFolder();
 std::optional<std::string> ReadTextFile(const std::string& path);

@@ -10,33 +10,32 @@
 
 namespace {
 
+using Bytes = std::vector<unsigned char>;
+
 std::uint32_t U32(ByteSpan bytes, std::size_t at) {
     return bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 | static_cast<std::uint32_t>(bytes[at + 3]) << 24;
 }
 
-TEST(EmbeddedImageFiles, EachIconSizeFindsItsOwnImage) {
-    const ByteSpan icon = FindResourceData(ResourceKind::Icon, IDR_MAINFRAME);
-    for (int size : {32, 16}) {
-        ByteSpan image = FindIconImage(icon, size);
-        ASSERT_GE(image.size(), 40u) << size;
-        EXPECT_EQ(U32(image, 0), 40u) << "a BITMAPINFOHEADER starts the image";
-        EXPECT_EQ(U32(image, 4), static_cast<std::uint32_t>(size));
-        EXPECT_EQ(U32(image, 8), static_cast<std::uint32_t>(2 * size)) << "colours and mask, one above the other";
-    }
-    EXPECT_EQ(FindIconImage(icon, 48).data(), FindIconImage(icon, 32).data()) << "an absent size takes the first";
+Bytes Changed(ByteSpan file, std::size_t at, unsigned char value) {
+    Bytes copy(file.begin(), file.end());
+    copy[at] = value;
+    return copy;
 }
 
-TEST(EmbeddedImageFiles, AMalformedIconGivesNoImage) {
-    std::vector<unsigned char> icon(FindResourceData(ResourceKind::Icon, IDR_MAINFRAME).begin(),
-                                    FindResourceData(ResourceKind::Icon, IDR_MAINFRAME).end());
-    EXPECT_TRUE(FindIconImage(ByteSpan(icon).first(5), 32).empty());
-    EXPECT_TRUE(FindIconImage(ByteSpan(icon).first(30), 32).empty()) << "directory cut short";
-    std::vector<unsigned char> cursor = icon;
-    cursor[2] = 2;
-    EXPECT_TRUE(FindIconImage(cursor, 32).empty()) << "a cursor file";
-    std::vector<unsigned char> pastEnd = icon;
-    pastEnd[6 + 8] = 0xFF, pastEnd[6 + 9] = 0xFF;  // the first image's size
-    EXPECT_TRUE(FindIconImage(pastEnd, 32).empty());
+// 16 colours, 4-bit rows, then the mask's rows, bottom up: the corner shows the desktop,
+// the centre is drawn.
+TEST(EmbeddedImageFiles, EachIconSizeFindsItsOwnImageWithItsMask) {
+    const ByteSpan icon = FindResourceData(ResourceKind::Icon, IDR_MAINFRAME);
+    for (std::uint32_t size : {32u, 16u}) {
+        ByteSpan image = FindIconImage(icon, static_cast<int>(size));
+        ASSERT_EQ(image.size(), 40 + 16 * 4 + (size / 2 + 4) * size) << size;
+        EXPECT_EQ(U32(image, 4), size);
+        EXPECT_EQ(U32(image, 8), 2 * size) << "colours and mask, one above the other";
+        const ByteSpan mask = image.subspan(40 + 16 * 4 + size / 2 * size);
+        EXPECT_TRUE(mask[0] & 0x80);
+        EXPECT_FALSE(mask[4 * size / 2 + size / 16] & 0x80);
+    }
+    EXPECT_EQ(FindIconImage(icon, 48).data(), FindIconImage(icon, 32).data()) << "an absent size takes the first";
 }
 
 TEST(EmbeddedImageFiles, TheSplashSplitsIntoHeaderAndPixels) {
@@ -49,16 +48,27 @@ TEST(EmbeddedImageFiles, TheSplashSplitsIntoHeaderAndPixels) {
     EXPECT_EQ(parts->bits.data() + parts->bits.size(), splash.data() + splash.size());
 }
 
-TEST(EmbeddedImageFiles, ABitmapFileTooShortForItsRowsIsRefused) {
+TEST(EmbeddedImageFiles, MalformedFilesGiveNothing) {
+    const ByteSpan icon = FindResourceData(ResourceKind::Icon, IDR_MAINFRAME);
     const ByteSpan splash = FindResourceData(ResourceKind::Bitmap, IDB_SPLASH);
-    EXPECT_FALSE(SplitBitmapFile(splash.first(splash.size() - 1)));
-    EXPECT_FALSE(SplitBitmapFile(splash.first(40)));
-    std::vector<unsigned char> notBmp(splash.begin(), splash.end());
-    notBmp[0] = 'X';
-    EXPECT_FALSE(SplitBitmapFile(notBmp));
-    std::vector<unsigned char> offsetPastEnd(splash.begin(), splash.end());
-    offsetPastEnd[13] = 0x7F;
-    EXPECT_FALSE(SplitBitmapFile(offsetPastEnd));
+    const Bytes icons[] = {
+        Bytes(icon.begin(), icon.begin() + 5),
+        Bytes(icon.begin(), icon.begin() + 30),  // directory cut short
+        Changed(icon, 2, 2),                     // a cursor file
+        Changed(icon, 6 + 9, 0xFF),              // the first image's size past the end
+    };
+    for (const Bytes& file : icons) {
+        EXPECT_TRUE(FindIconImage(file, 32).empty()) << file.size();
+    }
+    const Bytes bitmaps[] = {
+        Bytes(splash.begin(), splash.end() - 1),
+        Bytes(splash.begin(), splash.begin() + 40),
+        Changed(splash, 0, 'X'),
+        Changed(splash, 13, 0x7F),  // pixels past the end
+    };
+    for (const Bytes& file : bitmaps) {
+        EXPECT_FALSE(SplitBitmapFile(file)) << file.size();
+    }
 }
 
 }  // namespace
