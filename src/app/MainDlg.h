@@ -4,13 +4,13 @@
 #pragma once
 
 #include "framework/Dialog.h"
-#include "image/ImageHolder.h"
+#include "core/CurrentImage.h"
 #include "resources/ResourceIds.h"
 
 #include <optional>
 #include <string>
 
-class CMainDlg : public CDialog, public ImageHolder {
+class CMainDlg : public CDialog {
 public:
     explicit CMainDlg(CWnd* pParent = nullptr);
 
@@ -46,12 +46,14 @@ public:
 
     HICON m_hIcon = nullptr;
 
+    CurrentImage m_image;
+    std::string& m_strImagePath = m_image.m_strImagePath;
+
 protected:
     const MessageMap* GetMessageMap() const override;
     BOOL OnInitDialog() override;
     void OnOK() override;
     void OnCancel() override;
-    void OnImageReloaded() override;
 
     void OnPaint();
     HCURSOR OnQueryDragIcon();
@@ -76,6 +78,8 @@ protected:
 private:
     // Hides the splash picture, opens the current path and repaints.
     void OpenCurrentPath();
+    // Shows what an opening step has to say, in order.
+    void ShowImageMessages(const CodecMessages& messages);
     // Applies list entry i as the wallpaper; the applied path, or nothing when the
     // list gave no entry.
     std::optional<std::string> ApplyEntry(int i);

@@ -1,8 +1,7 @@
-#include "image/ImageBuffer.h"
+#include "codecs/ImageBuffer.h"
 
 #include <algorithm>
 #include <cstring>
-#include <memory>
 #include <new>
 
 std::size_t ImageBytes(std::uint32_t width, std::uint32_t height) {
@@ -14,12 +13,19 @@ std::size_t ImageBytes(std::uint32_t width, std::uint32_t height) {
     return pixels <= MAX_IMAGE_BYTES / 3 ? pixels * 3 : 0;
 }
 
-unsigned char* AllocateImage(std::uint32_t width, std::uint32_t height) {
-    std::size_t bytes = ImageBytes(width, height);
+ImageBuffer ImageBuffer::Allocate(std::uint32_t width, std::uint32_t height) {
+    const std::size_t bytes = ImageBytes(width, height);
+    ImageBuffer image;
     if (bytes == 0 && width != 0 && height != 0) {
-        return nullptr;
+        return image;
     }
-    return new (std::nothrow) unsigned char[bytes];
+    // Not cleared: every reader writes or clears each pixel itself, and large images are common.
+    image.m_bits.reset(new (std::nothrow) unsigned char[bytes]);
+    if (image.m_bits != nullptr) {
+        image.m_width = width;
+        image.m_height = height;
+    }
+    return image;
 }
 
 bool SwapRedBlue(unsigned char* bits, std::uint32_t width, std::uint32_t height) {
@@ -52,20 +58,25 @@ bool FlipRowsVertically(unsigned char* bits, std::size_t rowBytes, std::uint32_t
     return true;
 }
 
-unsigned char* PadRowsTo4Bytes(const unsigned char* bits, std::uint32_t width, std::uint32_t height,
-                               std::uint32_t& rowBytes) {
+void ToDisplayOrder(ImageBuffer& image) {
+    SwapRedBlue(image.Bits(), image.Width(), image.Height());
+    FlipRowsVertically(image.Bits(), std::size_t{image.Width()} * 3, image.Height());
+}
+
+std::unique_ptr<unsigned char[]> PadRowsTo4Bytes(const unsigned char* bits, std::uint32_t width,
+                                                 std::uint32_t height, std::uint32_t& rowBytes) {
     if (bits == nullptr) {
         return nullptr;
     }
     const std::size_t padded = PaddedRowBytes(width);
     const std::size_t packed = std::size_t{width} * 3;
-    auto* copy = new (std::nothrow) unsigned char[padded * height];
+    std::unique_ptr<unsigned char[]> copy(new (std::nothrow) unsigned char[padded * height]);
     if (copy == nullptr) {
         return nullptr;
     }
     for (std::uint32_t row = 0; row < height; ++row) {
-        std::memcpy(copy + row * padded, bits + row * packed, packed);
-        std::memset(copy + row * padded + packed, 0, padded - packed);
+        std::memcpy(copy.get() + row * padded, bits + row * packed, packed);
+        std::memset(copy.get() + row * padded + packed, 0, padded - packed);
     }
     rowBytes = static_cast<std::uint32_t>(padded);
     return copy;
