@@ -4,6 +4,32 @@
 #include <cstring>
 #include <new>
 
+namespace {
+
+void SwapRedBlue(unsigned char* bits, std::size_t bytes) {
+    for (unsigned char* pixel = bits; pixel != bits + bytes; pixel += 3) {
+        std::swap(pixel[0], pixel[2]);
+    }
+}
+
+// Whole-row copies run at memory speed; a byte-wise exchange of the rows does not. The
+// rows stay as they are when there is no memory for the scratch row.
+void FlipRowsVertically(unsigned char* bits, std::size_t rowBytes, std::uint32_t height) {
+    std::unique_ptr<unsigned char[]> scratch(new (std::nothrow) unsigned char[rowBytes]);
+    if (scratch == nullptr) {
+        return;
+    }
+    for (std::uint32_t top = 0, bottom = height; top + 1 < bottom; ++top, --bottom) {
+        unsigned char* upper = bits + top * rowBytes;
+        unsigned char* lower = bits + (bottom - 1) * rowBytes;
+        std::memcpy(scratch.get(), upper, rowBytes);
+        std::memcpy(upper, lower, rowBytes);
+        std::memcpy(lower, scratch.get(), rowBytes);
+    }
+}
+
+}  // namespace
+
 std::size_t ImageBytes(std::uint32_t width, std::uint32_t height) {
     // Two 32-bit factors and 3 fit a 64-bit product only when checked step by step.
     std::size_t pixels = std::size_t{width} * height;
@@ -28,46 +54,16 @@ ImageBuffer ImageBuffer::Allocate(std::uint32_t width, std::uint32_t height) {
     return image;
 }
 
-bool SwapRedBlue(unsigned char* bits, std::uint32_t width, std::uint32_t height) {
-    if (bits == nullptr) {
-        return false;
-    }
-    unsigned char* end = bits + std::size_t{width} * height * 3;
-    for (unsigned char* pixel = bits; pixel != end; pixel += 3) {
-        std::swap(pixel[0], pixel[2]);
-    }
-    return true;
-}
-
-bool FlipRowsVertically(unsigned char* bits, std::size_t rowBytes, std::uint32_t height) {
-    if (bits == nullptr) {
-        return false;
-    }
-    // Whole-row copies run at memory speed; a byte-wise exchange of the rows does not.
-    std::unique_ptr<unsigned char[]> scratch(new (std::nothrow) unsigned char[rowBytes]);
-    if (scratch == nullptr) {
-        return false;
-    }
-    for (std::uint32_t top = 0, bottom = height; top + 1 < bottom; ++top, --bottom) {
-        unsigned char* upper = bits + top * rowBytes;
-        unsigned char* lower = bits + (bottom - 1) * rowBytes;
-        std::memcpy(scratch.get(), upper, rowBytes);
-        std::memcpy(upper, lower, rowBytes);
-        std::memcpy(lower, scratch.get(), rowBytes);
-    }
-    return true;
-}
-
 void ToDisplayOrder(ImageBuffer& image) {
-    SwapRedBlue(image.Bits(), image.Width(), image.Height());
+    if (image.Empty()) {
+        return;
+    }
+    SwapRedBlue(image.Bits(), image.Size());
     FlipRowsVertically(image.Bits(), std::size_t{image.Width()} * 3, image.Height());
 }
 
 std::unique_ptr<unsigned char[]> PadRowsTo4Bytes(const unsigned char* bits, std::uint32_t width,
                                                  std::uint32_t height, std::uint32_t& rowBytes) {
-    if (bits == nullptr) {
-        return nullptr;
-    }
     const std::size_t padded = PaddedRowBytes(width);
     const std::size_t packed = std::size_t{width} * 3;
     std::unique_ptr<unsigned char[]> copy(new (std::nothrow) unsigned char[padded * height]);

@@ -35,18 +35,11 @@ private:
     std::uint32_t m_height = 0;
 };
 
-// Exchanges the first and third byte of every pixel: reader order's red, green, blue
-// become blue, green, red and back. False for a null buffer.
-bool SwapRedBlue(unsigned char* bits, std::uint32_t width, std::uint32_t height);
-
-// Reverses the order of the rows. False for a null buffer.
-bool FlipRowsVertically(unsigned char* bits, std::size_t rowBytes, std::uint32_t height);
-
-// Reader order to display order (and back); an empty image stays empty.
+// Reader order to display order (and back): the rows reversed, red and blue exchanged.
 void ToDisplayOrder(ImageBuffer& image);
 
 // A copy with every row padded to a multiple of 4 bytes; its row length goes to rowBytes.
-// Null, rowBytes untouched, for a null source or no memory.
+// Null, rowBytes untouched, when memory has run out.
 std::unique_ptr<unsigned char[]> PadRowsTo4Bytes(const unsigned char* bits, std::uint32_t width,
                                                  std::uint32_t height, std::uint32_t& rowBytes);
 

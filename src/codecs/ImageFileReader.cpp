@@ -11,7 +11,7 @@ std::string CannotOpen(const std::string& path, ImageFileType type) {
     case ImageFileType::Jpeg:
         return "JPEG :\nCan't open " + path + "\n";
     case ImageFileType::Gif:
-        return path.empty() ? "No Name Given" : "Cant open GIF :\n" + path;
+        return "Cant open GIF :\n" + path;
     default:
         return "Can't open file for reading :\n" + path;
     }

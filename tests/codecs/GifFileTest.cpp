@@ -2,7 +2,6 @@
 // and whole images checked against ImageMagick.
 #include "codecs/FileBytes.h"
 #include "codecs/GifFile.h"
-#include "codecs/GifLzwDecoder.h"
 
 #include "Bytes.h"
 
@@ -11,7 +10,6 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
-#include <random>
 #include <unistd.h>
 #include <utility>
 #include <vector>
@@ -84,29 +82,6 @@ Bytes PackCodes(int minCodeSize, const std::vector<int>& codes) {
 // The minimum code size byte and the codes in sub-blocks.
 Bytes ImageData(int minCodeSize, const std::vector<int>& codes) {
     return Cat({{U8(minCodeSize)}, SubBlocks(PackCodes(minCodeSize, codes))});
-}
-
-// One image's indices, one at a time or in chunks of random size, up to 8000 or the first
-// negative result; then that result and three more, which show the state left behind.
-std::vector<int> DecodeAll(const Bytes& data, int minCodeSize, std::mt19937* chunks) {
-    ByteReader file(data);
-    GifLzwDecoder decoder;
-    decoder.Init(minCodeSize);
-    std::vector<int> indices;
-    int end = 0;
-    while (indices.size() < 8000 && end == 0) {
-        unsigned char chunk[300];
-        if (chunks != nullptr) {
-            const std::size_t count = std::min<std::size_t>(1 + (*chunks)() % 300, 8000 - indices.size());
-            indices.insert(indices.end(), chunk, chunk + decoder.ReadIndices(file, chunk, count, end));
-        } else if (const int index = decoder.NextIndex(file); index >= 0) {
-            indices.push_back(index & 0xFF);
-        } else {
-            end = index;
-        }
-    }
-    indices.insert(indices.end(), {end, decoder.NextIndex(file), decoder.NextIndex(file), decoder.NextIndex(file)});
-    return indices;
 }
 
 // One reader for all the files of a test, as in the program.
@@ -223,28 +198,6 @@ TEST_F(GifFileTest, FailuresAreReported) {
     // Non-square pixels are read all the same, with a note.
     EXPECT_EQ(Read(Cat({Screen(0x83, 50), SIXTEEN, Descriptor(2, 1), data})), Colours({1, 2}));
     EXPECT_EQ(m_error, "Non-square pixels in GIF image.\nIgnoring that fact...");
-}
-
-// ReadIndices is NextIndex taken many at a time: on any data, corrupt or not, both
-// give the same indices and leave the decoder in the same state.
-TEST_F(GifFileTest, DecodingInBulkMatchesOneIndexAtATime) {
-    std::mt19937 random(7);
-    for (int round = 0; round < 100; ++round) {
-        // Literals and entries already made, now and then any code at all, and a few bytes
-        // spoilt. Clear and end codes come only from those: the strings grow long.
-        const int minCodeSize = 1 + static_cast<int>(random() % 8), clear = 1 << minCodeSize;
-        std::vector<int> codes{clear};
-        for (int made = clear + 2; made < clear + 2002; ++made) {
-            const int code = static_cast<int>(random() % static_cast<unsigned>(made - 2));
-            codes.push_back(random() % 50 == 0 ? static_cast<int>(random() % 4096) : code < clear ? code : code + 2);
-        }
-        Bytes packed = PackCodes(minCodeSize, codes);
-        for (std::size_t i = random() % 400; i < packed.size(); i += 1 + random() % 400) {
-            packed[i] = U8(static_cast<int>(random()));
-        }
-        const Bytes data = SubBlocks(packed, 1 + random() % 255);
-        ASSERT_EQ(DecodeAll(data, minCodeSize, &random), DecodeAll(data, minCodeSize, nullptr)) << "round " << round;
-    }
 }
 
 TEST_F(GifFileTest, ImagesMatchImageMagick) {
