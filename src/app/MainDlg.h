@@ -47,6 +47,7 @@ public:
     HICON m_hIcon = nullptr;
 
     CurrentImage m_image;
+    // The current image's path, under the name the rest of the window knows it by.
     std::string& m_strImagePath = m_image.m_strImagePath;
 
 protected:
