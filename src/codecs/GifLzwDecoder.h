@@ -43,9 +43,6 @@ public:
     }
 
 private:
-    void ResetCodeReader();
-    // The next code of the given width (1 to 12 bits); 0 once the data has run out.
-    int NextCode(ByteReader& source, int bits);
     // What changes with every code, copied into registers while a row is decoded.
     struct State {
         std::int64_t curBit = 0;  // bit positions in the code buffer
@@ -60,6 +57,9 @@ private:
     };
 
     void ResetTable(bool clearStrings);
+    void ResetCodeReader();
+    // The next code of the given width (1 to 12 bits); 0 once the data has run out.
+    int NextCode(ByteReader& source, int bits);
     int FirstCode(ByteReader& source);
     int SkipToEnd(ByteReader& source);
     bool PushString(State& s, int code);
