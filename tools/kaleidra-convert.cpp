@@ -1,9 +1,8 @@
-// kaleidra-convert INPUT [OUTPUT]: opens an image with Kaleidra's own loaders and writes it
+// kaleidra-convert INPUT [OUTPUT]: opens an image with Kaleidra's own readers and writes it
 // as a 24-bit BMP file, by default beside a GIF or JPEG source with ".bmp" appended.
-// Messages go to standard error; a failure exits non-zero.
-#include "framework/SystemServices.h"
-#include "image/BmpFile.h"
-#include "image/ImageHolder.h"
+// Messages go to standard error, each after its box's caption; a failure exits non-zero.
+#include "codecs/BmpFile.h"
+#include "codecs/ImageFileReader.h"
 
 #include <cstdio>
 #include <string>
@@ -13,20 +12,10 @@ namespace {
 constexpr int EXIT_FAILED = 1;
 constexpr int EXIT_USAGE = 2;
 
-// The program's loaders, with their remarks reported as well.
-class ConvertedImage : public ImageHolder {
-protected:
-    void OnReaderNote(const std::string& note) override { fw::AfxMessageBox(note.c_str(), MB_OK); }
-};
-
-void Load(ConvertedImage& image, ImageFileType type, const std::string& path) {
-    if (type == ImageFileType::Jpeg) {
-        image.LoadJpegImage(path);
-    } else if (type == ImageFileType::Gif) {
-        image.LoadGifImage(path);
-    } else {
-        image.LoadBmpImage(path);
-    }
+// The program's own boxes carry its name; remarks are reported too.
+void Report(const CodecMessage& message) {
+    const char* caption = LibraryCaption(message.style);
+    std::fprintf(stderr, "%s: %s\n", caption != nullptr ? caption : "kaleidra", message.text.c_str());
 }
 
 int Usage() {
@@ -50,15 +39,17 @@ int main(int argc, char** argv) {
     }
     const std::string output = argc == 3 ? argv[2] : input + ".bmp";
 
-    ConvertedImage image;
-    Load(image, type, input);
-    if (image.m_pImageBits == nullptr) {
+    ImageFileReader reader;
+    DecodedImage decoded = reader.Read(input, type);
+    for (const CodecMessage& message : decoded.messages) {
+        Report(message);
+    }
+    if (decoded.image.Empty()) {
         return EXIT_FAILED;
     }
-    BmpFile bmp;
-    bmp.Save(output, image.m_pImageBits, image.m_nImageWidth, image.m_nImageHeight);
-    if (bmp.m_strError != "OK") {
-        fw::AfxMessageBox(bmp.m_strError.c_str(), MB_OK | MB_ICONSTOP);
+    ToDisplayOrder(decoded.image);
+    if (const auto failure = BmpFile::Save(output, decoded.image)) {
+        Report(*failure);
         return EXIT_FAILED;
     }
     return 0;

@@ -59,8 +59,8 @@ BOOL CMainDlg::OnInitDialog() {
     SendMessageA(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     SendMessageA(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
     SetWindowTextA(LoadStringA(IDS_TITLE).c_str());
-    ReleaseImage();
-    m_nImageWidth = m_nImageHeight = m_nPreviewRowBytes = 0;
+    m_image.Release();
+    m_image.m_nPreviewRowBytes = 0;
     fw::CoInitialize();
     MigrateOldList();
     m_list.CreateIfMissing();
@@ -92,7 +92,7 @@ void CMainDlg::OnCancel() {
 
 void CMainDlg::Cleanup() {
     fw::CoUninitialize();
-    ReleaseImage();
+    m_image.Release();
     RemoveTrayIcon();
     KillTimer(ID_TIMER_CHANGE);
 }

@@ -8,7 +8,7 @@
 #include "core/Schedule.h"
 #include "core/Settings.h"
 #include "framework/Dialog.h"
-#include "image/ImageHolder.h"
+#include "core/CurrentImage.h"
 #include "resources/ResourceIds.h"
 
 #include <optional>
@@ -17,7 +17,7 @@
 
 // The schedule's fields (m_nPick, m_nFreq, m_fMins, m_fElapse, m_nLastIndex, m_szDay) are
 // the window's own, as they have always been.
-class CMainDlg : public CDialog, public ImageHolder, public core::Schedule {
+class CMainDlg : public CDialog, public core::Schedule {
 public:
     explicit CMainDlg(CWnd* pParent = nullptr);
 
@@ -46,12 +46,15 @@ public:
 
     HICON m_hIcon = nullptr;
 
+    CurrentImage m_image;
+    // The current image's path, under the name the rest of the window knows it by.
+    std::string& m_strImagePath = m_image.m_strImagePath;
+
 protected:
     const MessageMap* GetMessageMap() const override;
     BOOL OnInitDialog() override;
     void OnOK() override;
     void OnCancel() override;
-    void OnImageReloaded() override;
 
     void OnPaint();
     HCURSOR OnQueryDragIcon();
@@ -76,6 +79,8 @@ protected:
 private:
     // Hides the splash picture, opens the current path and repaints.
     void OpenCurrentPath();
+    // Shows what an opening step has to say, in order.
+    void ShowImageMessages(const CodecMessages& messages);
     // Applies list entry i as the wallpaper; the applied path, or nothing when the
     // list gave no entry.
     std::optional<std::string> ApplyEntry(int i);

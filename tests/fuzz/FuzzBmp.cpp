@@ -1,33 +1,43 @@
 // Loads each input as a BMP file; an image that loads is saved and must load back the same.
 #include "FuzzInput.h"
-#include "image/BmpFile.h"
-#include "image/ImageBuffer.h"
+#include "codecs/BmpFile.h"
+#include "codecs/FileBytes.h"
 
 #include <algorithm>
-#include <memory>
+#include <cstdio>
+#include <filesystem>
+#include <string>
 #include <vector>
+
+#include <unistd.h>
 
 // Saving and reloading huge images would only slow the search down.
 constexpr std::size_t ROUND_TRIP_LIMIT = std::size_t{16} << 20;
 
+// Where an image is saved: a file of this fuzzing process, as jobs may run side by side.
+const std::string SAVED =
+    (std::filesystem::temp_directory_path() / ("kaleidra-fuzz-" + std::to_string(::getpid()) + "-saved.bmp")).string();
+
+const struct RemoveAtExit {
+    ~RemoveAtExit() { std::remove(SAVED.c_str()); }
+} removeAtExit;
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const FuzzFile input("-input.bmp");
-    static const FuzzFile saved("-saved.bmp");
-    std::uint32_t width = 0;
-    std::uint32_t height = 0;
-    std::unique_ptr<unsigned char[]> bits(BmpFile().Load(input.Write(data, size), width, height));
-    if (bits == nullptr || ImageBytes(width, height) > ROUND_TRIP_LIMIT) {
+    DecodedImage decoded = BmpFile().Load(Bytes(data, size));
+    Require(decoded.image.Empty() != decoded.messages.empty());
+    if (decoded.image.Empty() || decoded.image.Size() > ROUND_TRIP_LIMIT) {
         return 0;
     }
-    const std::vector<unsigned char> read(bits.get(), bits.get() + ImageBytes(width, height));
-    SwapRedBlue(bits.get(), width, height);  // to display order, as the program saves it
-    FlipRowsVertically(bits.get(), std::size_t{width} * 3, height);
-    BmpFile writer;
-    writer.Save(saved.Fresh(), bits.get(), width, height);
-    std::uint32_t loadedWidth = 0;
-    std::uint32_t loadedHeight = 0;
-    std::unique_ptr<unsigned char[]> loaded(BmpFile().Load(saved.path, loadedWidth, loadedHeight));
-    Require(writer.m_strError == "OK" && loaded != nullptr && loadedWidth == width && loadedHeight == height);
-    Require(std::equal(read.begin(), read.end(), loaded.get()));
+    const std::vector<unsigned char> read(decoded.image.Bits(), decoded.image.Bits() + decoded.image.Size());
+    ToDisplayOrder(decoded.image);  // as the program saves it
+    // Made anew each time: ext4 flushes a file rewritten in place when it is closed, which
+    // would slow every run down to the disk's pace.
+    std::remove(SAVED.c_str());
+    Require(!BmpFile::Save(SAVED, decoded.image));
+    const auto file = ReadFileBytes(SAVED);
+    Require(file.has_value());
+    const DecodedImage loaded = BmpFile().Load(*file);
+    Require(loaded.image.Width() == decoded.image.Width() && loaded.image.Height() == decoded.image.Height());
+    Require(std::equal(read.begin(), read.end(), loaded.image.Bits()));
     return 0;
 }

@@ -1,17 +1,17 @@
 // Reads each input as a GIF file. The same bytes, read as LZW data, must also decode alike
 // one index at a time and in bulk.
 #include "FuzzInput.h"
-#include "image/GifFile.h"
-#include "image/GifLzwDecoder.h"
+#include "codecs/GifFile.h"
+#include "codecs/GifLzwDecoder.h"
 
 #include <memory>
 #include <vector>
 
 namespace {
 
-void CompareDecodings(const std::string& path, int minCodeSize, std::size_t chunk) {
-    GifSource one(path);
-    GifSource bulk(path);
+void CompareDecodings(std::span<const unsigned char> data, int minCodeSize, std::size_t chunk) {
+    ByteReader one(data);
+    ByteReader bulk(data);
     auto single = std::make_unique<GifLzwDecoder>();
     auto many = std::make_unique<GifLzwDecoder>();
     single->Init(minCodeSize);
@@ -32,15 +32,13 @@ void CompareDecodings(const std::string& path, int minCodeSize, std::size_t chun
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const FuzzFile input("-input.gif");
-    std::uint32_t width = 0;
-    std::uint32_t height = 0;
-    std::unique_ptr<unsigned char[]> bits(GifFile().GIFRead(input.Write(data, size), width, height));
-    if (bits != nullptr && width != 0 && height != 0) {
-        [[maybe_unused]] volatile unsigned char last = bits[std::size_t{width} * height * 3 - 1];  // all there
+    static GifFile reader;  // as in the program, one reader serves every file
+    const DecodedImage decoded = reader.GIFRead(Bytes(data, size), "input.gif");
+    if (!decoded.image.Empty()) {
+        [[maybe_unused]] volatile unsigned char last = decoded.image.Bits()[decoded.image.Size() - 1];  // all there
     }
     if (size > 2) {
-        CompareDecodings(input.path, data[0] % 13, 1 + data[1] % 64);
+        CompareDecodings(Bytes(data, size), data[0] % 13, 1 + data[1] % 64);
     }
     return 0;
 }

@@ -42,11 +42,11 @@ TEST_F(Opening, ABmpIsLoadedAsItIsAndWritesNothing) {
     RunMainWindow([&](CMainDlg& dlg) {
         Open(dlg, picture);
         EXPECT_EQ(dlg.m_strImagePath, picture);
-        EXPECT_EQ(dlg.m_nImageWidth, 2u);
+        EXPECT_EQ(dlg.m_image.ImageWidth(), 2u);
         // Display order: the bottom row first, blue, green, red.
-        ASSERT_NE(dlg.m_pImageBits, nullptr);
-        EXPECT_EQ(dlg.m_pImageBits[0], PictureBlue(2));
-        EXPECT_EQ(dlg.m_pImageBits[2], PictureRed(2));
+        ASSERT_NE(dlg.m_image.ImageBits(), nullptr);
+        EXPECT_EQ(dlg.m_image.ImageBits()[0], PictureBlue(2));
+        EXPECT_EQ(dlg.m_image.ImageBits()[2], PictureRed(2));
         EXPECT_FALSE(dlg.GetDlgItem(IDC_SPLASH)->IsWindowVisible());
         EXPECT_EQ(world.waitCursorShows, 1);
         EXPECT_EQ(world.waitCursorDepth, 0);
@@ -65,8 +65,8 @@ TEST_F(Opening, GifAndJpegImagesBecomeBmpFilesBesideThem) {
         EXPECT_EQ(dlg.GetWindowTextA(), "Kaleidra 3.0  " + gif + ".bmp");
         Open(dlg, jpeg);
         EXPECT_EQ(dlg.m_strImagePath, jpeg + ".bmp");
-        EXPECT_EQ(dlg.m_nImageWidth, 6u);
-        EXPECT_EQ(dlg.m_nImageHeight, 4u);
+        EXPECT_EQ(dlg.m_image.ImageWidth(), 6u);
+        EXPECT_EQ(dlg.m_image.ImageHeight(), 4u);
         Open(dlg, gif + ".bmp");  // the converted file loads directly
         EXPECT_EQ(dlg.m_strImagePath, gif + ".bmp");
     });
@@ -81,10 +81,10 @@ TEST_F(Opening, ANameThatMatchesNoReaderKeepsThePreviousImage) {
     std::string jpeg = MagickPicture("b.jpeg");
     RunMainWindow([&](CMainDlg& dlg) {
         Open(dlg, picture);
-        unsigned char* previous = dlg.m_pImageBits;
+        const unsigned char* previous = dlg.m_image.ImageBits();
         Open(dlg, jpeg);
         EXPECT_EQ(dlg.m_strImagePath, jpeg);
-        EXPECT_EQ(dlg.m_pImageBits, previous);
+        EXPECT_EQ(dlg.m_image.ImageBits(), previous);
         EXPECT_EQ(dlg.GetWindowTextA(), "Kaleidra 3.0  " + jpeg);
     });
     EXPECT_FALSE(fs::exists(jpeg + ".bmp"));
@@ -98,7 +98,7 @@ TEST_F(Opening, ADropOpensTheFirstFileOnlyAndAddsItToTheList) {
         EXPECT_EQ(dlg.m_strImagePath, first);
         world.DropFiles(dlg, {"/notes/notes.txt"});
         EXPECT_EQ(dlg.m_strImagePath, "/notes/notes.txt");
-        EXPECT_NE(dlg.m_pImageBits, nullptr);  // still the first image
+        EXPECT_NE(dlg.m_image.ImageBits(), nullptr);  // still the first image
     });
     EXPECT_EQ(ReadList(), first + "\n/notes/notes.txt\n");
     EXPECT_THAT(MessageTexts(), ElementsAre(ADDED, ADDED));
@@ -129,7 +129,7 @@ TEST_F(Opening, UnreadableFilesShowTheReadersMessageAndLeaveNoImage) {
     RunMainWindow([&](CMainDlg& dlg) {
         for (const char* name : {"bad.gif", "bad.jpg", "bad.bmp"}) {
             Open(dlg, (world.Root() / name).string());
-            EXPECT_EQ(dlg.m_pImageBits, nullptr) << name;
+            EXPECT_EQ(dlg.m_image.ImageBits(), nullptr) << name;
         }
     });
     ASSERT_EQ(world.messageBoxes.size(), 5u);
@@ -148,7 +148,7 @@ TEST_F(Opening, AConvertedFileThatCannotBeWrittenLeavesTheDecodedImage) {
     fs::create_directory(gif + ".bmp");  // where the converted file would go
     RunMainWindow([&](CMainDlg& dlg) {
         Open(dlg, gif);
-        EXPECT_NE(dlg.m_pImageBits, nullptr);
+        EXPECT_NE(dlg.m_image.ImageBits(), nullptr);
         EXPECT_EQ(dlg.m_strImagePath, gif + ".bmp");
     });
     ASSERT_EQ(world.messageBoxes.size(), 1u);

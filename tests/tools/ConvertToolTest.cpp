@@ -57,6 +57,10 @@ TEST_F(ConvertTool, ExitCodesOutputsAndMessages) {
         {"fake.gif", 1, "kaleidra: Error, Bad GIF Version number\n", "fake.gif.bmp"},
         {"fake.jpg", 1, "JPEG Fatal Error: Not a JPEG file: starts with 0x6e 0x6f\n", "fake.jpg.bmp"},
         {"a.bmp no/such/folder/b.bmp", 1, "kaleidra: Can't open file for writing\n", "a.bmp.bmp"},
+        // Longer than any fixed path buffer.
+        {std::string(300, 'f') + ".jpg", 1, "kaleidra: JPEG :\nCan't open " + std::string(300, 'f') + ".jpg\n\n", "f.jpg.bmp"},
+        {"missing.gif", 1, "kaleidra: Cant open GIF :\nmissing.gif\n", "missing.gif.bmp"},
+        {"missing.bmp out.bmp", 1, "kaleidra: Can't open file for reading :\nmissing.bmp\n", "out.bmp"},
     };
     for (const auto& [arguments, code, errors, output] : runs) {
         const std::string printed = Shell(KALEIDRA_CONVERT " " + arguments + " 2>&1 >/dev/null");

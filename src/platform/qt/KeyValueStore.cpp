@@ -1,6 +1,6 @@
 #include "platform/qt/KeyValueStore.h"
 
-#include "common/NoCase.h"
+#include "platform/emulated/NoCase.h"
 #include "platform/qt/AtomicFile.h"
 #include "platform/qt/XdgPaths.h"
 

@@ -1,7 +1,7 @@
 // The shell of a Linux desktop: documents opened with the desktop's default application,
 // the autostart entry as the start-up shortcut.
-#include "common/NoCase.h"
 #include "framework/SystemServices.h"
+#include "platform/emulated/NoCase.h"
 #include "platform/emulated/Shell.h"
 #include "platform/qt/AtomicFile.h"
 #include "platform/qt/AutostartEntry.h"

@@ -1,14 +1,11 @@
-#include "image/JpegFile.h"
-
-#include "framework/SystemServices.h"
-#include "image/ImageBuffer.h"
+#include "codecs/JpegFile.h"
 
 #include <algorithm>
+#include <climits>
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
 
-// After the framework's headers: libjpeg makes TRUE and FALSE macros.
 #include <jpeglib.h>
 
 namespace {
@@ -17,26 +14,27 @@ namespace {
 // decoder is entered once per iMCU row rather than once per scanline.
 constexpr JDIMENSION ROWS_PER_READ = 16;
 
-// The library knows only pub; JpegErrorExit finds the jump buffer behind it.
+// The library knows only pub; the hooks find the rest behind it.
 struct JpegErrorManager {
     jpeg_error_mgr pub;
     std::jmp_buf jumpBuffer;
+    CodecMessages* messages;
 };
 
-void ShowLibraryMessage(j_common_ptr cinfo, HWND owner, const char* caption, UINT type) {
+void KeepLibraryMessage(j_common_ptr cinfo, MessageStyle style) {
     char text[JMSG_LENGTH_MAX];
     (*cinfo->err->format_message)(cinfo, text);
-    fw::MessageBoxA(owner, text, caption, type);
+    reinterpret_cast<JpegErrorManager*>(cinfo->err)->messages->push_back({text, style});
 }
 
 // The long jump skips this frame and the library's: nothing in them may own anything.
 [[noreturn]] void JpegErrorExit(j_common_ptr cinfo) {
-    ShowLibraryMessage(cinfo, nullptr, "JPEG Fatal Error", MB_OK | MB_ICONSTOP);
+    KeepLibraryMessage(cinfo, MessageStyle::LibraryFatal);
     std::longjmp(reinterpret_cast<JpegErrorManager*>(cinfo->err)->jumpBuffer, 1);
 }
 
 void JpegOutputMessage(j_common_ptr cinfo) {
-    ShowLibraryMessage(cinfo, fw::GetActiveWindow(), "JPEG Error", MB_OK);
+    KeepLibraryMessage(cinfo, MessageStyle::LibraryWarning);
 }
 
 unsigned char* RowStart(unsigned char* bits, JDIMENSION width, JDIMENSION row) {
@@ -108,48 +106,46 @@ void ReadScanlines(jpeg_decompress_struct& cinfo, unsigned char* bits) {
 }
 
 // Between setjmp and a long jump back to it only plain data lives, so no destructor is
-// skipped; the one local this frame assigns after setjmp is volatile so it survives the jump.
-unsigned char* Decode(std::FILE* file, std::uint32_t& width, std::uint32_t& height) {
+// skipped; what this frame changes after setjmp (the image, the messages) is the caller's,
+// so it survives the jump.
+bool Decode(std::span<const unsigned char> file, JpegErrorManager& errors, ImageBuffer& image) {
     jpeg_decompress_struct cinfo;
-    JpegErrorManager errors;
     cinfo.err = jpeg_std_error(&errors.pub);
     errors.pub.error_exit = JpegErrorExit;
     errors.pub.output_message = JpegOutputMessage;
-    unsigned char* volatile bits = nullptr;
     if (setjmp(errors.jumpBuffer) != 0) {
         jpeg_destroy_decompress(&cinfo);
-        delete[] bits;
-        return nullptr;
+        return false;
     }
     jpeg_create_decompress(&cinfo);
-    jpeg_stdio_src(&cinfo, file);
+    // The size is the library's unsigned long; a file beyond it ends early.
+    jpeg_mem_src(&cinfo, file.data(), static_cast<unsigned long>(std::min<std::size_t>(file.size(), ULONG_MAX)));
     jpeg_read_header(&cinfo, TRUE);
-    jpeg_start_decompress(&cinfo);
-    bits = AllocateImage(cinfo.output_width, cinfo.output_height);
-    if (bits == nullptr) {
-        fw::AfxMessageBox("JpegFile :\nOut of memory", MB_OK | MB_ICONSTOP);
-        jpeg_destroy_decompress(&cinfo);
-        return nullptr;
+    // An image too large to hold is refused before the library decodes anything of it.
+    jpeg_calc_output_dimensions(&cinfo);
+    if (ImageBytes(cinfo.output_width, cinfo.output_height) != 0) {
+        jpeg_start_decompress(&cinfo);
+        image = ImageBuffer::Allocate(cinfo.output_width, cinfo.output_height);
     }
-    width = cinfo.output_width;
-    height = cinfo.output_height;
-    ReadScanlines(cinfo, bits);
+    if (image.Empty()) {
+        errors.messages->push_back({"JpegFile :\nOut of memory", MessageStyle::Stop});
+        jpeg_destroy_decompress(&cinfo);
+        return false;
+    }
+    ReadScanlines(cinfo, image.Bits());
     jpeg_finish_decompress(&cinfo);
     jpeg_destroy_decompress(&cinfo);
-    return bits;
+    return true;
 }
 
 }  // namespace
 
-unsigned char* JpegFile::Load(std::string path, std::uint32_t& width, std::uint32_t& height) {
-    width = 0;
-    height = 0;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) {
-        fw::AfxMessageBox(("JPEG :\nCan't open " + path + "\n").c_str(), MB_OK);
-        return nullptr;
+DecodedImage JpegFile::Load(std::span<const unsigned char> file) {
+    DecodedImage decoded;
+    JpegErrorManager errors;
+    errors.messages = &decoded.messages;
+    if (!Decode(file, errors, decoded.image)) {
+        decoded.image = ImageBuffer{};
     }
-    unsigned char* bits = Decode(file, width, height);
-    std::fclose(file);
-    return bits;
+    return decoded;
 }

@@ -1,4 +1,4 @@
-#include "image/GifLzwDecoder.h"
+#include "codecs/GifLzwDecoder.h"
 
 #include <algorithm>
 #include <cstring>
@@ -15,7 +15,7 @@ int BitsAt(const std::uint8_t* buffer, std::int64_t bit, int bits) {
 
 }  // namespace
 
-int GifLzwDecoder::ReadSubBlock(GifSource& source, unsigned char* destination) {
+int GifLzwDecoder::ReadSubBlock(ByteReader& source, unsigned char* destination) {
     const int count = source.Get();
     if (count < 0) {
         return -1;
@@ -61,7 +61,7 @@ void GifLzwDecoder::ResetTable(bool clearStrings) {
 }
 
 // The code that starts a chain of strings is passed on as it stands, unchecked.
-int GifLzwDecoder::FirstCode(GifSource& source) {
+int GifLzwDecoder::FirstCode(ByteReader& source) {
     const int code = NextCode(source, m_s.codeSize);
     if (code >= 0) {
         m_s.firstCode = m_s.oldCode = code;
@@ -69,7 +69,7 @@ int GifLzwDecoder::FirstCode(GifSource& source) {
     return code;
 }
 
-int GifLzwDecoder::SkipToEnd(GifSource& source) {
+int GifLzwDecoder::SkipToEnd(ByteReader& source) {
     if (!m_zeroBlock) {
         unsigned char rest[MAX_SUB_BLOCK];
         while (ReadSubBlock(source, rest) > 0) {
@@ -78,7 +78,7 @@ int GifLzwDecoder::SkipToEnd(GifSource& source) {
     return END_CODE;
 }
 
-int GifLzwDecoder::NextIndex(GifSource& source) {
+int GifLzwDecoder::NextIndex(ByteReader& source) {
     if (m_corrupt) {
         return END_OF_DATA;
     }
@@ -247,7 +247,7 @@ std::size_t GifLzwDecoder::DecodeZeroCodes(unsigned char* indices, std::size_t c
     return count;
 }
 
-std::size_t GifLzwDecoder::ReadIndices(GifSource& source, unsigned char* indices, std::size_t count, int& end) {
+std::size_t GifLzwDecoder::ReadIndices(ByteReader& source, unsigned char* indices, std::size_t count, int& end) {
     std::size_t written = 0;
     while (written < count) {
         written += PopStack(m_s, indices + written, count - written);
@@ -283,7 +283,7 @@ void GifLzwDecoder::ResetCodeReader() {
     m_done = false;
 }
 
-int GifLzwDecoder::NextCode(GifSource& source, int bits) {
+int GifLzwDecoder::NextCode(ByteReader& source, int bits) {
     if (m_s.curBit + bits >= m_s.lastBit) {
         if (m_done) {
             return m_s.curBit >= m_s.lastBit ? 0 : -1;
@@ -304,29 +304,4 @@ int GifLzwDecoder::NextCode(GifSource& source, int bits) {
     const int code = m_s.curBit < m_s.lastBit ? BitsAt(m_codeBuffer.data(), m_s.curBit, bits) : 0;
     m_s.curBit += bits;
     return code;
-}
-
-GifLzwDecoder& SharedGifDecoder() {
-    static GifLzwDecoder decoder;
-    return decoder;
-}
-
-int ReadSubBlock(GifSource& file, unsigned char* destination) {
-    return SharedGifDecoder().ReadSubBlock(file, destination);
-}
-
-int LzwNextIndex(GifSource& file, bool initialise, int minCodeSize) {
-    if (initialise) {
-        SharedGifDecoder().Init(minCodeSize);
-        return 0;
-    }
-    return SharedGifDecoder().NextIndex(file);
-}
-
-int NextCode(GifSource& file, int bits, bool initialise) {
-    if (initialise) {
-        SharedGifDecoder().ResetCodeReader();
-        return 0;
-    }
-    return SharedGifDecoder().NextCode(file, bits);
 }

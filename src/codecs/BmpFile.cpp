@@ -1,10 +1,10 @@
-#include "image/BmpFile.h"
+#include "codecs/BmpFile.h"
 
-#include "image/BmpReader.h"
-#include "image/BufferedFile.h"
-#include "image/ImageBuffer.h"
+#include "codecs/BmpReader.h"
+#include "codecs/BufferedOutputFile.h"
 
 #include <array>
+#include <utility>
 
 namespace {
 
@@ -34,7 +34,7 @@ std::array<unsigned char, HEADER_BYTES> SaveHeader(std::uint32_t width, std::uin
     return header;
 }
 
-bool WriteRows(BufferedFile& file, const unsigned char* pixels, std::uint32_t width, std::uint32_t height,
+bool WriteRows(BufferedOutputFile& file, const unsigned char* pixels, std::uint32_t width, std::uint32_t height,
                std::size_t rowBytes) {
     static constexpr std::array<unsigned char, 3> FILLER{};
     const std::size_t packed = std::size_t{width} * 3;
@@ -50,39 +50,25 @@ bool WriteRows(BufferedFile& file, const unsigned char* pixels, std::uint32_t wi
 
 }  // namespace
 
-BmpFile::BmpFile() : m_strError("OK") {}
-
-unsigned char* BmpFile::Load(std::string path, std::uint32_t& width, std::uint32_t& height) {
-    width = 0;
-    height = 0;
-    m_strError = "OK";
-    m_nBytesRead = 0;
-    BufferedFile file(path, "rb");
-    if (!file.IsOpen()) {
-        m_strError = "Can't open file for reading :\n" + path;
-        return nullptr;
-    }
-    BmpReader reader(file);
-    unsigned char* bits = reader.Read(width, height);
+DecodedImage BmpFile::Load(std::span<const unsigned char> file) {
+    ByteReader bytes(file);
+    BmpReader reader(bytes);
+    ImageBuffer image = reader.Read();
     m_nBytesRead = static_cast<std::int32_t>(reader.BytesRead());
-    if (bits == nullptr) {
-        m_strError = reader.Error();
-    }
-    return bits;
+    return image.Empty() ? ReadFailure(reader.Error()) : DecodedImage{std::move(image), {}};
 }
 
-void BmpFile::Save(std::string path, const unsigned char* pixels, std::uint32_t width, std::uint32_t height) {
-    m_strError = "OK";
-    const std::size_t rowBytes = PaddedRowBytes(width);
-    BufferedFile file(path, "wb");
+std::optional<CodecMessage> BmpFile::Save(const std::string& path, const ImageBuffer& image) {
+    const std::size_t rowBytes = PaddedRowBytes(image.Width());
+    BufferedOutputFile file(path);
     if (!file.IsOpen()) {
-        m_strError = "Can't open file for writing";
-        return;
+        return CodecMessage{"Can't open file for writing", MessageStyle::Stop};
     }
     // Not checked: a header that cannot be written fails the rows or the flush after it.
-    const auto header = SaveHeader(width, height, rowBytes);
+    const auto header = SaveHeader(image.Width(), image.Height(), rowBytes);
     file.Write(header.data(), header.size());
-    if (!WriteRows(file, pixels, width, height, rowBytes)) {
-        m_strError = "fwrite error\nGiving up";
+    if (!WriteRows(file, image.Bits(), image.Width(), image.Height(), rowBytes)) {
+        return CodecMessage{"fwrite error\nGiving up", MessageStyle::Stop};
     }
+    return std::nullopt;
 }

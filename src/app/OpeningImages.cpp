@@ -38,11 +38,34 @@ void CMainDlg::OpenCurrentPath() {
     }
     {
         CWaitCursor wait;
-        LoadAndConvert();
+        const ImageStep step = m_image.LoadAndConvert();
+        ShowImageMessages(step.messages);
+        if (step.reloaded) {
+            Invalidate();
+        }
     }
     Invalidate();
 }
 
-void CMainDlg::OnImageReloaded() {
-    Invalidate();
+// A reader's remark on a read that went well is not shown.
+void CMainDlg::ShowImageMessages(const CodecMessages& messages) {
+    for (const CodecMessage& message : messages) {
+        const char* text = message.text.c_str();
+        switch (message.style) {
+        case MessageStyle::Plain:
+            fw::AfxMessageBox(text, MB_OK);
+            break;
+        case MessageStyle::Stop:
+            fw::AfxMessageBox(text, MB_OK | MB_ICONSTOP);
+            break;
+        case MessageStyle::LibraryFatal:
+            fw::MessageBoxA(nullptr, text, LibraryCaption(message.style), MB_OK | MB_ICONSTOP);
+            break;
+        case MessageStyle::LibraryWarning:
+            fw::MessageBoxA(fw::GetActiveWindow(), text, LibraryCaption(message.style), MB_OK);
+            break;
+        case MessageStyle::Remark:
+            break;
+        }
+    }
 }

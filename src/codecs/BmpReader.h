@@ -1,8 +1,9 @@
-// One pass of BmpFile::Load over an open file: header, colour table, the skip to the pixel
+// One pass of BmpFile::Load over a file's bytes: header, colour table, the skip to the pixel
 // data and the rows, with the position the reader has accounted for at every step.
 #pragma once
 
-#include "image/BufferedFile.h"
+#include "codecs/ByteReader.h"
+#include "codecs/ImageBuffer.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -11,11 +12,10 @@
 
 class BmpReader {
 public:
-    explicit BmpReader(BufferedFile& file) : m_file(file) {}
+    explicit BmpReader(ByteReader& file) : m_file(file) {}
 
-    // The image in reader order (released with delete[]), or null with Error() set.
-    // width and height are set once the header and colour table have been read.
-    unsigned char* Read(std::uint32_t& width, std::uint32_t& height);
+    // The image in reader order, or an empty one with Error() set.
+    ImageBuffer Read();
 
     const std::string& Error() const { return m_error; }
     // Every read attempt counts its full size, whether or not the bytes arrived.
@@ -39,7 +39,7 @@ private:
     bool ReadPadding();
     bool Fail(std::string message);
 
-    BufferedFile& m_file;
+    ByteReader& m_file;
     std::int64_t m_position = 0;
     std::string m_error;
 

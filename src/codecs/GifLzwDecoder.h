@@ -1,12 +1,10 @@
 // The variable-width LZW decoder of GIF image data and its code reader.
 //
-// One decoder is shared by all reads, as its tables outlive a read: the start of an
-// image resets only part of them, so corrupt data can reach string entries that an
-// earlier image left behind. ReadSubBlock, LzwNextIndex and NextCode work on that shared
-// decoder; tests may run decoders of their own.
+// Its tables outlive an image: the start of one resets only part of them, so corrupt data
+// can reach string entries that an earlier image left behind.
 #pragma once
 
-#include "image/GifSource.h"
+#include "codecs/ByteReader.h"
 
 #include <array>
 #include <cstddef>
@@ -25,7 +23,7 @@ public:
 
     // The sub-block's length (0 to 255) with its bytes in destination, or -1 when the
     // length or the bytes cannot be read. Remembers whether the length was 0.
-    int ReadSubBlock(GifSource& source, unsigned char* destination);
+    int ReadSubBlock(ByteReader& source, unsigned char* destination);
 
     // Prepares the decoding of one image. A minimum code size above 11 would take the
     // clear code past the tables: such data counts as corrupt and yields no index.
@@ -33,20 +31,16 @@ public:
 
     // The next colour index, or END_OF_DATA / END_CODE. The first code after a clear
     // code is passed on unchecked, so an "index" may reach 4095 in corrupt data.
-    int NextIndex(GifSource& source);
+    int NextIndex(ByteReader& source);
 
     // What count calls of NextIndex would yield, written to indices (cut to 8 bits)
     // up to the first negative result, which goes to end. Returns the number written.
-    std::size_t ReadIndices(GifSource& source, unsigned char* indices, std::size_t count, int& end);
+    std::size_t ReadIndices(ByteReader& source, unsigned char* indices, std::size_t count, int& end);
 
     // True when every index from here on is 0, as the data has run out.
     bool HasRunOut() const {
         return !m_fresh && !m_corrupt && m_s.sp == 0 && m_done && m_s.curBit >= m_s.lastBit;
     }
-
-    void ResetCodeReader();
-    // The next code of the given width (1 to 12 bits); 0 once the data has run out.
-    int NextCode(GifSource& source, int bits);
 
 private:
     // What changes with every code, copied into registers while a row is decoded.
@@ -63,8 +57,11 @@ private:
     };
 
     void ResetTable(bool clearStrings);
-    int FirstCode(GifSource& source);
-    int SkipToEnd(GifSource& source);
+    void ResetCodeReader();
+    // The next code of the given width (1 to 12 bits); 0 once the data has run out.
+    int NextCode(ByteReader& source, int bits);
+    int FirstCode(ByteReader& source);
+    int SkipToEnd(ByteReader& source);
     bool PushString(State& s, int code);
     void AddEntry(State& s);
     void WriteString(int code, std::size_t length, unsigned char* destination, std::size_t room) const;
@@ -92,12 +89,3 @@ private:
     bool m_done = false;
     bool m_zeroBlock = false;
 };
-
-// The decoder that GIF reads share.
-GifLzwDecoder& SharedGifDecoder();
-
-int ReadSubBlock(GifSource& file, unsigned char* destination);
-// initialise set: prepares the shared decoder for an image and returns 0.
-int LzwNextIndex(GifSource& file, bool initialise, int minCodeSize);
-// initialise set: resets the shared code reader and returns 0.
-int NextCode(GifSource& file, int bits, bool initialise);

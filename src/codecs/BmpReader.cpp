@@ -1,6 +1,4 @@
-#include "image/BmpReader.h"
-
-#include "image/ImageBuffer.h"
+#include "codecs/BmpReader.h"
 
 #include <algorithm>
 #include <array>
@@ -40,18 +38,16 @@ bool IsDecodedDepth(std::uint16_t bitsPerPixel) {
 
 }  // namespace
 
-unsigned char* BmpReader::Read(std::uint32_t& width, std::uint32_t& height) {
+ImageBuffer BmpReader::Read() {
     if (!ReadHeader() || !CheckFormat() || !ReadColourTable() || !SkipToPixels()) {
-        return nullptr;
+        return {};
     }
-    width = m_width;
-    height = m_height;
-    std::unique_ptr<unsigned char[]> bits(AllocateImage(width, height));
-    if (bits == nullptr) {
+    ImageBuffer image = ImageBuffer::Allocate(m_width, m_height);
+    if (image.Empty()) {
         Fail("Memory alloc Failed");
-        return nullptr;
+        return {};
     }
-    return ReadRows(bits.get()) ? bits.release() : nullptr;
+    return ReadRows(image.Bits()) ? std::move(image) : ImageBuffer{};
 }
 
 bool BmpReader::ReadHeader() {

@@ -1,19 +1,19 @@
 // The preview: the current image at its own size at the top-left of the client area.
 #include "app/MainDlg.h"
 #include "framework/PaintDC.h"
-#include "image/ImageBuffer.h"
+#include "codecs/ImageBuffer.h"
 
 #include <memory>
 
 void CMainDlg::DrawPreview() {
-    if (m_pImageBits == nullptr) {
+    if (m_image.ImageBits() == nullptr) {
         return;
     }
     CPaintDC dc(this);
-    std::unique_ptr<unsigned char[]> padded(
-        PadRowsTo4Bytes(m_pImageBits, m_nImageWidth, m_nImageHeight, m_nPreviewRowBytes));
-    const LONG width = static_cast<LONG>(m_nImageWidth);
-    const LONG height = static_cast<LONG>(m_nImageHeight);
+    const std::unique_ptr<unsigned char[]> padded = PadRowsTo4Bytes(
+        m_image.ImageBits(), m_image.ImageWidth(), m_image.ImageHeight(), m_image.m_nPreviewRowBytes);
+    const LONG width = static_cast<LONG>(m_image.ImageWidth());
+    const LONG height = static_cast<LONG>(m_image.ImageHeight());
     BITMAPINFOHEADER header{};
     header.biSize = sizeof header;
     header.biWidth = width;

@@ -1,6 +1,6 @@
 // BMP files built by hand, field by field, and files written by ImageMagick.
-#include "image/BmpFile.h"
-#include "image/ImageBuffer.h"
+#include "codecs/BmpFile.h"
+#include "codecs/FileBytes.h"
 
 #include "Bytes.h"
 
@@ -8,12 +8,8 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <memory>
 #include <string>
 #include <unistd.h>
-#include <vector>
 
 namespace {
 
@@ -30,30 +26,31 @@ Bytes Bmp(std::uint32_t width, std::uint32_t height, std::uint32_t bits, std::ui
                 Le(coloursUsed, 4), Bytes(4), rest});            // colours used (0: 2^bits), important colours
 }
 
-Bytes Slurp(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), {});
+Bytes Slurp(const std::string& path) {
+    return ReadFileBytes(path).value_or(Bytes{});
 }
 
 class BmpFileTest : public testing::Test {
 protected:
     ~BmpFileTest() override { fs::remove(m_path); }
 
-    // The pixels in reader order; empty when the load failed.
+    // The pixels in reader order; empty when the load failed, with the message kept.
     Bytes Load(const Bytes& file) {
-        std::ofstream(m_path, std::ios::binary)
-            .write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
-        return LoadPath(m_path);
+        const DecodedImage decoded = m_bmp.Load(file);
+        m_error = decoded.messages.empty() ? "OK" : decoded.messages.at(0).text;
+        return decoded.image.Empty() ? Bytes{} : Bytes(decoded.image.Bits(), decoded.image.Bits() + decoded.image.Size());
     }
-    Bytes LoadPath(const std::string& path) {
-        std::uint32_t width = 0, height = 0;
-        std::unique_ptr<unsigned char[]> bits(m_bmp.Load(path, width, height));
-        return bits ? Bytes(bits.get(), bits.get() + ImageBytes(width, height)) : Bytes{};
+    std::optional<CodecMessage> Save(const std::string& path, const Bytes& displayOrder, std::uint32_t width,
+                                     std::uint32_t height) {
+        ImageBuffer image = ImageBuffer::Allocate(width, height);
+        std::copy(displayOrder.begin(), displayOrder.end(), image.Bits());
+        return BmpFile::Save(path, image);
     }
 
     const std::string m_path = fs::temp_directory_path() / ("kaleidra-bmp-" + std::to_string(getpid()) + "-" +
                                testing::UnitTest::GetInstance()->current_test_info()->name());
     BmpFile m_bmp;
+    std::string m_error;
 };
 
 TEST_F(BmpFileTest, LoadsWhatTheHeaderDescribesOrSaysWhyNot) {
@@ -101,26 +98,25 @@ TEST_F(BmpFileTest, LoadsWhatTheHeaderDescribesOrSaysWhyNot) {
     };
     for (const auto& [file, message, bytesRead, pixels] : cases) {
         EXPECT_EQ(Load(file), pixels) << message << ", " << bytesRead;
-        EXPECT_EQ(m_bmp.m_strError, message);
+        EXPECT_EQ(m_error, message);
         EXPECT_EQ(m_bmp.m_nBytesRead, bytesRead) << message;
     }
-    EXPECT_EQ((LoadPath(m_path + "x"), m_bmp.m_strError), "Can't open file for reading :\n" + m_path + "x");
 }
 
 TEST_F(BmpFileTest, SaveWritesPaddedRowsBottomUpThatLoadBackAsTheSamePicture) {
     const Bytes displayOrder{1, 2, 3, 4, 5, 6};  // 1 x 2: bottom row, then top row
-    EXPECT_EQ((m_bmp.Save(m_path, displayOrder.data(), 1, 2), m_bmp.m_strError), "OK");
+    EXPECT_EQ(Save(m_path, displayOrder, 1, 2), std::nullopt);
     EXPECT_EQ(Slurp(m_path), Bmp(1, 2, 24, 54, {1, 2, 3, 0, 4, 5, 6, 0}));
-    m_bmp.Save(m_path, nullptr, 5, 0);
+    Save(m_path, {}, 5, 0);
     EXPECT_EQ(Slurp(m_path), Bmp(5, 0, 24, 54, {}));
     // A path under a file, not a folder, cannot be opened; a full disk fails the rows.
-    EXPECT_EQ((m_bmp.Save(m_path + "/x", displayOrder.data(), 1, 2), m_bmp.m_strError), "Can't open file for writing");
-    EXPECT_EQ((m_bmp.Save("/dev/full", displayOrder.data(), 1, 2), m_bmp.m_strError), "fwrite error\nGiving up");
+    const CodecMessage cannotOpen{"Can't open file for writing", MessageStyle::Stop};
+    EXPECT_EQ(Save(m_path + "/x", displayOrder, 1, 2), cannotOpen);
+    EXPECT_EQ(Save("/dev/full", displayOrder, 1, 2), (CodecMessage{"fwrite error\nGiving up", MessageStyle::Stop}));
 
     // 2 x 2 in display order (bottom row first, blue, green, red) loads back in reader order.
-    const Bytes twoByTwo{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
-    m_bmp.Save(m_path, twoByTwo.data(), 2, 2);
-    EXPECT_EQ(LoadPath(m_path), (Bytes{9, 8, 7, 12, 11, 10, 3, 2, 1, 6, 5, 4}));
+    Save(m_path, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}, 2, 2);
+    EXPECT_EQ(Load(Slurp(m_path)), (Bytes{9, 8, 7, 12, 11, 10, 3, 2, 1, 6, 5, 4}));
 }
 
 TEST_F(BmpFileTest, DecodesAsImageMagickDoes) {
@@ -129,7 +125,7 @@ TEST_F(BmpFileTest, DecodesAsImageMagickDoes) {
         for (const std::string format : {" BMP3:", " BMP:"}) {
             const std::string make = "convert -seed 3 -size 37x23 plasma:fractal -compress none " + options + format;
             ASSERT_EQ(std::system((make + m_path).c_str()), 0);
-            const Bytes loaded = LoadPath(m_path);
+            const Bytes loaded = Load(Slurp(m_path));
             EXPECT_EQ(m_bmp.m_nBytesRead, static_cast<std::int32_t>(fs::file_size(m_path))) << make;
             // ImageMagick's own decoding replaces the file.
             ASSERT_EQ(std::system(("convert " + m_path + " -depth 8 rgb:" + m_path).c_str()), 0);

@@ -1,8 +1,7 @@
 // The GIF reader: hand-built files for the rules of the format and of its LZW decoder,
 // and whole images checked against ImageMagick.
-#include "image/GifFile.h"
-#include "image/GifLzwDecoder.h"
-#include "image/ImageBuffer.h"
+#include "codecs/FileBytes.h"
+#include "codecs/GifFile.h"
 
 #include "Bytes.h"
 
@@ -11,10 +10,6 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <memory>
-#include <random>
 #include <unistd.h>
 #include <utility>
 #include <vector>
@@ -89,51 +84,22 @@ Bytes ImageData(int minCodeSize, const std::vector<int>& codes) {
     return Cat({{U8(minCodeSize)}, SubBlocks(PackCodes(minCodeSize, codes))});
 }
 
-// One image's indices, one at a time or in chunks of random size, up to 8000 or the first
-// negative result; then that result and three more, which show the state left behind.
-std::vector<int> DecodeAll(const std::string& path, int minCodeSize, std::mt19937* chunks) {
-    GifSource file(path);
-    GifLzwDecoder decoder;
-    decoder.Init(minCodeSize);
-    std::vector<int> indices;
-    int end = 0;
-    while (indices.size() < 8000 && end == 0) {
-        unsigned char chunk[300];
-        if (chunks != nullptr) {
-            const std::size_t count = std::min<std::size_t>(1 + (*chunks)() % 300, 8000 - indices.size());
-            indices.insert(indices.end(), chunk, chunk + decoder.ReadIndices(file, chunk, count, end));
-        } else if (const int index = decoder.NextIndex(file); index >= 0) {
-            indices.push_back(index & 0xFF);
-        } else {
-            end = index;
-        }
-    }
-    indices.insert(indices.end(), {end, decoder.NextIndex(file), decoder.NextIndex(file), decoder.NextIndex(file)});
-    return indices;
-}
-
+// One reader for all the files of a test, as in the program.
 class GifFileTest : public testing::Test {
 protected:
     ~GifFileTest() override { fs::remove(m_path); }
 
-    std::string Write(const Bytes& bytes) {
-        std::ofstream(m_path, std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-        return m_path;
-    }
     // The pixels, or nothing when the read failed; the message is kept.
-    Bytes ReadPath(const std::string& path) {
-        GifFile gif;
-        std::uint32_t width = 0, height = 0;
-        std::unique_ptr<unsigned char[]> bits(gif.GIFRead(path, width, height));
-        m_error = gif.m_strError;
-        return bits ? Bytes(bits.get(), bits.get() + ImageBytes(width, height)) : Bytes{};
+    Bytes Read(const Bytes& bytes) {
+        const DecodedImage decoded = m_gif.GIFRead(bytes, m_path);
+        m_error = decoded.messages.empty() ? "No Error" : decoded.messages.at(0).text;
+        return decoded.image.Empty() ? Bytes{} : Bytes(decoded.image.Bits(), decoded.image.Bits() + decoded.image.Size());
     }
-    Bytes Read(const Bytes& bytes) { return ReadPath(Write(bytes)); }
 
     const std::string m_path = fs::temp_directory_path() / ("kaleidra-gif-" + std::to_string(getpid()) + "-" +
                                testing::UnitTest::GetInstance()->current_test_info()->name());
     std::string m_error;
+    GifFile m_gif;
 };
 
 TEST_F(GifFileTest, DecodesWhatTheCodesAndTablesSay) {
@@ -229,33 +195,9 @@ TEST_F(GifFileTest, FailuresAreReported) {
         EXPECT_EQ(Read(bytes), Bytes{}) << message;
         EXPECT_EQ(m_error, message);
     }
-    EXPECT_EQ((ReadPath(""), m_error), "No Name Given");
-    EXPECT_EQ((ReadPath(m_path + "x"), m_error), "Cant open GIF :\n" + m_path + "x");
     // Non-square pixels are read all the same, with a note.
     EXPECT_EQ(Read(Cat({Screen(0x83, 50), SIXTEEN, Descriptor(2, 1), data})), Colours({1, 2}));
     EXPECT_EQ(m_error, "Non-square pixels in GIF image.\nIgnoring that fact...");
-}
-
-// ReadIndices is NextIndex taken many at a time: on any data, corrupt or not, both
-// give the same indices and leave the decoder in the same state.
-TEST_F(GifFileTest, DecodingInBulkMatchesOneIndexAtATime) {
-    std::mt19937 random(7);
-    for (int round = 0; round < 100; ++round) {
-        // Literals and entries already made, now and then any code at all, and a few bytes
-        // spoilt. Clear and end codes come only from those: the strings grow long.
-        const int minCodeSize = 1 + static_cast<int>(random() % 8), clear = 1 << minCodeSize;
-        std::vector<int> codes{clear};
-        for (int made = clear + 2; made < clear + 2002; ++made) {
-            const int code = static_cast<int>(random() % static_cast<unsigned>(made - 2));
-            codes.push_back(random() % 50 == 0 ? static_cast<int>(random() % 4096) : code < clear ? code : code + 2);
-        }
-        Bytes packed = PackCodes(minCodeSize, codes);
-        for (std::size_t i = random() % 400; i < packed.size(); i += 1 + random() % 400) {
-            packed[i] = U8(static_cast<int>(random()));
-        }
-        const std::string path = Write(SubBlocks(packed, 1 + random() % 255));
-        ASSERT_EQ(DecodeAll(path, minCodeSize, &random), DecodeAll(path, minCodeSize, nullptr)) << "round " << round;
-    }
 }
 
 TEST_F(GifFileTest, ImagesMatchImageMagick) {
@@ -263,11 +205,10 @@ TEST_F(GifFileTest, ImagesMatchImageMagick) {
          {"-size 97x61 plasma:fractal -colors 256", "-size 97x61 plasma:fractal -colors 256 -interlace GIF",
           "-size 300x200 plasma:fractal -colors 4", "-size 300x7 gradient:red-blue -colors 77 -interlace GIF"}) {
         ASSERT_EQ(std::system(("convert -seed 3 " + variant + " gif:" + m_path).c_str()), 0);
-        const Bytes decoded = ReadPath(m_path);
+        const Bytes decoded = Read(ReadFileBytes(m_path).value());
         // ImageMagick's own decoding replaces the file.
         ASSERT_EQ(std::system(("convert gif:" + m_path + " rgb:" + m_path).c_str()), 0);
-        std::ifstream rgb(m_path, std::ios::binary);
-        EXPECT_EQ(decoded, Bytes(std::istreambuf_iterator<char>(rgb), {})) << variant;
+        EXPECT_EQ(decoded, ReadFileBytes(m_path).value()) << variant;
     }
 }
 

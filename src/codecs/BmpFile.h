@@ -1,0 +1,22 @@
+// Reads BMP files (1, 4, 8 and 24 bits per pixel, uncompressed) into reader order and
+// writes display-order images as 24-bit BMP files.
+#pragma once
+
+#include "codecs/CodecResults.h"
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+
+class BmpFile {
+public:
+    // The file's image, or the reason it has none.
+    DecodedImage Load(std::span<const unsigned char> file);
+
+    // Writes a display-order image as a 24-bit bottom-up file at path; what went wrong, if anything.
+    static std::optional<CodecMessage> Save(const std::string& path, const ImageBuffer& image);
+
+    // How far the last Load got in the file: every read attempt counts, even one that failed.
+    std::int32_t m_nBytesRead = 0;
+};

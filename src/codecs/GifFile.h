@@ -1,0 +1,38 @@
+// The GIF reader: the first image of a GIF file (87a or 89a) as a 24-bit image in reader
+// order (top row first, red, green, blue).
+#pragma once
+
+#include "codecs/CodecResults.h"
+
+#include <array>
+#include <memory>
+#include <span>
+#include <string_view>
+
+class GifLzwDecoder;
+
+// Three planes of 256 entries: red, green, blue.
+struct GifColorMap {
+    std::array<unsigned char, 256> red{};
+    std::array<unsigned char, 256> green{};
+    std::array<unsigned char, 256> blue{};
+};
+
+// One reader serves a run of files, and a read leaves something for the next: a file
+// without colour tables of its own is shown with the colours of the last file that had a
+// global table, and the decoder's string table carries over (see GifLzwDecoder).
+class GifFile {
+public:
+    GifFile();
+    ~GifFile();
+    GifFile(const GifFile&) = delete;
+    GifFile& operator=(const GifFile&) = delete;
+
+    // The first image of the file, or the reason it has none. name is the file's name, for
+    // the messages. A read that goes well may bring a remark.
+    DecodedImage GIFRead(std::span<const unsigned char> file, std::string_view name);
+
+private:
+    GifColorMap m_globalColorMap;
+    std::unique_ptr<GifLzwDecoder> m_decoder;  // large: kept off the stack
+};

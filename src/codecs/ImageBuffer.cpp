@@ -1,0 +1,79 @@
+#include "codecs/ImageBuffer.h"
+
+#include <algorithm>
+#include <cstring>
+#include <new>
+
+namespace {
+
+void SwapRedBlue(unsigned char* bits, std::size_t bytes) {
+    for (unsigned char* pixel = bits; pixel != bits + bytes; pixel += 3) {
+        std::swap(pixel[0], pixel[2]);
+    }
+}
+
+// Whole-row copies run at memory speed; a byte-wise exchange of the rows does not. The
+// rows stay as they are when there is no memory for the scratch row.
+void FlipRowsVertically(unsigned char* bits, std::size_t rowBytes, std::uint32_t height) {
+    std::unique_ptr<unsigned char[]> scratch(new (std::nothrow) unsigned char[rowBytes]);
+    if (scratch == nullptr) {
+        return;
+    }
+    for (std::uint32_t top = 0, bottom = height; top + 1 < bottom; ++top, --bottom) {
+        unsigned char* upper = bits + top * rowBytes;
+        unsigned char* lower = bits + (bottom - 1) * rowBytes;
+        std::memcpy(scratch.get(), upper, rowBytes);
+        std::memcpy(upper, lower, rowBytes);
+        std::memcpy(lower, scratch.get(), rowBytes);
+    }
+}
+
+}  // namespace
+
+std::size_t ImageBytes(std::uint32_t width, std::uint32_t height) {
+    // Two 32-bit factors and 3 fit a 64-bit product only when checked step by step.
+    std::size_t pixels = std::size_t{width} * height;
+    if (height != 0 && pixels / height != width) {
+        return 0;
+    }
+    return pixels <= MAX_IMAGE_BYTES / 3 ? pixels * 3 : 0;
+}
+
+ImageBuffer ImageBuffer::Allocate(std::uint32_t width, std::uint32_t height) {
+    const std::size_t bytes = ImageBytes(width, height);
+    ImageBuffer image;
+    if (bytes == 0 && width != 0 && height != 0) {
+        return image;
+    }
+    // Not cleared: every reader writes or clears each pixel itself, and large images are common.
+    image.m_bits.reset(new (std::nothrow) unsigned char[bytes]);
+    if (image.m_bits != nullptr) {
+        image.m_width = width;
+        image.m_height = height;
+    }
+    return image;
+}
+
+void ToDisplayOrder(ImageBuffer& image) {
+    if (image.Empty()) {
+        return;
+    }
+    SwapRedBlue(image.Bits(), image.Size());
+    FlipRowsVertically(image.Bits(), std::size_t{image.Width()} * 3, image.Height());
+}
+
+std::unique_ptr<unsigned char[]> PadRowsTo4Bytes(const unsigned char* bits, std::uint32_t width,
+                                                 std::uint32_t height, std::uint32_t& rowBytes) {
+    const std::size_t padded = PaddedRowBytes(width);
+    const std::size_t packed = std::size_t{width} * 3;
+    std::unique_ptr<unsigned char[]> copy(new (std::nothrow) unsigned char[padded * height]);
+    if (copy == nullptr) {
+        return nullptr;
+    }
+    for (std::uint32_t row = 0; row < height; ++row) {
+        std::memcpy(copy.get() + row * padded, bits + row * packed, packed);
+        std::memset(copy.get() + row * padded + packed, 0, padded - packed);
+    }
+    rowBytes = static_cast<std::uint32_t>(padded);
+    return copy;
+}

@@ -1,0 +1,18 @@
+// Opens an image file and decodes it with the reader its name calls for.
+#pragma once
+
+#include "codecs/CodecResults.h"
+#include "codecs/GifFile.h"
+#include "codecs/ImageFileType.h"
+
+#include <string>
+
+class ImageFileReader {
+public:
+    // The image in reader order, or the reason there is none; a file that cannot be opened
+    // gets its reader's own message. type must not be None.
+    DecodedImage Read(const std::string& path, ImageFileType type);
+
+private:
+    GifFile m_gif;  // one for every GIF read: a read leaves colours for the next
+};

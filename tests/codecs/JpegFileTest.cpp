@@ -1,0 +1,115 @@
+// The JPEG reader against libjpeg's own djpeg: every picture must match djpeg's output of the
+// same file, and every failure must bring exactly the one message the user is meant to see.
+#include "codecs/FileBytes.h"
+#include "codecs/JpegFile.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <string_view>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<unsigned char>;
+
+struct Picture {
+    std::uint32_t width = 0;
+    std::uint32_t height = 0;
+    Bytes rgb;
+    bool operator==(const Picture&) const = default;
+};
+
+class JpegFileTest : public testing::Test {
+protected:
+    JpegFileTest() { fs::create_directories(m_dir); }
+    ~JpegFileTest() override { fs::remove_all(m_dir); }
+
+    // A shell command in the test's own folder, so parallel tests never share a file.
+    int Shell(const std::string& command) const {
+        return std::system(("cd '" + m_dir.string() + "' && " + command).c_str());
+    }
+
+    Bytes Read(const std::string& name) const { return ReadFileBytes((m_dir / name).string()).value_or(Bytes{}); }
+
+    Picture Load(const Bytes& file) {
+        const DecodedImage decoded = JpegFile::Load(file);
+        m_messages = decoded.messages;
+        const ImageBuffer& image = decoded.image;
+        return {image.Width(), image.Height(), image.Empty() ? Bytes{} : Bytes(image.Bits(), image.Bits() + image.Size())};
+    }
+
+    // djpeg's picture of the file (it warns about a cut-off file but still writes it); its
+    // grey samples are spread over red, green and blue as the reader spreads them.
+    Picture Djpeg(const std::string& name) const {
+        Shell("djpeg -pnm " + name + " >" + name + ".pnm 2>/dev/null");
+        std::ifstream in(m_dir / (name + ".pnm"), std::ios::binary);
+        Picture picture;
+        std::string magic;
+        unsigned maxValue = 0;
+        in >> magic >> picture.width >> picture.height >> maxValue;
+        in.get();
+        for (unsigned char sample : Bytes(std::istreambuf_iterator<char>(in), {})) {
+            picture.rgb.insert(picture.rgb.end(), magic == "P5" ? 3 : 1, sample);
+        }
+        return picture;
+    }
+
+    const fs::path m_dir = fs::temp_directory_path() / ("kaleidra-jpeg-" + std::to_string(getpid()) + "-" +
+                           testing::UnitTest::GetInstance()->current_test_info()->name());
+    CodecMessages m_messages;
+};
+
+// rose is 70 x 46, so its last rows end inside an iMCU row. ImageMagick writes inverted CMYK
+// as YCCK (Adobe transform 2); with the transform byte set to 0 the same data is plain CMYK.
+// A cut-off file keeps its size and warns once, in the library's own words.
+TEST_F(JpegFileTest, PicturesMatchDjpegsAndACutOffFileWarnsOnce) {
+    ASSERT_EQ(Shell("convert rose: rose.ppm && convert rose: -crop 3x2+30+20 small.ppm"
+                    " && cjpeg -outfile rose.jpg rose.ppm && cjpeg -outfile small.jpg small.ppm"
+                    " && cjpeg -progressive -outfile progressive.jpg rose.ppm"
+                    " && cjpeg -sample 1x1 -restart 1 -arithmetic -outfile h1v1.jpg rose.ppm"
+                    " && cjpeg -grayscale -outfile grey.jpg rose.ppm && convert rose: -colorspace CMYK ycck.jpg"
+                    " && for f in rose progressive; do head -c $(($(wc -c <$f.jpg) / 2)) $f.jpg >cut-$f.jpg; done"),
+              0);
+    Bytes cmyk = Read("ycck.jpg");
+    const auto transform = std::ranges::search(cmyk, std::string_view("Adobe")).begin() - cmyk.begin() + 11;
+    ASSERT_EQ(cmyk.at(transform), 2);
+    cmyk[transform] = 0;
+    std::ofstream(m_dir / "cmyk.jpg", std::ios::binary).write(reinterpret_cast<const char*>(cmyk.data()), cmyk.size());
+    for (std::string name : {"small.jpg", "rose.jpg", "progressive.jpg", "h1v1.jpg", "grey.jpg", "ycck.jpg",
+                             "cmyk.jpg", "cut-rose.jpg", "cut-progressive.jpg"}) {
+        EXPECT_TRUE(Load(Read(name)) == Djpeg(name)) << name << " differs from djpeg's picture";
+        const CodecMessages warned{{"Premature end of JPEG file", MessageStyle::LibraryWarning}};
+        EXPECT_EQ(m_messages, name.starts_with("cut-") ? warned : CodecMessages{}) << name;
+    }
+}
+
+// A fatal error after the image was allocated must release it (the sanitizer build sees the leak).
+TEST_F(JpegFileTest, EachFailureBringsItsOneMessageAndNoPicture) {
+    ASSERT_EQ(Shell("convert rose: rose.ppm && cjpeg -outfile rose.jpg rose.ppm"), 0);
+    Bytes twoFrames = Read("rose.jpg");  // a second frame header before the end-of-image marker
+    twoFrames.insert(twoFrames.end() - 2, {0xFF, 0xC0, 0x00, 0x0B, 8, 0x00, 0x08, 0x00, 0x08, 1, 1, 0x11, 0});
+    Bytes huge = Read("rose.jpg");
+    const auto frame = std::ranges::search(huge, Bytes{0xFF, 0xC0}).begin() - huge.begin();
+    huge.at(frame + 5) = huge.at(frame + 7) = 0x4E;  // 20000 x 20000: 1.2 GB as RGB
+    huge.at(frame + 6) = huge.at(frame + 8) = 0x20;
+    const std::pair<Bytes, CodecMessage> cases[] = {
+        {{'B', 'M', 0x36, 0x00, 0x00, 0x00}, {"Not a JPEG file: starts with 0x42 0x4d", MessageStyle::LibraryFatal}},
+        {{}, {"Empty input file", MessageStyle::LibraryFatal}},
+        {twoFrames, {"Invalid JPEG file structure: two SOF markers", MessageStyle::LibraryFatal}},
+        {huge, {"JpegFile :\nOut of memory", MessageStyle::Stop}},
+    };
+    for (const auto& [bytes, message] : cases) {
+        EXPECT_TRUE(Load(bytes).rgb.empty()) << message.text;
+        EXPECT_EQ(m_messages, CodecMessages{message});
+    }
+}
+
+}  // namespace
