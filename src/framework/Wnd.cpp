@@ -1,9 +1,17 @@
 #include "framework/Wnd.h"
 
+#include "framework/SystemServices.h"
+
 #include <utility>
 
 const MessageMap* CWnd::GetMessageMap() const {
     return nullptr;
+}
+
+// A box without a caption is titled with the program's name, as Windows titles it.
+int CWnd::MessageBoxA(const char* text, const char* caption, UINT type) {
+    std::string title = caption != nullptr ? caption : fw::AfxGetAppName();
+    return fw::MessageBoxA(m_hWnd, text, title.c_str(), type);
 }
 
 BOOL CWnd::OnCommand(UINT_PTR) {

@@ -1,5 +1,4 @@
 // CWnd over the headless world's record of its windows.
-#include "framework/SystemServices.h"
 #include "framework/Wnd.h"
 #include "platform/headless/HeadlessWorld.h"
 
@@ -74,11 +73,6 @@ void CWnd::SetWindowTextA(const char* text) {
 
 std::string CWnd::GetWindowTextA() const {
     return m_hWnd->title;
-}
-
-int CWnd::MessageBoxA(const char* text, const char* caption, UINT type) {
-    std::string title = caption != nullptr ? caption : fw::AfxGetAppName();
-    return HeadlessWorld::Current().ShowMessageBox(m_hWnd, text, title, type);
 }
 
 BOOL CWnd::EnableWindow(BOOL bEnable) {

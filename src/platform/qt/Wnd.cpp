@@ -1,10 +1,8 @@
 // The window framework over Qt: window operations on the dialog windows and their
 // controls.
 #include "framework/Dialog.h"
-#include "framework/SystemServices.h"
 #include "framework/WinApp.h"
 #include "platform/qt/DialogWindow.h"
-#include "platform/qt/MessageBoxes.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -139,11 +137,6 @@ std::string CWnd::GetWindowTextA() const {
         title = group->title();
     }
     return title.toLocal8Bit().toStdString();
-}
-
-int CWnd::MessageBoxA(const char* text, const char* caption, UINT type) {
-    std::string title = caption != nullptr ? caption : fw::AfxGetAppName();
-    return ShowMessageBox(m_hWnd != nullptr ? m_hWnd->widget.data() : nullptr, text, title.c_str(), type);
 }
 
 BOOL CWnd::EnableWindow(BOOL bEnable) {

@@ -1,5 +1,4 @@
 // CWnd over the native window: each operation is the USER32 call of the same name.
-#include "framework/SystemServices.h"
 #include "framework/Wnd.h"
 #include "platform/win32/WindowObjects.h"
 
@@ -75,9 +74,4 @@ std::string CWnd::GetWindowTextA() const {
     std::vector<char> text(static_cast<size_t>(::GetWindowTextLengthA(m_hWnd)) + 1);
     int length = ::GetWindowTextA(m_hWnd, text.data(), static_cast<int>(text.size()));
     return std::string(text.data(), length > 0 ? static_cast<size_t>(length) : 0);
-}
-
-int CWnd::MessageBoxA(const char* text, const char* caption, UINT type) {
-    std::string title = caption != nullptr ? caption : fw::AfxGetAppName();
-    return ::MessageBoxA(m_hWnd, text, title.c_str(), type);
 }
