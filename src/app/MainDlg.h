@@ -4,11 +4,11 @@
 #pragma once
 
 #include "app/CoreServices.h"
+#include "core/CurrentImage.h"
 #include "core/ImageList.h"
 #include "core/Schedule.h"
 #include "core/Settings.h"
 #include "framework/Dialog.h"
-#include "core/CurrentImage.h"
 #include "resources/ResourceIds.h"
 
 #include <optional>
