@@ -143,6 +143,20 @@ TEST_F(Opening, UnreadableFilesShowTheReadersMessageAndLeaveNoImage) {
     EXPECT_FALSE(fs::exists(world.Root() / "bad.gif.bmp"));
 }
 
+TEST_F(Opening, ACutOffJpegWarnsOverTheWindowAndStillOpens) {
+    std::string jpeg = MagickPicture("cut.jpg");
+    fs::resize_file(jpeg, fs::file_size(jpeg) - 2);  // no end-of-image marker
+    RunMainWindow([&](CMainDlg& dlg) {
+        Open(dlg, jpeg);
+        EXPECT_EQ(dlg.m_strImagePath, jpeg + ".bmp");
+        ASSERT_EQ(world.messageBoxes.size(), 1u);
+        EXPECT_EQ(world.messageBoxes[0].owner, dlg.m_hWnd);
+    });
+    EXPECT_EQ(world.messageBoxes[0].caption, "JPEG Error");
+    EXPECT_EQ(world.messageBoxes[0].type, MB_OK);
+    EXPECT_THAT(world.messageBoxes[0].text, ::testing::HasSubstr("Premature end of JPEG file"));
+}
+
 TEST_F(Opening, AConvertedFileThatCannotBeWrittenLeavesTheDecodedImage) {
     std::string gif = MagickPicture("locked.gif");
     fs::create_directory(gif + ".bmp");  // where the converted file would go
