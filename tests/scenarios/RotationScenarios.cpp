@@ -82,13 +82,6 @@ TEST_F(Rotation, TicksUseTheCountOfTheLastChangeStep) {
 
 class SetAsWallpaper : public Scenario {};
 
-TEST_F(SetAsWallpaper, WithNoImageOnlyTellsTheUser) {
-    RunMainWindow([&](CMainDlg& dlg) { world.SendCommand(dlg, ID_SET_AS_WALLPAPER); });
-    EXPECT_TRUE(world.wallpaperCalls.empty());
-    EXPECT_EQ(ReadList(), "");
-    EXPECT_THAT(MessageTexts(), ElementsAre("No image loaded currently. Open an image first."));
-}
-
 TEST_F(SetAsWallpaper, AppliesTheCurrentImageAndAddsItToTheList) {
     WriteList(ABC);
     StoreSettings({{"freq", "0"}, {"mins", "30"}, {"lastindex", "2"}});
