@@ -28,7 +28,6 @@ TEST(SettingText, NumbersReadAsAtoiAndAtofDoWithoutOverflowing) {
 }
 
 TEST(SettingText, MinutesAreWrittenWithTwoDecimalsInAnyLocale) {
-    EXPECT_EQ(FormatSettingFloat(0.333f), "0.33");
     EXPECT_EQ(FormatSettingFloat(-2.5f), "-2.50");
     // A host that takes the user's locale (Qt does) must still write a point.
     if (std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr) {

@@ -25,12 +25,9 @@ protected:
     }
 };
 
-TEST_F(CoreMessages, MissingMinsIsReportedAndTwentyCharactersDoNotFit) {
-    StoreSettings({{"freq", "0"}, {"mins", "00000000000000000002"}, {"lastindex", "0000000000000000007"}});
-    RunMainWindow([&](CMainDlg& dlg) {
-        EXPECT_EQ(dlg.m_nLastIndex, 7);  // nineteen characters still fit
-        EXPECT_EQ(world.TimerPeriod(dlg.m_hWnd, ID_TIMER_CHANGE), 30000u);
-    });
+TEST_F(CoreMessages, MissingMinsIsReportedInABoxNamedAfterTheProgramFile) {
+    StoreSettings({{"freq", "0"}});
+    RunMainWindow();
     ASSERT_EQ(world.messageBoxes.size(), 1u);
     EXPECT_EQ(world.messageBoxes[0].text, "missing mins error in doregstuff");
     EXPECT_EQ(world.messageBoxes[0].caption, "kaleidra");  // the program file's name
@@ -68,25 +65,6 @@ TEST_F(CoreMessages, AddToListSaysWhyAPathThatDoesNotFitOneLineIsRefused) {
     EXPECT_THAT(MessageTexts(), ElementsAre(HasSubstr("longer than the 258 characters"), HasSubstr("line break")));
     EXPECT_EQ(world.messageBoxes[0].caption, "Kaleidra");
     EXPECT_EQ(world.messageBoxes[0].type, MB_OK);
-}
-
-TEST_F(CoreMessages, AddToListShowsWhyTheListCouldNotBeWritten) {
-    RunMainWindow([&](CMainDlg& dlg) {
-        std::filesystem::remove(ListPath());
-        std::filesystem::create_directory(ListPath());
-        EXPECT_EQ(dlg.AddToList("/pics/a.bmp"), -1);
-    });
-    EXPECT_THAT(MessageTexts(), ElementsAre(std::strerror(EISDIR)));
-}
-
-TEST_F(CoreMessages, AFailedOldListCopyKeepsTheOldListAndShowsTheSystemsText) {
-    WriteOldList("one\n");
-    world.FailNext(HeadlessCall::CopyFile, EACCES);
-    RunMainWindow();
-    EXPECT_TRUE(std::filesystem::exists(OldListPath()));
-    EXPECT_EQ(ReadList(), "");
-    EXPECT_THAT(MessageTexts(), ElementsAre(FOUND, std::strerror(EACCES)));
-    EXPECT_EQ(world.messageBoxes[1].type, MB_OK | MB_ICONEXCLAMATION);
 }
 
 TEST_F(CoreMessages, EachOldListStepIsToldAndOneThatStaysIsNamedAsThisSystemSpellsIt) {

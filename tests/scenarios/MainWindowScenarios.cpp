@@ -46,11 +46,13 @@ TEST_F(MainWindow, ARightClickInsideTheClientAreaOpensTheFileMenu) {
         EXPECT_EQ(world.popupMenus[0].flags, TPM_LEFTALIGN | TPM_RIGHTBUTTON);
         EXPECT_EQ(world.popupMenus[0].point.x, HeadlessWorld::CLIENT_ORIGIN.x + 10);
 
-        // An item chosen there is the menu bar's command.
+        // An item chosen there is the menu bar's command, which with no image only tells the user.
         world.ChooseNextMenuItem(ID_SET_AS_WALLPAPER);
         world.RightClick(dlg, {HeadlessWorld::CLIENT_ORIGIN.x + 10, HeadlessWorld::CLIENT_ORIGIN.y + 10});
     });
     EXPECT_THAT(MessageTexts(), ElementsAre("No image loaded currently. Open an image first."));
+    EXPECT_TRUE(world.wallpaperCalls.empty());
+    EXPECT_EQ(ReadList(), "/w/a.bmp\n");
 }
 
 }  // namespace

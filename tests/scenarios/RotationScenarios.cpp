@@ -36,11 +36,6 @@ TEST_F(Rotation, MinutesModeChangesNothingAtStartAndTheNextEntryAfterOnePeriod) 
     EXPECT_EQ(std::tie(call.action, call.param, call.flags), std::tuple(SPI_SETDESKWALLPAPER, 0u, SPIF_SENDCHANGE));
 }
 
-TEST_F(Rotation, NoTimerRunsFasterThanTenMilliseconds) {
-    Schedule("0", "1", "1", "0.0001");
-    RunMainWindow([&](CMainDlg& dlg) { EXPECT_EQ(world.TimerPeriod(dlg.m_hWnd, ID_TIMER_CHANGE), 10u); });
-}
-
 TEST_F(Rotation, RandomPickReachesEveryEntryAndRepeatsWithinASecond) {
     WriteList(ABC);
     Schedule("2", "0", "1");
@@ -86,13 +81,6 @@ TEST_F(Rotation, TicksUseTheCountOfTheLastChangeStep) {
 }
 
 class SetAsWallpaper : public Scenario {};
-
-TEST_F(SetAsWallpaper, WithNoImageOnlyTellsTheUser) {
-    RunMainWindow([&](CMainDlg& dlg) { world.SendCommand(dlg, ID_SET_AS_WALLPAPER); });
-    EXPECT_TRUE(world.wallpaperCalls.empty());
-    EXPECT_EQ(ReadList(), "");
-    EXPECT_THAT(MessageTexts(), ElementsAre("No image loaded currently. Open an image first."));
-}
 
 TEST_F(SetAsWallpaper, AppliesTheCurrentImageAndAddsItToTheList) {
     WriteList(ABC);

@@ -8,6 +8,7 @@
 
 #include <cstdio>
 #include <functional>
+#include <initializer_list>
 #include <string>
 
 inline constexpr const char* SETTINGS = "Software\\Shareware\\Kaleidra\\3.0\\";
@@ -46,6 +47,20 @@ private:
 
 inline std::string Setting(HKEY root, const std::string& name) {
     return ReadRegistryText(root, SETTINGS + name).value_or("(missing)");
+}
+
+// The named settings as "name=text", a space between them.
+inline std::string Settings(HKEY root, std::initializer_list<const char*> names) {
+    std::string text;
+    for (const char* name : names) {
+        text.append(text.empty() ? "" : " ").append(name).append("=").append(Setting(root, name));
+    }
+    return text;
+}
+
+// The Image List file in the Windows directory.
+inline std::string ListFile() {
+    return ReadTextFile(WindowsDirectory() + "\\Kaleidra.LST").value_or("(missing)");
 }
 
 inline std::string Quoted(const std::string& text) {
@@ -103,14 +118,19 @@ public:
         SendMessageTimeoutA(main, WM_NULL, 0, 0, SMTO_BLOCK, 5000, &ignored);
     }
     bool Start(const std::string& exe) { return Check(app.Start(exe), "kaleidra.exe starts"); }
+    // The tray's double-click message, as the shell sends it, brings the window back restored.
+    bool ShowFromTray(const std::string& what) {
+        PostMessageA(main, WM_TRAYNOTIFY, ID_TRAYICON, WM_LBUTTONDBLCLK);
+        return Await([&] { return IsWindowVisible(main) && !IsIconic(main); }, what,
+                     [&] { return IsIconic(main) ? "still minimized" : "hidden"; });
+    }
     // Started, then shown from the tray; false when it did not come up.
     bool StartShown(const std::string& exe) {
         if (!Start(exe)) {
             return false;
         }
         WaitFor([&] { return (main = FindMainWindow(app.Id())) != nullptr && !IsWindowVisible(main); });
-        PostMessageA(main, WM_TRAYNOTIFY, ID_TRAYICON, WM_LBUTTONDBLCLK);
-        return Await([&] { return IsWindowVisible(main); }, "the tray shows the window");
+        return ShowFromTray("the tray shows the window");
     }
 
     Report& report;

@@ -10,6 +10,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <set>
 #include <vector>
 
 namespace {
@@ -41,6 +42,14 @@ std::vector<HWND> TopLevels(const char* className, DWORD processId, bool visible
         }
     }
     return found;
+}
+
+// What a call that fills a buffer of MAX_PATH characters leaves there.
+template <class Fill>
+std::string FilledPath(Fill fill) {
+    char path[MAX_PATH] = {};
+    fill(path);
+    return path;
 }
 
 HWND First(const std::vector<HWND>& windows) {
@@ -158,33 +167,23 @@ void DeleteRegistryKey(HKEY root, const std::string& key) {
 }
 
 std::string CurrentWallpaper() {
-    char path[MAX_PATH] = {};
-    SystemParametersInfoA(SPI_GETDESKWALLPAPER, sizeof path, path, 0);
-    return path;
+    return FilledPath([](char* path) { SystemParametersInfoA(SPI_GETDESKWALLPAPER, MAX_PATH, path, 0); });
 }
 
 std::string TempPath(const std::string& name) {
-    char folder[MAX_PATH] = {};
-    GetTempPathA(sizeof folder, folder);
-    return folder + name;
+    return FilledPath([](char* path) { GetTempPathA(MAX_PATH, path); }) + name;
 }
 
 std::string DriverExe() {
-    char self[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, self, sizeof self);
-    return self;
+    return FilledPath([](char* path) { GetModuleFileNameA(nullptr, path, MAX_PATH); });
 }
 
 std::string WindowsDirectory() {
-    char path[MAX_PATH] = {};
-    GetWindowsDirectoryA(path, sizeof path);
-    return path;
+    return FilledPath([](char* path) { GetWindowsDirectoryA(path, MAX_PATH); });
 }
 
-std::string LocalAppDataFolder() {
-    char path[MAX_PATH] = {};
-    SHGetFolderPathA(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, path);
-    return path;
+std::string ShellFolder(int csidl) {
+    return FilledPath([=](char* path) { SHGetFolderPathA(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, path); });
 }
 
 // Shared for deleting too: a file the program replaces while it is read here must not make
@@ -257,8 +256,9 @@ std::string CompareWithScreen(HWND hWnd, const std::string& bmpPath) {
 
 namespace {
 
-std::vector<std::string> ItemTexts(HWND control, UINT countMessage, UINT textMessage) {
-    std::vector<std::string> items;
+// The item texts of a combo or list box of another process, '|' between them.
+std::string ItemTexts(HWND control, UINT countMessage, UINT textMessage) {
+    std::string items;
     LRESULT count = SendMessageA(control, countMessage, 0, 0);
     for (LRESULT i = 0; i < count; ++i) {
         // Wine carries only the wide form of these messages whole between processes.
@@ -266,7 +266,7 @@ std::vector<std::string> ItemTexts(HWND control, UINT countMessage, UINT textMes
         SendMessageW(control, textMessage, i, reinterpret_cast<LPARAM>(wide));
         char text[MAX_PATH + 1] = {};
         WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
-        items.emplace_back(text);
+        items.append(i == 0 ? "" : "|").append(text);
     }
     return items;
 }
@@ -274,14 +274,10 @@ std::vector<std::string> ItemTexts(HWND control, UINT countMessage, UINT textMes
 }  // namespace
 
 std::string ComboBoxItems(HWND comboBox) {
-    std::string items;
-    for (const std::string& item : ItemTexts(comboBox, CB_GETCOUNT, CB_GETLBTEXT)) {
-        items += (items.empty() ? "" : "|") + item;
-    }
-    return items;
+    return ItemTexts(comboBox, CB_GETCOUNT, CB_GETLBTEXT);
 }
 
-std::vector<std::string> ListBoxItems(HWND listBox) {
+std::string ListBoxItems(HWND listBox) {
     return ItemTexts(listBox, LB_GETCOUNT, LB_GETTEXT);
 }
 
@@ -317,12 +313,6 @@ void DoubleClickFirstEntry(HWND listBox) {
     PostMessageA(listBox, WM_LBUTTONUP, 0, firstRow);
     PostMessageA(listBox, WM_LBUTTONDBLCLK, MK_LBUTTON, firstRow);
     PostMessageA(listBox, WM_LBUTTONUP, 0, firstRow);
-}
-
-std::string StartupFolder() {
-    char path[MAX_PATH] = {};
-    SHGetFolderPathA(nullptr, CSIDL_STARTUP, nullptr, SHGFP_TYPE_CURRENT, path);
-    return path;
 }
 
 std::optional<ShortcutSeen> ReadShortcut(const std::string& path) {
@@ -384,14 +374,14 @@ std::vector<char> CaptureScreen(const RECT& area, WORD bitCount, BITMAPINFOHEADE
 
 }  // namespace
 
-std::vector<COLORREF> ScreenColours(HWND hWnd, const RECT& area) {
+std::set<COLORREF> ScreenColours(HWND hWnd, const RECT& area) {
     RedrawWindow(hWnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     BITMAPINFOHEADER info{};
     std::vector<char> bits = CaptureScreen(area, 32, info);
-    std::vector<COLORREF> colours;
+    std::set<COLORREF> colours;
     for (size_t at = 0; at + 3 < bits.size(); at += 4) {
         auto* pixel = reinterpret_cast<const unsigned char*>(bits.data() + at);
-        colours.push_back(RGB(pixel[2], pixel[1], pixel[0]));
+        colours.insert(RGB(pixel[2], pixel[1], pixel[0]));
     }
     return colours;
 }

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -48,7 +49,8 @@ std::string TempPath(const std::string& name);
 // This driver's own exe, which other roles start.
 std::string DriverExe();
 std::string WindowsDirectory();
-std::string LocalAppDataFolder();
+// A folder of the shell by its CSIDL (the user's StartUp folder, say) as the shell reports it.
+std::string ShellFolder(int csidl);
 std::optional<std::string> ReadTextFile(const std::string& path);
 bool FileExists(const std::string& path);
 
@@ -60,9 +62,9 @@ COLORREF ClientPixel(HWND hWnd, POINT point);
 // the corners and centre; empty when they agree, else the first difference.
 std::string CompareWithScreen(HWND hWnd, const std::string& bmpPath);
 
-// The item texts of a combo box of another process, '|' between them.
+// The item texts of a combo or list box of another process, '|' between them.
 std::string ComboBoxItems(HWND comboBox);
-std::vector<std::string> ListBoxItems(HWND listBox);
+std::string ListBoxItems(HWND listBox);
 
 // A dialog of the process with that title, shown now.
 HWND FindDialog(DWORD processId, const std::string& title);
@@ -75,8 +77,6 @@ void PressKey(HWND hWnd, WORD key);
 // A double-click of the mouse on a list box's first row.
 void DoubleClickFirstEntry(HWND listBox);
 
-// The user's StartUp folder as the shell reports it.
-std::string StartupFolder();
 struct ShortcutSeen {
     std::string target;
     std::string workingDir;
@@ -87,8 +87,8 @@ std::optional<ShortcutSeen> ReadShortcut(const std::string& path);
 // Makes the command the desktop's way of opening files of that extension ("%1" the file).
 void RegisterViewer(const std::string& extension, const std::string& command);
 
-// The screen's colours over the rectangle, bottom row first; empty when it can't be read.
-std::vector<COLORREF> ScreenColours(HWND hWnd, const RECT& area);
+// The colours the screen shows over the rectangle; none when it can't be read.
+std::set<COLORREF> ScreenColours(HWND hWnd, const RECT& area);
 
 // Repaints the window now and saves what the screen shows of the rectangle as a 24-bit BMP.
 bool SaveScreenshot(HWND hWnd, const RECT& area, const std::string& path);

@@ -7,6 +7,7 @@
 #include "Checks.h"
 
 #include <dlgs.h>
+#include <shlobj.h>
 
 #include <fstream>
 
@@ -34,10 +35,6 @@ std::string WallpaperSeenByNewProcess() {
         return "(could not ask)";
     }
     return ReadTextFile(answer).value_or("(no answer)");
-}
-
-std::string ListFile() {
-    return ReadTextFile(WindowsDirectory() + "\\Kaleidra.LST").value_or("(missing)");
 }
 
 // Start-up: the window by its exact title, shown, then hidden about half a second later;
@@ -73,12 +70,6 @@ void CheckSecondStart(Session& run) {
     run.Check(!IsWindowVisible(run.main), "the hidden window stays hidden");
 }
 
-bool ShowFromTray(Session& run, const std::string& what) {
-    PostMessageA(run.main, WM_TRAYNOTIFY, ID_TRAYICON, WM_LBUTTONDBLCLK);
-    return run.Await([&] { return IsWindowVisible(run.main) && !IsIconic(run.main); }, what,
-                     [&] { return IsIconic(run.main) ? "still minimized" : "hidden"; });
-}
-
 // The tray icon shown, double-clicked with the mouse; then its message as the shell sends it.
 void CheckTrayDoubleClick(Session& run) {
     HWND main = run.main;
@@ -89,7 +80,7 @@ void CheckTrayDoubleClick(Session& run) {
         run.Command(IDOK);
         run.Await([&] { return !IsWindowVisible(main); }, "Hide hides it again");
     }
-    ShowFromTray(run, "the tray's double-click message shows the window");
+    run.ShowFromTray("the tray's double-click message shows the window");
     run.Check(WindowText(main) == TITLE, "its title is exactly \"Kaleidra 3.0  \"", Quoted(WindowText(main)));
     RECT client{};
     GetClientRect(main, &client);
@@ -161,18 +152,12 @@ void CheckOpenDialog(Session& run, const std::string& picture) {
               [&] { return Quoted(WindowText(run.main)); });
 }
 
-// pick, freq, mins and lastindex as expected, and today's date.
-void CheckSavedSettings(Session& run, HKEY root, const std::string (&expected)[4]) {
+// The schedule as expected, and today's date.
+void CheckSavedSettings(Session& run, HKEY root, const std::string& expected) {
     char today[16] = {};
     _strdate(today);
-    const char* names[] = {"pick", "freq", "mins", "lastindex", "day", "ver"};
-    std::string seen;
-    bool passed = Setting(root, "day") == today;
-    for (size_t i = 0; i < std::size(names); ++i) {
-        seen += std::string(names[i]) + "=" + Setting(root, names[i]) + " ";
-        passed = passed && (i >= std::size(expected) || Setting(root, names[i]) == expected[i]);
-    }
-    run.Check(passed, "the settings are written", seen);
+    const std::string seen = Settings(root, {"pick", "freq", "mins", "lastindex", "day"});
+    run.Check(seen == expected + " day=" + today, "the settings are written", seen);
 }
 
 void RunFirstStart(Report& report, const Paths& paths) {
@@ -194,10 +179,10 @@ void RunFirstStart(Report& report, const Paths& paths) {
     // Minimizing takes the window off the screen; the tray brings it back restored.
     PostMessageA(run.main, WM_SYSCOMMAND, SC_MINIMIZE, 0);
     run.Await([&] { return !IsWindowVisible(run.main); }, "minimizing hides the window");
-    ShowFromTray(run, "the tray brings it back restored");
+    run.ShowFromTray("the tray brings it back restored");
     CheckOpenDialog(run, paths.pictures + "\\rose.gif");
     CheckExit(run);
-    CheckSavedSettings(run, HKEY_LOCAL_MACHINE, {"1", "0", "30.00", "1"});
+    CheckSavedSettings(run, HKEY_LOCAL_MACHINE, "pick=1 freq=0 mins=30.00 lastindex=1");
 }
 
 // Minutes mode with a short period: a tick applies the next entry of the list (two after
@@ -230,10 +215,10 @@ void RunReadOnlyMachine(Report& report, const Paths& paths) {
     std::puts("== machine-wide places refuse writes");
     DeleteRegistryKey(HKEY_LOCAL_MACHINE, std::string(SETTINGS) + "mins");
     DeleteRegistryKey(HKEY_LOCAL_MACHINE, std::string(SETTINGS) + "ver");
-    const std::string kept[] = {Setting(HKEY_LOCAL_MACHINE, "pick"), Setting(HKEY_LOCAL_MACHINE, "freq"), "0.50",
-                                Setting(HKEY_LOCAL_MACHINE, "lastindex")};
+    const std::string kept = Settings(HKEY_LOCAL_MACHINE, {"pick", "freq"}) +
+                             " mins=0.50 lastindex=" + Setting(HKEY_LOCAL_MACHINE, "lastindex");
     const std::string machineList = ListFile();
-    const std::string userList = LocalAppDataFolder() + "\\Kaleidra\\Kaleidra.LST";
+    const std::string userList = ShellFolder(CSIDL_LOCAL_APPDATA) + "\\Kaleidra\\Kaleidra.LST";
     Session run(report, paths);
     SetEnvironmentVariableA("KALEIDRA_TEST_MACHINE_READONLY", "1");  // for this run only
     const bool started = run.Start(paths.exe);

@@ -2,6 +2,8 @@
 // and used from outside as a user does.
 #include "Checks.h"
 
+#include <shlobj.h>
+
 #include <algorithm>
 #include <sstream>
 #include <vector>
@@ -25,24 +27,15 @@ constexpr COLORREF NOTICE_BLUE = RGB(0, 100, 200);
 constexpr int CORNER_WIDTH = 48;
 constexpr int CORNER_HEIGHT = 24;
 
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
+// The lines of the text that are not empty, '|' between them.
+std::string Entries(const std::string& text) {
     std::istringstream in(text);
+    std::string entries;
     for (std::string line; std::getline(in, line);) {
         line.erase(line.find_last_not_of("\r") + 1);
-        if (!line.empty()) {
-            lines.push_back(line);
-        }
+        entries += line.empty() || entries.empty() ? line : "|" + line;
     }
-    return lines;
-}
-
-std::string Joined(const std::vector<std::string>& items) {
-    std::string text;
-    for (const std::string& item : items) {
-        text += (text.empty() ? "" : ", ") + Quoted(item);
-    }
-    return text.empty() ? "(none)" : text;
+    return entries;
 }
 
 // The documents and pictures the desktop was asked to open, in order.
@@ -58,40 +51,24 @@ public:
     // Does the action and checks that it makes the desktop open the file next.
     template <class Action>
     void Expect(Session& run, Action action, const std::string& file, const std::string& what) const {
-        const size_t before = Seen().size();
+        const size_t before = Record().size();
         action();
-        run.Await([&] { return Seen().size() > before && Seen()[before] == file; }, what, [&] {
-            return Seen().empty() ? "nothing opened" : Quoted(Seen().back());
+        run.Await([&] { return Record().substr(before).starts_with(file + "\n"); }, what, [&] {
+            return Record().size() == before ? "nothing opened" : Quoted(Record().substr(before));
         });
     }
 
 private:
-    std::vector<std::string> Seen() const { return Lines(ReadTextFile(m_record).value_or("")); }
+    std::string Record() const { return ReadTextFile(m_record).value_or(""); }
 
     std::string m_record;
 };
-
-std::vector<std::string> ListFileEntries() {
-    return Lines(ReadTextFile(WindowsDirectory() + "\\Kaleidra.LST").value_or(""));
-}
 
 RECT ClientArea(HWND hWnd) {
     RECT client{};
     GetClientRect(hWnd, &client);
     MapWindowPoints(hWnd, nullptr, reinterpret_cast<POINT*>(&client), 2);
     return client;
-}
-
-bool Shows(HWND hWnd, const RECT& area, COLORREF colour) {
-    std::vector<COLORREF> colours = ScreenColours(hWnd, area);
-    return std::find(colours.begin(), colours.end(), colour) != colours.end();
-}
-
-// A face is one colour; the wall's bricks and mortar are more.
-size_t DistinctColours(HWND hWnd, const RECT& area) {
-    std::vector<COLORREF> colours = ScreenColours(hWnd, area);
-    std::sort(colours.begin(), colours.end());
-    return static_cast<size_t>(std::unique(colours.begin(), colours.end()) - colours.begin());
 }
 
 bool IsChecked(HWND dialog, int id) {
@@ -133,20 +110,20 @@ void CheckImageList(Session& run, const OpenedFiles& opened) {
         return;
     }
     HWND list = GetDlgItem(dialog, IDC_IMAGE_LIST);
-    const std::vector<std::string> entries = ListFileEntries();
-    run.Check(ListBoxItems(list) == entries && entries.size() == 2, "it shows the list file's two entries",
-              Joined(ListBoxItems(list)));
+    const std::string entries = Entries(ListFile());
+    const bool two = std::ranges::count(entries, '|') == 1;
+    run.Check(ListBoxItems(list) == entries && two, "it shows the list file's two entries", Quoted(ListBoxItems(list)));
     CheckWhiteFace(run, dialog);
     HWND heading = FindWindowExA(dialog, nullptr, "Static", nullptr);
     run.Await([&] {
-        std::vector<COLORREF> colours = ScreenColours(dialog, WindowArea(heading));
-        return std::any_of(colours.begin(), colours.end(), [](COLORREF c) { return c != WHITE; });
+        const std::set<COLORREF> colours = ScreenColours(dialog, WindowArea(heading));
+        return colours.size() > colours.count(WHITE);
     }, "the heading bitmap is drawn", [] { return "only white in its frame"; });
     run.Check(SaveScreen(WindowArea(dialog), run.paths.shots + "\\imagelist.bmp"), "screenshot of the Image List");
-    if (entries.size() != 2) {
+    if (!two) {
         return;
     }
-    opened.Expect(run, [&] { DoubleClickFirstEntry(list); }, entries[0],
+    opened.Expect(run, [&] { DoubleClickFirstEntry(list); }, entries.substr(0, entries.find('|')),
                   "a double-click asks the desktop to show that picture");
     SendMessageA(list, LB_SETCURSEL, 0, 0);
     ClickButton(dialog, ID_DELETE_SELECTION);
@@ -154,15 +131,15 @@ void CheckImageList(Session& run, const OpenedFiles& opened) {
                "Delete Selection asks first", dialog);
     // The box answers once the handler has returned, its rewrite done: the file is not read
     // while the program replaces it (Wine refuses to replace a file that is open anywhere).
-    const std::vector<std::string> kept{entries[1]};
+    const std::string kept = entries.substr(entries.find('|') + 1);
     run.Await([&] { return ListBoxItems(list) == kept; }, "answered Yes, the entry leaves the box",
-              [&] { return Joined(ListBoxItems(list)); });
-    run.Check(ListFileEntries() == kept, "and the list file", Joined(ListFileEntries()));
+              [&] { return Quoted(ListBoxItems(list)); });
+    run.Check(Entries(ListFile()) == kept, "and the list file", Quoted(ListFile()));
     run.Check(!FileExists(WindowsDirectory() + "\\Kaleidra.LST.new"), "no rewrite is left beside the list");
-    if (run.Check(DropFile(run.app, dialog, kept[0]), "drop on the Image List", "could not deliver the drop")) {
+    if (run.Check(DropFile(run.app, dialog, kept), "drop on the Image List", "could not deliver the drop")) {
         run.Answer(IDOK, {nullptr, "You must add images to Image List by choosing Open Image..."},
                    "a drop on the Image List says where pictures are added", dialog);
-        run.Check(ListFileEntries() == kept, "and adds nothing", Joined(ListFileEntries()));
+        run.Check(Entries(ListFile()) == kept, "and adds nothing", Quoted(ListFile()));
     }
     CloseDialog(run, dialog, IDCANCEL, "Back to Main");
 }
@@ -210,19 +187,15 @@ void CheckOptions(Session& run, const OpenedFiles& opened) {
               "it shows the stored settings", OptionsSeen(dialog));
     CheckWhiteFace(run, dialog);
     run.Await([&] {
-        return Shows(dialog, WindowArea(GetDlgItem(dialog, IDC_RANDOM_PICK)), BLUE) &&
-               Shows(dialog, WindowArea(GetDlgItem(dialog, IDC_ONCE_A_DAY)), BLUE);
+        return ScreenColours(dialog, WindowArea(GetDlgItem(dialog, IDC_RANDOM_PICK))).contains(BLUE) &&
+               ScreenColours(dialog, WindowArea(GetDlgItem(dialog, IDC_ONCE_A_DAY))).contains(BLUE);
     }, "its check box and radio buttons are labelled in blue");
     run.Check(SaveScreen(WindowArea(dialog), run.paths.shots + "\\options.bmp"), "screenshot of Options");
     ChangeOptions(run, dialog);
     run.Await([&] { return !IsWindow(dialog); }, "the dialog closes");
-    run.Await([] {
-        return Setting(HKEY_LOCAL_MACHINE, "pick") == "0" && Setting(HKEY_LOCAL_MACHINE, "freq") == "1" &&
-               Setting(HKEY_LOCAL_MACHINE, "mins") == "12.50";
-    }, "the changes are stored (the minutes read even from the disabled field)", [] {
-        return "pick " + Setting(HKEY_LOCAL_MACHINE, "pick") + ", freq " + Setting(HKEY_LOCAL_MACHINE, "freq") +
-               ", mins " + Setting(HKEY_LOCAL_MACHINE, "mins");
-    });
+    const auto stored = [] { return Settings(HKEY_LOCAL_MACHINE, {"pick", "freq", "mins"}); };
+    run.Await([&] { return stored() == "pick=0 freq=1 mins=12.50"; },
+              "the changes are stored (the minutes read even from the disabled field)", stored);
     if ((dialog = OpenDialog(run, ID_OPTIONS, "Kaleidra Options")) == nullptr) {
         return;
     }
@@ -251,14 +224,15 @@ void CheckAbout(Session& run) {
     run.Await([&] {
         plain.clear();
         for (const RECT& corner : corners) {
-            if (DistinctColours(dialog, corner) < 2) {
+            if (ScreenColours(dialog, corner).size() < 2) {  // a face is one colour, the wall more
                 plain +=
                     std::to_string(corner.left - client.left) + "," + std::to_string(corner.top - client.top) + " ";
             }
         }
         return plain.empty();
     }, "the brick wall reaches the corners without text", [&] { return "a plain face at " + plain; });
-    run.Await([&] { return Shows(dialog, client, NOTICE_BLUE); }, "the notice is written over it in its blue");
+    run.Await([&] { return ScreenColours(dialog, client).contains(NOTICE_BLUE); },
+              "the notice is written over it in its blue");
     run.Check(SaveScreen(WindowArea(dialog), run.paths.shots + "\\about.bmp"), "screenshot of About");
     CloseDialog(run, dialog, IDOK, "OK");
 }
@@ -323,7 +297,7 @@ void RunSecondaryDialogs(Report& report, const Paths& paths) {
                   "F1 asks the desktop to open krindex.htm");
     run.Settle();
     run.Check(!FindMessageBox(run.app.Id()), "and the program shows no error", Seen(FindMessageBox(run.app.Id())));
-    CheckStartupEntry(run, paths.exe, StartupFolder() + "\\kaleidra.lnk");
+    CheckStartupEntry(run, paths.exe, ShellFolder(CSIDL_STARTUP) + "\\kaleidra.lnk");
     CheckExit(run);
 }
 
@@ -333,12 +307,9 @@ void RunCopyWithoutDocuments(Report& report, const Paths& paths) {
     std::puts("== a copy without help documents; a StartUp folder in the Windows directory");
     const std::string folder = TempPath("kaleidra-copy");
     const std::string exe = folder + "\\kaleidra.exe";
-    CreateDirectoryA(folder.c_str(), nullptr);
     const std::string startup = WindowsDirectory() + "\\Start Menu\\Programs\\StartUp";
-    for (size_t end = startup.find('\\', 3); end != std::string::npos; end = startup.find('\\', end + 1)) {
-        CreateDirectoryA(startup.substr(0, end).c_str(), nullptr);
-    }
-    CreateDirectoryA(startup.c_str(), nullptr);
+    SHCreateDirectoryExA(nullptr, folder.c_str(), nullptr);
+    SHCreateDirectoryExA(nullptr, startup.c_str(), nullptr);
     Session run(report, paths);
     if (!CopyFileA(paths.exe.c_str(), exe.c_str(), FALSE) || !run.StartShown(exe)) {
         return;

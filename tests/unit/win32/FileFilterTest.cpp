@@ -9,15 +9,14 @@ namespace {
 
 using namespace std::string_literals;
 
+// A filter without its closing bars is still ended.
 TEST(FileFilter, BarsBecomeZerosAndTheListEndsInTwo) {
-    EXPECT_EQ(SystemFileFilter("Bitmaps (*.bmp)|*.bmp|GIF Files (*.gif)|*.gif||"),
-              "Bitmaps (*.bmp)\0*.bmp\0GIF Files (*.gif)\0*.gif\0\0"s);
-}
-
-TEST(FileFilter, AFilterWithoutItsClosingBarsIsStillEnded) {
-    EXPECT_EQ(SystemFileFilter("All|*.*"), "All\0*.*\0\0"s);
-    EXPECT_EQ(SystemFileFilter("All|*.*|"), "All\0*.*\0\0"s);
-    EXPECT_EQ(SystemFileFilter(""), "\0\0"s);
+    const std::pair<const char*, std::string> cases[] = {
+        {"Bitmaps (*.bmp)|*.bmp|GIF Files (*.gif)|*.gif||", "Bitmaps (*.bmp)\0*.bmp\0GIF Files (*.gif)\0*.gif\0\0"s},
+        {"All|*.*", "All\0*.*\0\0"s}, {"All|*.*|", "All\0*.*\0\0"s}, {"", "\0\0"s}};
+    for (const auto& [filter, system] : cases) {
+        EXPECT_EQ(SystemFileFilter(filter), system) << filter;
+    }
 }
 
 }  // namespace
