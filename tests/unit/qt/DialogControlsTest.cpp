@@ -1,6 +1,5 @@
-// The controls of the secondary dialogs in Qt windows: checks, the edit, the list and
-// files dropped on it.
-#include "framework/ListBox.h"
+// The controls of the secondary dialogs in Qt windows: checks, the edit, and files dropped
+// on the list.
 #include "unit/qt/RecordingDialog.h"
 
 #include <QDropEvent>
@@ -38,22 +37,6 @@ TEST_F(OptionsControls, TheEditTellsOfEveryChangeTheProgramsAndTheUsers) {
     qobject_cast<QLineEdit*>(minutes->m_hWnd->widget.data())->insert("0");
     EXPECT_EQ(minutes->GetWindowTextA(), "12.50");
     EXPECT_EQ(dialog.commands, (std::vector<UINT_PTR>{EN_CHANGE, EN_CHANGE}));
-}
-
-TEST_F(ImageListControls, TheListsTextsAndSelectionAreItsWidgets) {
-    CListBox list;
-    list.m_hWnd = dialog.GetDlgItem(IDC_IMAGE_LIST)->m_hWnd;
-    for (const char* entry : {"/a.bmp", "/b.gif", "/c.jpg"}) {
-        list.AddString(entry);
-    }
-    list.SetCurSel(2);
-    EXPECT_EQ(list.DeleteString(0), 2);
-    EXPECT_EQ(list.GetCurSel(), 1);
-    auto* widget = qobject_cast<QListWidget*>(list.m_hWnd->widget.data());
-    EXPECT_EQ(widget->currentItem()->text(), "/c.jpg");
-    std::string text;
-    EXPECT_EQ(list.GetText(0, text), 6);
-    EXPECT_EQ(text, "/b.gif");
 }
 
 // The list's viewport is the widget under the mouse; only local files make the drop, and

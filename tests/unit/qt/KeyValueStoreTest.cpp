@@ -18,9 +18,7 @@ protected:
 TEST_F(KeyValueStoreTest, TextsWithQuotesBackslashesAndLineBreaksSurviveUnderAKeyOfAnyCase) {
     const std::string text = "say \"hi\"\\\r\nnext line\\n";
     ASSERT_TRUE(store.Set("k", text));
-    EXPECT_EQ(store.Get("K"), text);  // the same key, whatever its case
-    EXPECT_EQ(KeyValueStore::Parse(KeyValueStore::Format({{"k", text}})),
-              (KeyValueStore::Entries{{"k", text}}));
+    EXPECT_EQ(store.Get("K"), text);  // read back from the file, the same key whatever its case
 }
 
 TEST_F(KeyValueStoreTest, CommentsAndStrayLinesInAnEditedFileAreSkipped) {
