@@ -69,9 +69,8 @@ search_windows() {
     echo "$found" | head -n1
 }
 main_window() { search_windows --class '^KaleidraMainWindow$'; }
-visible_main_window() { xdotool search --onlyvisible --class '^KaleidraMainWindow$' 2>/dev/null | head -n1; }
-window_hidden() { [ -n "$(main_window)" ] && [ -z "$(visible_main_window)" ]; }
-window_shown() { [ -n "$(visible_main_window)" ]; }
+window_shown() { [ -n "$(xdotool search --onlyvisible --class '^KaleidraMainWindow$' 2>/dev/null | head -n1)" ]; }
+window_hidden() { [ -n "$(main_window)" ] && ! window_shown; }
 titled() { [ "$(xdotool getwindowname "$(main_window)")" = "$1" ]; }
 
 # The program's icon in the tray: its window carries the program's own class.
