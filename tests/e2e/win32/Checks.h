@@ -112,11 +112,6 @@ public:
         std::optional<MessageBoxSeen> box = AnswerMessageBox(app.Id(), button, besides);
         return report.Check(Shows(box, expected), what, Seen(box));
     }
-    // Once the window answers again, what was posted to it has been handled.
-    void Settle() const {
-        DWORD_PTR ignored = 0;
-        SendMessageTimeoutA(main, WM_NULL, 0, 0, SMTO_BLOCK, 5000, &ignored);
-    }
     bool Start(const std::string& exe) { return Check(app.Start(exe), "kaleidra.exe starts"); }
     // The tray's double-click message, as the shell sends it, brings the window back restored.
     bool ShowFromTray(const std::string& what) {
@@ -139,7 +134,7 @@ public:
     HWND main = nullptr;
 };
 
-// Exit asks first: No leaves everything as it was, Yes stores the settings and ends with 0.
+// Exit asks first; Yes ends the program with 0.
 void CheckExit(Session& run);
 
 // The start-up entry, the Image List, Options and About dialogs and the help documents.

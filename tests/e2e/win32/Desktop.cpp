@@ -5,10 +5,7 @@
 
 #include <shlobj.h>
 #include <shellapi.h>
-#include <shlguid.h>
-#include <shobjidl.h>
 
-#include <cstdio>
 #include <fstream>
 #include <set>
 #include <vector>
@@ -74,10 +71,6 @@ HWND FindMainWindow(DWORD processId) {
     return First(TopLevels(MAIN_WINDOW_CLASS, processId, false));
 }
 
-int CountMainWindows() {
-    return static_cast<int>(TopLevels(MAIN_WINDOW_CLASS, 0, false).size());
-}
-
 std::string WindowText(HWND hWnd) {
     char text[1024] = {};
     GetWindowTextA(hWnd, text, sizeof text);
@@ -117,23 +110,6 @@ HWND FindPopupMenu(DWORD processId) {
     return First(TopLevels(POPUP_MENU_CLASS, processId, true));
 }
 
-HWND FindTrayIcon() {
-    HWND tray = FindWindowA("__winex11_standalone_tray", nullptr);
-    return tray != nullptr ? FindWindowExA(tray, nullptr, "__winex11_tray_icon", nullptr) : nullptr;
-}
-
-void DoubleClick(HWND hWnd) {
-    RECT area{};
-    GetWindowRect(hWnd, &area);
-    SetCursorPos((area.left + area.right) / 2, (area.top + area.bottom) / 2);
-    INPUT clicks[4] = {};
-    for (int i = 0; i < 4; ++i) {
-        clicks[i].type = INPUT_MOUSE;
-        clicks[i].mi.dwFlags = i % 2 == 0 ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
-    }
-    SendInput(4, clicks, sizeof(INPUT));
-}
-
 bool DropFile(const AppProcess& process, HWND target, const std::string& path) {
     // DROPFILES, then the names, each ending in a zero, and one more zero.
     std::vector<char> block(sizeof(DROPFILES) + path.size() + 2, '\0');
@@ -164,10 +140,6 @@ bool WriteRegistryText(HKEY root, const std::string& key, const std::string& tex
 
 void DeleteRegistryKey(HKEY root, const std::string& key) {
     RegDeleteKeyA(root, key.c_str());
-}
-
-std::string CurrentWallpaper() {
-    return FilledPath([](char* path) { SystemParametersInfoA(SPI_GETDESKWALLPAPER, MAX_PATH, path, 0); });
 }
 
 std::string TempPath(const std::string& name) {
@@ -209,15 +181,6 @@ bool FileExists(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
-bool ExeCarriesIcon(const std::string& exe, int id) {
-    HMODULE module = LoadLibraryExA(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    bool found = module != nullptr && FindResourceA(module, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(14)) != nullptr;
-    if (module != nullptr) {
-        FreeLibrary(module);
-    }
-    return found;
-}
-
 COLORREF ClientPixel(HWND hWnd, POINT point) {
     RedrawWindow(hWnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     ClientToScreen(hWnd, &point);
@@ -227,36 +190,6 @@ COLORREF ClientPixel(HWND hWnd, POINT point) {
     return colour;
 }
 
-std::string CompareWithScreen(HWND hWnd, const std::string& bmpPath) {
-    auto* bitmap = static_cast<HBITMAP>(LoadImageA(nullptr, bmpPath.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
-    BITMAP size{};
-    if (bitmap == nullptr || GetObjectA(bitmap, sizeof size, &size) == 0) {
-        return "cannot read " + bmpPath;
-    }
-    HDC memory = CreateCompatibleDC(nullptr);
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    const int right = size.bmWidth - 1, bottom = size.bmHeight - 1;
-    const POINT samples[] = {{0, 0}, {right, 0}, {0, bottom}, {right, bottom}, {right / 2, bottom / 2}};
-    std::string difference;
-    for (POINT at : samples) {
-        COLORREF expected = GetPixel(memory, at.x, at.y);
-        COLORREF seen = ClientPixel(hWnd, at);
-        if (difference.empty() && seen != expected) {
-            char text[128];
-            std::snprintf(text, sizeof text, "at %ld,%ld the file has %06lX, the screen %06lX", at.x, at.y,
-                          expected, seen);
-            difference = text;
-        }
-    }
-    SelectObject(memory, previous);
-    DeleteDC(memory);
-    DeleteObject(bitmap);
-    return difference;
-}
-
-namespace {
-
-// The item texts of a combo or list box of another process, '|' between them.
 std::string ItemTexts(HWND control, UINT countMessage, UINT textMessage) {
     std::string items;
     LRESULT count = SendMessageA(control, countMessage, 0, 0);
@@ -271,28 +204,12 @@ std::string ItemTexts(HWND control, UINT countMessage, UINT textMessage) {
     return items;
 }
 
-}  // namespace
-
-std::string ComboBoxItems(HWND comboBox) {
-    return ItemTexts(comboBox, CB_GETCOUNT, CB_GETLBTEXT);
-}
-
-std::string ListBoxItems(HWND listBox) {
-    return ItemTexts(listBox, LB_GETCOUNT, LB_GETTEXT);
-}
-
 HWND FindDialog(DWORD processId, const std::string& title) {
     return First(TopLevels(DIALOG_CLASS, processId, true, title.c_str()));
 }
 
 void ClickButton(HWND dialog, int id) {
     PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
-}
-
-std::string ControlText(HWND control) {
-    char text[1024] = {};
-    SendMessageA(control, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-    return text;
 }
 
 void PressKey(HWND hWnd, WORD key) {
@@ -305,43 +222,6 @@ void PressKey(HWND hWnd, WORD key) {
         strokes[i].ki.dwFlags = i == 0 ? 0 : KEYEVENTF_KEYUP;
     }
     SendInput(2, strokes, sizeof(INPUT));
-}
-
-void DoubleClickFirstEntry(HWND listBox) {
-    const LPARAM firstRow = MAKELPARAM(4, 4);
-    PostMessageA(listBox, WM_LBUTTONDOWN, MK_LBUTTON, firstRow);
-    PostMessageA(listBox, WM_LBUTTONUP, 0, firstRow);
-    PostMessageA(listBox, WM_LBUTTONDBLCLK, MK_LBUTTON, firstRow);
-    PostMessageA(listBox, WM_LBUTTONUP, 0, firstRow);
-}
-
-std::optional<ShortcutSeen> ReadShortcut(const std::string& path) {
-    IShellLinkA* link = nullptr;
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                reinterpret_cast<void**>(&link)))) {
-        return std::nullopt;
-    }
-    std::optional<ShortcutSeen> seen;
-    IPersistFile* file = nullptr;
-    std::wstring widePath(path.begin(), path.end());
-    if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-        if (SUCCEEDED(file->Load(widePath.c_str(), STGM_READ))) {
-            char target[MAX_PATH] = {}, folder[MAX_PATH] = {}, description[MAX_PATH] = {};
-            link->GetPath(target, sizeof target, nullptr, 0);
-            link->GetWorkingDirectory(folder, sizeof folder);
-            link->GetDescription(description, sizeof description);
-            seen = ShortcutSeen{target, folder, description};
-        }
-        file->Release();
-    }
-    link->Release();
-    return seen;
-}
-
-void RegisterViewer(const std::string& extension, const std::string& command) {
-    const std::string viewer = "KaleidraE2E.Viewer";
-    WriteRegistryText(HKEY_CLASSES_ROOT, extension, viewer);
-    WriteRegistryText(HKEY_CLASSES_ROOT, viewer + "\\shell\\open\\command", command);
 }
 
 namespace {

@@ -13,7 +13,6 @@ class AppProcess;
 
 // The program's main window, found by its window class among the process's windows.
 HWND FindMainWindow(DWORD processId);
-int CountMainWindows();
 std::string WindowText(HWND hWnd);
 RECT WindowArea(HWND hWnd);
 
@@ -30,12 +29,6 @@ std::optional<MessageBoxSeen> AnswerMessageBox(DWORD processId, int button, HWND
 // The pop-up menu the process shows now.
 HWND FindPopupMenu(DWORD processId);
 
-// The icon Wine's notification area shows for a program (with no tray on the X display,
-// Wine keeps one of its own); null when it shows none.
-HWND FindTrayIcon();
-// A double-click of the left button at the window's centre, as the mouse makes it.
-void DoubleClick(HWND hWnd);
-
 // Drops one file on the window: a DROPFILES block written into the process, then WM_DROPFILES.
 bool DropFile(const AppProcess& process, HWND target, const std::string& path);
 
@@ -43,7 +36,6 @@ std::optional<std::string> ReadRegistryText(HKEY root, const std::string& key);
 bool WriteRegistryText(HKEY root, const std::string& key, const std::string& text);
 void DeleteRegistryKey(HKEY root, const std::string& key);
 
-std::string CurrentWallpaper();
 // A file of that name in the temporary folder.
 std::string TempPath(const std::string& name);
 // This driver's own exe, which other roles start.
@@ -54,38 +46,18 @@ std::string ShellFolder(int csidl);
 std::optional<std::string> ReadTextFile(const std::string& path);
 bool FileExists(const std::string& path);
 
-// Whether the exe carries the icon group resource, which the shell shows for it.
-bool ExeCarriesIcon(const std::string& exe, int id);
 // The colour the screen shows at a point of the window's client area.
 COLORREF ClientPixel(HWND hWnd, POINT point);
-// Compares a BMP file with what the window shows at its client area's top-left corner, at
-// the corners and centre; empty when they agree, else the first difference.
-std::string CompareWithScreen(HWND hWnd, const std::string& bmpPath);
 
 // The item texts of a combo or list box of another process, '|' between them.
-std::string ComboBoxItems(HWND comboBox);
-std::string ListBoxItems(HWND listBox);
+std::string ItemTexts(HWND control, UINT countMessage, UINT textMessage);
 
 // A dialog of the process with that title, shown now.
 HWND FindDialog(DWORD processId, const std::string& title);
 // A click on a dialog's button, as the button itself makes it (the dialog hears of it later).
 void ClickButton(HWND dialog, int id);
-// A control's text as the control itself holds it (an edit's, say), from another process.
-std::string ControlText(HWND control);
 // A key pressed and released with the window in front, as the keyboard delivers it.
 void PressKey(HWND hWnd, WORD key);
-// A double-click of the mouse on a list box's first row.
-void DoubleClickFirstEntry(HWND listBox);
-
-struct ShortcutSeen {
-    std::string target;
-    std::string workingDir;
-    std::string description;
-};
-// A shell link as the shell reads it; nothing when it can't. Needs CoInitialize.
-std::optional<ShortcutSeen> ReadShortcut(const std::string& path);
-// Makes the command the desktop's way of opening files of that extension ("%1" the file).
-void RegisterViewer(const std::string& extension, const std::string& command);
 
 // The colours the screen shows over the rectangle; none when it can't be read.
 std::set<COLORREF> ScreenColours(HWND hWnd, const RECT& area);

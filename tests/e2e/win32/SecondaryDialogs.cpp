@@ -3,6 +3,7 @@
 #include "Checks.h"
 
 #include <shlobj.h>
+#include <shobjidl.h>
 
 #include <algorithm>
 #include <sstream>
@@ -12,7 +13,6 @@ namespace {
 
 constexpr int ID_VIEW_LIST = 1009;
 constexpr int ID_OPTIONS = 1010;
-constexpr int ID_HELP_TOPICS = 1011;
 constexpr int ID_ABOUT = 1012;
 constexpr int ID_AUTO_LAUNCH = 32789;
 constexpr int IDC_IMAGE_LIST = 1016;
@@ -43,10 +43,11 @@ class OpenedFiles {
 public:
     OpenedFiles() : m_record(TempPath("kaleidra-opened.txt")) {
         DeleteFileA(m_record.c_str());
-        const std::string viewer =
-            Quoted(DriverExe()) + " " + RECORD_OPEN_ARGUMENT + " " + Quoted(m_record) + " \"%1\"";
-        RegisterViewer(".htm", viewer);
-        RegisterViewer(".bmp", viewer);
+        const std::string viewer = "KaleidraE2E.Viewer";
+        WriteRegistryText(HKEY_CLASSES_ROOT, ".htm", viewer);
+        WriteRegistryText(HKEY_CLASSES_ROOT, ".bmp", viewer);
+        WriteRegistryText(HKEY_CLASSES_ROOT, viewer + "\\shell\\open\\command",
+                          Quoted(DriverExe()) + " " + RECORD_OPEN_ARGUMENT + " " + Quoted(m_record) + " \"%1\"");
     }
     // Does the action and checks that it makes the desktop open the file next.
     template <class Action>
@@ -110,9 +111,10 @@ void CheckImageList(Session& run, const OpenedFiles& opened) {
         return;
     }
     HWND list = GetDlgItem(dialog, IDC_IMAGE_LIST);
+    const auto items = [&] { return ItemTexts(list, LB_GETCOUNT, LB_GETTEXT); };
     const std::string entries = Entries(ListFile());
     const bool two = std::ranges::count(entries, '|') == 1;
-    run.Check(ListBoxItems(list) == entries && two, "it shows the list file's two entries", Quoted(ListBoxItems(list)));
+    run.Check(items() == entries && two, "it shows the list file's two entries", Quoted(items()));
     CheckWhiteFace(run, dialog);
     HWND heading = FindWindowExA(dialog, nullptr, "Static", nullptr);
     run.Await([&] {
@@ -123,7 +125,12 @@ void CheckImageList(Session& run, const OpenedFiles& opened) {
     if (!two) {
         return;
     }
-    opened.Expect(run, [&] { DoubleClickFirstEntry(list); }, entries.substr(0, entries.find('|')),
+    const auto doubleClickFirstRow = [&] {
+        for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}) {
+            PostMessageA(list, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(4, 4));
+        }
+    };
+    opened.Expect(run, doubleClickFirstRow, entries.substr(0, entries.find('|')),
                   "a double-click asks the desktop to show that picture");
     SendMessageA(list, LB_SETCURSEL, 0, 0);
     ClickButton(dialog, ID_DELETE_SELECTION);
@@ -132,47 +139,38 @@ void CheckImageList(Session& run, const OpenedFiles& opened) {
     // The box answers once the handler has returned, its rewrite done: the file is not read
     // while the program replaces it (Wine refuses to replace a file that is open anywhere).
     const std::string kept = entries.substr(entries.find('|') + 1);
-    run.Await([&] { return ListBoxItems(list) == kept; }, "answered Yes, the entry leaves the box",
-              [&] { return Quoted(ListBoxItems(list)); });
+    run.Await([&] { return items() == kept; }, "answered Yes, the entry leaves the box",
+              [&] { return Quoted(items()); });
     run.Check(Entries(ListFile()) == kept, "and the list file", Quoted(ListFile()));
     run.Check(!FileExists(WindowsDirectory() + "\\Kaleidra.LST.new"), "no rewrite is left beside the list");
     if (run.Check(DropFile(run.app, dialog, kept), "drop on the Image List", "could not deliver the drop")) {
         run.Answer(IDOK, {nullptr, "You must add images to Image List by choosing Open Image..."},
                    "a drop on the Image List says where pictures are added", dialog);
-        run.Check(Entries(ListFile()) == kept, "and adds nothing", Quoted(ListFile()));
     }
     CloseDialog(run, dialog, IDCANCEL, "Back to Main");
 }
 
 std::string OptionsSeen(HWND dialog) {
     HWND minutes = GetDlgItem(dialog, IDC_MINUTES);
+    char field[64] = {};
+    SendMessageA(minutes, WM_GETTEXT, sizeof field, reinterpret_cast<LPARAM>(field));
     return std::string("random ") + (IsChecked(dialog, IDC_RANDOM_PICK) ? "on" : "off") + ", minutes " +
            (IsChecked(dialog, IDC_EVERY_MINUTES) ? "on" : "off") + ", daily " +
-           (IsChecked(dialog, IDC_ONCE_A_DAY) ? "on" : "off") + ", field " + Quoted(ControlText(minutes)) +
+           (IsChecked(dialog, IDC_ONCE_A_DAY) ? "on" : "off") + ", field " + Quoted(field) +
            (IsWindowEnabled(minutes) ? " enabled" : " disabled");
 }
 
-// Check box and radio buttons as the settings say; the minutes field follows the mode.
+// A click checks the box, "Once a day" takes the radio check and disables the minutes, whose
+// text is still read on OK.
 void ChangeOptions(Session& run, HWND dialog) {
     HWND minutes = GetDlgItem(dialog, IDC_MINUTES);
-    const struct {
-        int button;
-        std::function<bool()> then;
-        const char* what;
-    } clicks[] = {
-        {IDC_RANDOM_PICK, [&] { return IsChecked(dialog, IDC_RANDOM_PICK); }, "a click checks \"Randomly pick\""},
-        {IDC_ONCE_A_DAY, [&] { return !IsWindowEnabled(minutes) && !IsChecked(dialog, IDC_EVERY_MINUTES); },
-         "\"Once a day\" takes the check and disables the minutes"},
-        {IDC_EVERY_MINUTES, [&] { return IsWindowEnabled(minutes) && !IsChecked(dialog, IDC_ONCE_A_DAY); },
-         "\"Minute(s)\" enables them again"},
-    };
-    for (const auto& click : clicks) {
-        ClickButton(dialog, click.button);
-        run.Await(click.then, click.what, [&] { return OptionsSeen(dialog); });
-    }
-    SendMessageA(minutes, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("12.5"));
+    ClickButton(dialog, IDC_RANDOM_PICK);
     ClickButton(dialog, IDC_ONCE_A_DAY);
-    WaitFor([&] { return !IsWindowEnabled(minutes); });
+    run.Await([&] {
+        return IsChecked(dialog, IDC_RANDOM_PICK) && !IsChecked(dialog, IDC_EVERY_MINUTES) && !IsWindowEnabled(minutes);
+    }, "clicks check \"Randomly pick\" and \"Once a day\", which disables the minutes",
+              [&] { return OptionsSeen(dialog); });
+    SendMessageA(minutes, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("12.5"));
     ClickButton(dialog, IDOK);
     run.Answer(IDOK, {"Kaleidra", "NOTE: Not all settings will take effect..."},
                "OK notes when the settings take effect", dialog);
@@ -191,23 +189,15 @@ void CheckOptions(Session& run, const OpenedFiles& opened) {
                ScreenColours(dialog, WindowArea(GetDlgItem(dialog, IDC_ONCE_A_DAY))).contains(BLUE);
     }, "its check box and radio buttons are labelled in blue");
     run.Check(SaveScreen(WindowArea(dialog), run.paths.shots + "\\options.bmp"), "screenshot of Options");
+    opened.Expect(run, [&] { PressKey(dialog, VK_F1); }, DocumentBesideProgram(run.paths.exe, "options.htm"),
+                  "F1 in the dialog asks the desktop to open options.htm");
+    run.Check(!FindMessageBox(run.app.Id(), dialog), "and the program shows no error",
+              Seen(FindMessageBox(run.app.Id(), dialog)));
     ChangeOptions(run, dialog);
     run.Await([&] { return !IsWindow(dialog); }, "the dialog closes");
     const auto stored = [] { return Settings(HKEY_LOCAL_MACHINE, {"pick", "freq", "mins"}); };
     run.Await([&] { return stored() == "pick=0 freq=1 mins=12.50"; },
               "the changes are stored (the minutes read even from the disabled field)", stored);
-    if ((dialog = OpenDialog(run, ID_OPTIONS, "Kaleidra Options")) == nullptr) {
-        return;
-    }
-    run.Check(OptionsSeen(dialog) == "random on, minutes off, daily on, field \"\" disabled",
-              "opened again, it shows them", OptionsSeen(dialog));
-    const std::string document = DocumentBesideProgram(run.paths.exe, "options.htm");
-    opened.Expect(run, [&] { ClickButton(dialog, ID_HELP_TOPICS); }, document,
-                  "its Help button asks the desktop to open options.htm");
-    run.Check(!FindMessageBox(run.app.Id(), dialog), "and the program shows no error",
-              Seen(FindMessageBox(run.app.Id(), dialog)));
-    opened.Expect(run, [&] { PressKey(dialog, VK_F1); }, document, "so does F1 in the dialog");
-    CloseDialog(run, dialog, IDCANCEL, "Cancel");
 }
 
 // The wall stretched over the whole client area, the text over it.
@@ -237,24 +227,36 @@ void CheckAbout(Session& run) {
     CloseDialog(run, dialog, IDOK, "OK");
 }
 
-void CheckStartupEntry(Session& run, const std::string& exe, const std::string& shortcut) {
-    DeleteFileA(shortcut.c_str());
-    run.Command(ID_AUTO_LAUNCH);
-    run.Answer(IDOK, {nullptr, "Kaleidra is now configured to start automatically with Windows...."},
-               "Start with Windows reports the entry made");
-    std::optional<ShortcutSeen> link = ReadShortcut(shortcut);
-    run.Check(link && _stricmp(link->target.c_str(), exe.c_str()) == 0 &&
-                  _stricmp(link->workingDir.c_str(), DocumentBesideProgram(exe, "").c_str()) == 0 &&
-                  link->description == "Kaleidra 3.0 shortcut",
-              "the shell reads " + shortcut + " as the program's shortcut",
-              link ? Quoted(link->target) + " in " + Quoted(link->workingDir) + ", " + Quoted(link->description)
-                   : "no readable shortcut");
-    run.Check(Setting(HKEY_LOCAL_MACHINE, "autolaunch") == "1", "\"autolaunch\" is stored",
-              Setting(HKEY_LOCAL_MACHINE, "autolaunch"));
-    run.Command(ID_AUTO_LAUNCH);
-    run.Answer(IDOK, {nullptr, "Kaleidra is already configured to start automatically with Windows."},
-               "a second try finds it already configured");
+struct ShortcutSeen {
+    std::string target;
+    std::string workingDir;
+    std::string description;
+};
+
+// A shell link as the shell reads it; nothing when it can't.
+std::optional<ShortcutSeen> ReadShortcut(const std::string& path) {
+    IShellLinkA* link = nullptr;
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                reinterpret_cast<void**>(&link)))) {
+        return std::nullopt;
+    }
+    std::optional<ShortcutSeen> seen;
+    IPersistFile* file = nullptr;
+    std::wstring widePath(path.begin(), path.end());
+    if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
+        if (SUCCEEDED(file->Load(widePath.c_str(), STGM_READ))) {
+            char target[MAX_PATH] = {}, folder[MAX_PATH] = {}, description[MAX_PATH] = {};
+            link->GetPath(target, sizeof target, nullptr, 0);
+            link->GetWorkingDirectory(folder, sizeof folder);
+            link->GetDescription(description, sizeof description);
+            seen = ShortcutSeen{target, folder, description};
+        }
+        file->Release();
+    }
+    link->Release();
+    return seen;
 }
+
 
 // The system's own text for an error, as the program shows it.
 BoxText SystemError(DWORD error) {
@@ -266,18 +268,6 @@ BoxText SystemError(DWORD error) {
     return {"kaleidra", message};
 }
 
-// A folder where the shortcut belongs: it can't be written, which is said with the system's
-// reason, and nothing is stored.
-void CheckRefusedShortcut(Session& run, const std::string& shortcut) {
-    DeleteRegistryKey(HKEY_LOCAL_MACHINE, std::string(SETTINGS) + "autolaunch");
-    CreateDirectoryA(shortcut.c_str(), nullptr);
-    run.Command(ID_AUTO_LAUNCH);
-    const BoxText denied = SystemError(ERROR_ACCESS_DENIED);
-    run.Answer(IDOK, denied, "a shortcut that can't be written is reported as " + Quoted(denied.text));
-    run.Check(Setting(HKEY_LOCAL_MACHINE, "autolaunch") == "(missing)", "and \"autolaunch\" is not stored",
-              Setting(HKEY_LOCAL_MACHINE, "autolaunch"));
-    RemoveDirectoryA(shortcut.c_str());
-}
 
 }  // namespace
 
@@ -295,9 +285,18 @@ void RunSecondaryDialogs(Report& report, const Paths& paths) {
     // F1 in the main window asks the desktop to open the index beside the program.
     opened.Expect(run, [&] { PressKey(run.main, VK_F1); }, DocumentBesideProgram(paths.exe, "krindex.htm"),
                   "F1 asks the desktop to open krindex.htm");
-    run.Settle();
     run.Check(!FindMessageBox(run.app.Id()), "and the program shows no error", Seen(FindMessageBox(run.app.Id())));
-    CheckStartupEntry(run, paths.exe, ShellFolder(CSIDL_STARTUP) + "\\kaleidra.lnk");
+    const std::string shortcut = ShellFolder(CSIDL_STARTUP) + "\\kaleidra.lnk";
+    run.Command(ID_AUTO_LAUNCH);
+    run.Answer(IDOK, {nullptr, "Kaleidra is now configured to start automatically with Windows...."},
+               "Start with Windows reports the entry made");
+    std::optional<ShortcutSeen> link = ReadShortcut(shortcut);
+    run.Check(link && _stricmp(link->target.c_str(), paths.exe.c_str()) == 0 &&
+                  _stricmp(link->workingDir.c_str(), DocumentBesideProgram(paths.exe, "").c_str()) == 0 &&
+                  link->description == "Kaleidra 3.0 shortcut",
+              "the shell reads " + shortcut + " as the program's shortcut",
+              link ? Quoted(link->target) + " in " + Quoted(link->workingDir) + ", " + Quoted(link->description)
+                   : "no readable shortcut");
     CheckExit(run);
 }
 
@@ -317,7 +316,14 @@ void RunCopyWithoutDocuments(Report& report, const Paths& paths) {
     PressKey(run.main, VK_F1);
     const BoxText notFound = SystemError(ERROR_FILE_NOT_FOUND);
     run.Answer(IDOK, notFound, "F1 reports the missing document with the system's text " + Quoted(notFound.text));
-    CheckRefusedShortcut(run, startup + "\\kaleidra.lnk");
-    CheckStartupEntry(run, exe, startup + "\\kaleidra.lnk");
+    // A folder where the shortcut belongs (this StartUp folder exists, so it is chosen): the
+    // shortcut can't be written, which is said with the system's reason, and nothing is stored.
+    DeleteRegistryKey(HKEY_LOCAL_MACHINE, std::string(SETTINGS) + "autolaunch");
+    CreateDirectoryA((startup + "\\kaleidra.lnk").c_str(), nullptr);
+    run.Command(ID_AUTO_LAUNCH);
+    const BoxText denied = SystemError(ERROR_ACCESS_DENIED);
+    run.Answer(IDOK, denied, "a shortcut that can't be written is reported as " + Quoted(denied.text));
+    run.Check(Setting(HKEY_LOCAL_MACHINE, "autolaunch") == "(missing)", "and \"autolaunch\" is not stored",
+              Setting(HKEY_LOCAL_MACHINE, "autolaunch"));
     CheckExit(run);
 }
