@@ -20,8 +20,8 @@ double_click_tray_icon
 wait_for 5 window_shown || fail "a double-click on the tray icon did not show the window"
 shoot_window "$(main_window)" main-window-splash
 
-# A second copy finds the first, asks the window manager to activate it, ends with 0 and
-# adds no window. xev stands in for the window manager, which gets the request at the root.
+# A second copy finds the first, asks the window manager to activate it and ends with 0.
+# xev stands in for the window manager, which gets the request at the root.
 stdbuf -oL xev -root -event substructure -event property >"$WORLD/root-events" 2>&1 &
 PIDS+=($!)
 xev_listens() {
@@ -32,7 +32,6 @@ wait_for 5 xev_listens || fail "xev did not start"
 start_program -second
 second=$PROGRAM_PID
 wait $second || fail "the second start ended with $?"
-[ "$(xdotool search --class '^KaleidraMainWindow$' | wc -l)" -eq 1 ] || fail "a second main window"
 activated() {
     grep -A1 "^ClientMessage event, .*, window $(printf '0x%x' "$(main_window)")," "$WORLD/root-events" |
         grep -q '(_NET_ACTIVE_WINDOW)'

@@ -2,9 +2,7 @@
 // registry holds them, the report the checks are counted in, and one run of the program.
 #pragma once
 
-#include "AppProcess.h"
 #include "Desktop.h"
-#include "Polling.h"
 
 #include <cstdio>
 #include <functional>
@@ -46,7 +44,9 @@ private:
 };
 
 inline std::string Setting(HKEY root, const std::string& name) {
-    return ReadRegistryText(root, SETTINGS + name).value_or("(missing)");
+    char text[256] = {};
+    LONG size = sizeof text;
+    return RegQueryValueA(root, (SETTINGS + name).c_str(), text, &size) == ERROR_SUCCESS ? text : "(missing)";
 }
 
 // The named settings as "name=text", a space between them.

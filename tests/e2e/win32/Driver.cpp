@@ -119,7 +119,7 @@ void CheckTrayDoubleClick(Session& run) {
     ScreenToClient(main, &middle);
     run.Await([&] { return ClientPixel(main, middle) != WHITE; }, "the splash is drawn in its frame",
               [] { return "white at the frame's middle"; });
-    run.Check(SaveScreenshot(main, WindowArea(main), run.paths.shots + "\\splash.bmp"), "screenshot with the splash");
+    run.Check(SaveScreen(WindowArea(main), run.paths.shots + "\\splash.bmp", main), "screenshot with the splash");
 }
 
 // A dropped picture: opened as the BMP written beside it and confirmed.
@@ -147,7 +147,7 @@ void CheckContextMenu(Session& run) {
     RECT both{};
     const RECT window = WindowArea(run.main), menuArea = WindowArea(menu);
     UnionRect(&both, &window, &menuArea);
-    run.Check(SaveScreenshot(run.main, both, run.paths.shots + "\\menu.bmp"), "screenshot with the menu");
+    run.Check(SaveScreen(both, run.paths.shots + "\\menu.bmp", run.main), "screenshot with the menu");
     PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
     run.Await([&] { return FindPopupMenu(run.app.Id()) == nullptr; }, "Esc closes the menu");
 }
@@ -190,7 +190,7 @@ void RunFirstStart(Report& report, const Paths& paths) {
     CheckDrop(run, paths.pictures + "\\rose.jpg");
     std::string difference = CompareWithScreen(run.main, paths.pictures + "\\rose.jpg.bmp");
     run.Check(difference.empty(), "the preview shows the picture 1:1 at the top left", difference);
-    run.Check(SaveScreenshot(run.main, WindowArea(run.main), paths.shots + "\\preview.bmp"),
+    run.Check(SaveScreen(WindowArea(run.main), paths.shots + "\\preview.bmp", run.main),
               "screenshot with the preview");
     CheckContextMenu(run);
     // Minimizing takes the window off the screen; the tray brings it back restored.
@@ -242,7 +242,7 @@ void RunReadOnlyMachine(Report& report, const Paths& paths) {
     }
     run.Answer(IDOK, {"kaleidra", "missing mins error in doregstuff"},
                "a missing \"mins\" is reported in a box titled with the program file's name");
-    run.Await([&] { return FileExists(userList); }, "the list is created in " + userList);
+    run.Await([&] { return ReadTextFile(userList).has_value(); }, "the list is created in " + userList);
     run.Await([] { return Setting(HKEY_CURRENT_USER, "ver") == "3.0"; }, "\"ver\" goes to HKEY_CURRENT_USER",
               [] { return Setting(HKEY_CURRENT_USER, "ver"); });
     run.Check(Setting(HKEY_LOCAL_MACHINE, "ver") == "(missing)", "HKEY_LOCAL_MACHINE is not written",

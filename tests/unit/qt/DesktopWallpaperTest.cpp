@@ -7,7 +7,6 @@ TEST(WallpaperMethod, TheCurrentDesktopDecidesThenTheSessionThenX11) {
     EXPECT_EQ(ChooseWallpaperMethod("Budgie:GNOME", "plasma", true), WallpaperMethod::GnomeSettings);
     EXPECT_EQ(ChooseWallpaperMethod(nullptr, "xfce", true), WallpaperMethod::Xfce);
     EXPECT_EQ(ChooseWallpaperMethod("", "plasmawayland", false), WallpaperMethod::Plasma);
-    EXPECT_EQ(ChooseWallpaperMethod("i3", "i3", true), WallpaperMethod::X11Root);
     EXPECT_EQ(ChooseWallpaperMethod("sway", nullptr, false), WallpaperMethod::None);
 }
 
