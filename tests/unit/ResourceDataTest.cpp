@@ -12,11 +12,6 @@
 
 namespace {
 
-std::vector<unsigned char> SourceFile(const std::string& name) {
-    std::ifstream file(std::string(KALEIDRA_SOURCE_DIR) + "/resources/" + name, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), {}};
-}
-
 TEST(ResourceData, EachIdFindsItsFilesBytesAndNoOtherKind) {
     struct Entry {
         ResourceKind kind;
@@ -27,7 +22,9 @@ TEST(ResourceData, EachIdFindsItsFilesBytesAndNoOtherKind) {
                                Entry{ResourceKind::Bitmap, IDB_SPLASH, "splash.bmp"},
                                Entry{ResourceKind::Bitmap, IDB_LIST_HEADING, "listhead.bmp"},
                                Entry{ResourceKind::Bitmap, IDB_ABOUT_BACKGROUND, "bricks.bmp"}}) {
-        EXPECT_TRUE(std::ranges::equal(FindResourceData(entry.kind, entry.id), SourceFile(entry.file))) << entry.file;
+        std::ifstream file(std::string(KALEIDRA_SOURCE_DIR) + "/resources/" + entry.file, std::ios::binary);
+        const std::vector<unsigned char> bytes(std::istreambuf_iterator<char>(file), {});
+        EXPECT_TRUE(std::ranges::equal(FindResourceData(entry.kind, entry.id), bytes)) << entry.file;
     }
     EXPECT_TRUE(FindResourceData(ResourceKind::Bitmap, IDR_MAINFRAME).empty());
     EXPECT_TRUE(FindResourceData(ResourceKind::Icon, IDB_SPLASH).empty());

@@ -3,7 +3,6 @@
 #include "framework/ResourceData.h"
 #include "unit/qt/RecordingDialog.h"
 
-
 namespace {
 
 class PaintingTest : public QtDialogTest {
@@ -17,16 +16,12 @@ protected:
     }
 };
 
-QImage Wall() {
-    std::span<const unsigned char> file = FindResourceData(ResourceKind::Bitmap, IDB_ABOUT_BACKGROUND);
-    return QImage::fromData(file.data(), static_cast<int>(file.size()), "BMP");
-}
-
 }  // namespace
 
 TEST_F(PaintingTest, APartOfTheBitmapIsStretchedOntoTheRectangleTopRowFirst) {
     ASSERT_TRUE(wall.LoadBitmapA(IDB_ABOUT_BACKGROUND));
-    QImage source = Wall();
+    std::span<const unsigned char> file = FindResourceData(ResourceKind::Bitmap, IDB_ABOUT_BACKGROUND);
+    QImage source = QImage::fromData(file.data(), static_cast<int>(file.size()), "BMP");
     QImage client = Painted([&](CPaintDC& dc) {
         EXPECT_TRUE(dc.StretchBlt(0, 0, 50, 40, wall, 10, 20, 50, 40, SRCCOPY));  // 1:1
         EXPECT_TRUE(dc.StretchBlt(100, 0, 100, 80, wall, 10, 20, 50, 40, SRCCOPY));  // twice as big

@@ -23,10 +23,6 @@ std::string ReadFile(const std::filesystem::path& path) {
     return contents.str();
 }
 
-void WriteFile(const std::filesystem::path& path, const std::string& contents) {
-    std::ofstream(path) << contents;
-}
-
 // An opener on PATH that writes down its folder and arguments, a line a call.
 class ShellTest : public ::testing::Test {
 protected:
@@ -38,9 +34,9 @@ protected:
     ShellTest() {
         std::filesystem::create_directories(folder.Path() / "bin");
         std::filesystem::create_directories(document.parent_path());
-        WriteFile(document, "<html></html>");
+        std::ofstream(document) << "<html></html>";
         std::filesystem::path opener = folder.Path() / "bin" / "xdg-open";
-        WriteFile(opener, "#!/bin/sh\necho \"$PWD|$*\" >>\"" + record.string() + "\"\n");
+        std::ofstream(opener) << "#!/bin/sh\necho \"$PWD|$*\" >>\"" + record.string() + "\"\n";
         std::filesystem::permissions(opener, std::filesystem::perms::owner_all);
         ::setenv("PATH", ((folder.Path() / "bin").string() + ":" + savedPath).c_str(), 1);
     }

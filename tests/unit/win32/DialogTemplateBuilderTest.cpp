@@ -28,17 +28,14 @@ std::vector<WORD> Cat(std::initializer_list<std::vector<WORD>> parts) {
     return all;
 }
 
-// Version and signature, help id, extended style, style (low word first), item count,
-// position, size, no menu: the menu bar is attached after creation.
-std::vector<WORD> Header(WORD styleLow, WORD items) {
-    return {1, 0xFFFF, 0, 0, 0x0010, 0x0004, styleLow, 0x90CE, items, 0, 0, 329, 292, 0};
-}
-
 TEST(DialogTemplateBuilder, TheHeaderCarriesStylesSizeClassLatin1CaptionAndFont) {
     const std::vector<WORD> words = BuildDialogTemplate(DIALOG);
-    // A template with a font gets DS_SETFONT; weight 400, not italic, default character set.
-    const std::vector<WORD> header =
-        Cat({Header(0x0040, 1), Words(u"OurClass"), Words(u"T\u00e9st"), {8, 400, 0x0100}, Words(u"MS Sans Serif")});
+    // Version and signature, help id, extended style, style (low word first; a template with
+    // a font gets DS_SETFONT), item count, position, size, no menu: the menu bar is attached
+    // after creation. The font: weight 400, not italic, default character set.
+    const std::vector<WORD> header = Cat({{1, 0xFFFF, 0, 0, 0x0010, 0x0004, 0x0040, 0x90CE, 1, 0, 0, 329, 292, 0},
+                                          Words(u"OurClass"), Words(u"T\u00e9st"), {8, 400, 0x0100},
+                                          Words(u"MS Sans Serif")});
     ASSERT_GT(words.size(), header.size());
     EXPECT_EQ(std::vector<WORD>(words.begin(), words.begin() + header.size()), header);
 }
