@@ -83,14 +83,6 @@ bool CheckStartUp(Session& run) {
     return true;
 }
 
-void CheckSecondStart(Session& run) {
-    AppProcess second;
-    DWORD code = 99;
-    bool ended = second.Start(run.paths.exe) && second.WaitForExit(EXIT_WAIT_MS, &code);
-    run.Check(ended && code == 0, "a second start ends with code 0",
-              ended ? "code " + std::to_string(code) : "it did not end");
-}
-
 // The icon in Wine's own notification area (there is no tray on the X display),
 // double-clicked with the mouse at its centre.
 void CheckTrayDoubleClick(Session& run) {
@@ -184,7 +176,11 @@ void RunFirstStart(Report& report, const Paths& paths) {
     if (!run.Start(paths.exe) || !CheckStartUp(run)) {
         return;
     }
-    CheckSecondStart(run);
+    AppProcess second;
+    DWORD code = 99;
+    const bool ended = second.Start(paths.exe) && second.WaitForExit(EXIT_WAIT_MS, &code);
+    run.Check(ended && code == 0, "a second start ends with code 0",
+              ended ? "code " + std::to_string(code) : "it did not end");
     CheckTrayDoubleClick(run);
     CheckDrop(run, paths.pictures + "\\rose.gif");
     CheckDrop(run, paths.pictures + "\\rose.jpg");
