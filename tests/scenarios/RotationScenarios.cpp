@@ -80,9 +80,7 @@ TEST_F(Rotation, TicksUseTheCountOfTheLastChangeStep) {
     });
 }
 
-class SetAsWallpaper : public Scenario {};
-
-TEST_F(SetAsWallpaper, AppliesTheCurrentImageAndAddsItToTheList) {
+TEST_F(Rotation, SetAsWallpaperAppliesTheCurrentImageAndAddsItToTheList) {
     WriteList(ABC);
     StoreSettings({{"freq", "0"}, {"mins", "30"}, {"lastindex", "2"}});
     RunMainWindow([&](CMainDlg& dlg) {

@@ -32,13 +32,8 @@ protected:
     void StoreSettings(std::initializer_list<std::pair<const char*, const char*>> values);
     std::optional<std::string> Setting(const std::string& name) const;
 
-    // A 24-bit BMP file in the world's folder; pixel i, counted row by row from the top,
-    // has the colour PictureRed(i), PictureGreen(i), PictureBlue(i).
-    std::string Picture(const std::string& name, int width, int height) const;
-    static unsigned char PictureRed(int i) { return static_cast<unsigned char>(10 + i); }
-    static unsigned char PictureGreen(int i) { return static_cast<unsigned char>(100 + i); }
-    static unsigned char PictureBlue(int i) { return static_cast<unsigned char>(200 + i); }
-    // A small picture written by ImageMagick, in the format its name's extension gives.
+    // A 6 x 4 picture in the world's folder, written by ImageMagick in the format its name's
+    // extension gives.
     std::string MagickPicture(const std::string& name) const;
 
     std::vector<std::string> MessageTexts() const;

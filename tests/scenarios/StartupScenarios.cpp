@@ -10,21 +10,13 @@ using namespace std::chrono_literals;
 
 namespace {
 
-class Startup : public Scenario {
-protected:
-    // The notification-area icons present now.
-    size_t TrayIconCount() const {
-        size_t count = 0;
-        for (const TrayCall& call : world.trayCalls) {
-            count = call.message == NIM_ADD ? count + 1 : count - 1;
-        }
-        return count;
-    }
-};
+class Startup : public Scenario {};
 
 // A second start then finds the running copy by its class (a timed change has put the
-// applied path in its title), brings it forward without showing it, and ends.
-TEST_F(Startup, LeavesAListSettingsAndATrayIconHidesHalfASecondLaterAndASecondStartEnds) {
+// applied path in its title), brings it forward without showing it, and ends. Hide and
+// minimizing take the window off the screen; only a left double-click on our tray icon
+// brings it back, restored.
+TEST_F(Startup, LeavesAListSettingsAndATrayIconHidesAndOnlyTheTrayIconsDoubleClickShowsIt) {
     RunMainWindow([&](CMainDlg& dlg) {
         EXPECT_TRUE(std::filesystem::exists(ListPath()));
         EXPECT_EQ(Setting("ver"), "3.0");
@@ -44,21 +36,7 @@ TEST_F(Startup, LeavesAListSettingsAndATrayIconHidesHalfASecondLaterAndASecondSt
         EXPECT_FALSE(dlg.IsWindowVisible());
         EXPECT_EQ(world.TopLevelWindows().size(), 1u);
         world.exitCode.reset();
-    });
-    ASSERT_EQ(world.trayCalls.size(), 1u);
-    const NOTIFYICONDATAA& icon = world.trayCalls[0].data;
-    EXPECT_EQ(world.trayCalls[0].message, NIM_ADD);
-    EXPECT_EQ(icon.cbSize, 88u);
-    EXPECT_EQ(icon.uID, 1u);
-    EXPECT_EQ(icon.uFlags, NIF_MESSAGE | NIF_ICON | NIF_TIP);
-    EXPECT_EQ(icon.uCallbackMessage, 0x401u);
-    EXPECT_STREQ(icon.szTip, "Kaleidra running...Double-click me to show it.");
-}
-
-// Hide and minimizing take the window off the screen; only a left double-click on our tray
-// icon brings it back, restored.
-TEST_F(Startup, HideAndMinimizeHideTheWindowAndOnlyTheTrayIconsDoubleClickShowsIt) {
-    RunMainWindow([&](CMainDlg& dlg) {
+        dlg.ShowWindow(SW_SHOWNORMAL);
         world.SendCommand(dlg, IDOK);
         EXPECT_FALSE(dlg.IsWindowVisible());
         dlg.ShowWindow(SW_SHOWNORMAL);
@@ -76,6 +54,14 @@ TEST_F(Startup, HideAndMinimizeHideTheWindowAndOnlyTheTrayIconsDoubleClickShowsI
         }
     });
     EXPECT_FALSE(world.exitCode);
+    ASSERT_EQ(world.trayCalls.size(), 1u);
+    const NOTIFYICONDATAA& icon = world.trayCalls[0].data;
+    EXPECT_EQ(world.trayCalls[0].message, NIM_ADD);
+    EXPECT_EQ(icon.cbSize, 88u);
+    EXPECT_EQ(icon.uID, 1u);
+    EXPECT_EQ(icon.uFlags, NIF_MESSAGE | NIF_ICON | NIF_TIP);
+    EXPECT_EQ(icon.uCallbackMessage, 0x401u);
+    EXPECT_STREQ(icon.szTip, "Kaleidra running...Double-click me to show it.");
 }
 
 // No changes nothing; Yes stores the settings, removes the icon and ends.
@@ -85,7 +71,7 @@ TEST_F(Startup, ExitAsksAndEndsOnlyOnYes) {
         world.SendCommand(dlg, IDCANCEL);
         EXPECT_TRUE(dlg.IsWindowVisible());
         EXPECT_TRUE(world.HasTimer(dlg.m_hWnd, ID_TIMER_CHANGE));
-        EXPECT_EQ(TrayIconCount(), 1u);
+        EXPECT_EQ(world.trayCalls.size(), 1u);
         EXPECT_FALSE(world.exitCode);
         dlg.m_nPick = core::PICK_RANDOM;
         world.AnswerNextMessageBox(IDYES);
@@ -99,7 +85,8 @@ TEST_F(Startup, ExitAsksAndEndsOnlyOnYes) {
     EXPECT_EQ(world.exitCode, 0u);
     EXPECT_EQ(Setting("pick"), "0");
     EXPECT_EQ(Setting("mins"), "30.00");
-    EXPECT_EQ(TrayIconCount(), 0u);
+    ASSERT_EQ(world.trayCalls.size(), 2u);
+    EXPECT_EQ(world.trayCalls[1].message, NIM_DELETE);
     EXPECT_EQ(world.comInitializations, 0);
     EXPECT_TRUE(world.TopLevelWindows().empty());
 }
