@@ -1,5 +1,5 @@
-// The Windows rules the Linux hosts imitate, over plain stand-ins for a host's state.
-#include "platform/emulated/Controls.h"
+// The Windows rules the Linux hosts imitate, over plain stand-ins for a host's state. The
+// list box's rules that the program relies on are checked by the Image List dialog's scenarios.
 #include "platform/emulated/Registry.h"
 #include "platform/emulated/Shell.h"
 #include "platform/emulated/System.h"
@@ -9,25 +9,8 @@
 #include <cerrno>
 #include <cstdint>
 #include <map>
-#include <vector>
 
 namespace {
-
-class VectorListBox : public emulated::ListBoxState {
-public:
-    std::vector<std::string> items{"/a.bmp", "/b.gif", "/c.jpg"};
-    int selection = LB_ERR;
-    int Count() const override { return static_cast<int>(items.size()); }
-    std::string Text(int index) const override { return items[static_cast<std::size_t>(index)]; }
-    void Append(const char* text) override { items.emplace_back(text); }
-    void Remove(int index) override { items.erase(items.begin() + index); }
-    int Selection() const override { return selection; }
-    void Select(int index) override { selection = index; }
-};
-
-LRESULT Send(VectorListBox& list, UINT message, WPARAM wParam, LPARAM lParam = 0) {
-    return emulated::ListBoxMessage(list, message, wParam, lParam).value();
-}
 
 class MapStore : public emulated::RegistryStore {
 public:
@@ -56,28 +39,6 @@ public:
 };
 
 }  // namespace
-
-TEST(EmulatedListBox, TheSelectionGoesWithItsEntryAndEveryIndexIsChecked) {
-    struct Step {
-        UINT message;
-        WPARAM index;
-        LRESULT result;
-        int selection;
-    };
-    VectorListBox list;
-    for (Step step : {Step{LB_SETCURSEL, 2, 2, 2}, {LB_DELETESTRING, 0, 2, 1}, {LB_GETCURSEL, 0, 1, 1},
-                      {LB_DELETESTRING, 1, 1, LB_ERR}, {LB_DELETESTRING, 5, LB_ERR, LB_ERR}, {LB_SETCURSEL, 0, 0, 0},
-                      {LB_SETCURSEL, WPARAM(-1), LB_ERR, LB_ERR}, {LB_GETTEXTLEN, 0, 6, LB_ERR},
-                      {LB_GETTEXTLEN, 1, LB_ERR, LB_ERR}, {LB_GETCOUNT, 0, 1, LB_ERR}}) {
-        EXPECT_EQ(Send(list, step.message, step.index), step.result) << step.message << " " << step.index;
-        EXPECT_EQ(list.selection, step.selection) << step.message << " " << step.index;
-    }
-    char text[8] = "xxxxxxx";
-    EXPECT_EQ(Send(list, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(text)), 6);
-    EXPECT_STREQ(text, "/b.gif");
-    EXPECT_EQ(Send(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("/d.bmp")), 1);
-    EXPECT_FALSE(emulated::ListBoxMessage(list, WM_PAINT, 0, 0));
-}
 
 TEST(EmulatedRegistry, TextsOnlyAndTheCallersBufferSizeRules) {
     MapStore store;
