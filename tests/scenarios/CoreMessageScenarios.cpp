@@ -7,7 +7,6 @@
 #include <cstring>
 #include <filesystem>
 
-using ::testing::ElementsAre;
 
 namespace {
 
@@ -24,31 +23,22 @@ protected:
     }
 };
 
-// Refused writes of the settings show nothing and the program runs on.
-TEST_F(CoreMessages, MissingMinsIsReportedInABoxNamedAfterTheProgramFileAndRefusedWritesAreNot) {
+// A list that cannot be opened is told when counted and when read; refused writes of the
+// settings show nothing and the program runs on.
+TEST_F(CoreMessages, MissingMinsAndTheSystemsTextAreShownInBoxesNamedAfterTheProgramFile) {
     StoreSettings({{"freq", "0"}});
     world.registry.refuseWrites = true;
     RunMainWindow([&](CMainDlg& dlg) {
         EXPECT_TRUE(world.HasTimer(dlg.m_hWnd, ID_TIMER_CHANGE));
+        std::filesystem::remove(ListPath());
+        dlg.m_nFreq = core::FREQ_EVERYRUN;
+        dlg.ChangeWallpaper();
         dlg.SaveSettings();
     });
     EXPECT_EQ(world.registry.Size(), 1u);
-    ASSERT_EQ(world.messageBoxes.size(), 1u);
-    EXPECT_EQ(world.messageBoxes[0].text, "missing mins error in doregstuff");
-    EXPECT_EQ(world.messageBoxes[0].caption, "kaleidra");  // the program file's name
-    EXPECT_EQ(world.messageBoxes[0].type, MB_OK);
-}
-
-TEST_F(CoreMessages, AListThatCannotBeOpenedShowsTheSystemsText) {
-    StoreSettings({{"freq", "2"}, {"mins", "1"}});
-    RunMainWindow([&](CMainDlg& dlg) {
-        std::filesystem::remove(ListPath());
-        dlg.ChangeWallpaper();
-    });
-    ASSERT_EQ(world.messageBoxes.size(), 2u);  // counting, then reading
-    EXPECT_EQ(world.messageBoxes[0].text, std::strerror(ENOENT));
-    EXPECT_EQ(world.messageBoxes[0].caption, "kaleidra");
-    EXPECT_EQ(world.messageBoxes[0].type, MB_OK | MB_ICONEXCLAMATION);
+    EXPECT_EQ(Boxes(), (std::vector<Box>{{"missing mins error in doregstuff", "kaleidra", MB_OK},
+                                         {std::strerror(ENOENT), "kaleidra", MB_OK | MB_ICONEXCLAMATION},
+                                         {std::strerror(ENOENT), "kaleidra", MB_OK | MB_ICONEXCLAMATION}}));
 }
 
 TEST_F(CoreMessages, EachOldListStepIsToldAndOneThatStaysIsNamedAsThisSystemSpellsIt) {
@@ -56,13 +46,12 @@ TEST_F(CoreMessages, EachOldListStepIsToldAndOneThatStaysIsNamedAsThisSystemSpel
     world.FailNext(HeadlessCall::DeleteFile, EACCES);
     RunMainWindow();
     EXPECT_EQ(ReadList(), "one\n");
-    EXPECT_THAT(MessageTexts(), ElementsAre(FOUND, CONVERTED,
-                                            "Attempt to delete old list failed. This may be due to access problems.\r\n"
-                                            "Please delete the older version " +
-                                                world.NativePath("C:\\Kaleidra\\Kaleidra.lst") +
-                                                " manually to prevent overwriting the new list."));
-    EXPECT_EQ(world.messageBoxes[0].caption, "Kaleidra");
-    EXPECT_EQ(world.messageBoxes[0].type, MB_OK);
+    const std::string notDeleted = "Attempt to delete old list failed. This may be due to access problems.\r\n"
+                                   "Please delete the older version " +
+                                   world.NativePath("C:\\Kaleidra\\Kaleidra.lst") +
+                                   " manually to prevent overwriting the new list.";
+    EXPECT_EQ(Boxes(), (std::vector<Box>{{FOUND, "Kaleidra", MB_OK}, {CONVERTED, "Kaleidra", MB_OK},
+                                         {notDeleted, "Kaleidra", MB_OK}}));
 }
 
 }  // namespace

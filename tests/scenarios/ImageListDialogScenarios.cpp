@@ -16,7 +16,6 @@ constexpr const char* SELECT_FIRST = "Please click on an item (hilight) in the I
 
 class ImageListDialog : public Scenario {
 protected:
-    void WithDialog(const std::function<void(CMainDlg&, CDialog&)>& script) { RunDialog(ID_VIEW_LIST, script); }
     std::vector<std::string>& Items(CDialog& dialog) { return world.ControlState(dialog, IDC_IMAGE_LIST).items; }
     void DeleteEntry(CDialog& dialog, int index, int answer) {
         world.SelectListEntry(dialog, IDC_IMAGE_LIST, index);
@@ -25,19 +24,41 @@ protected:
     }
 };
 
-// Deleting takes the chosen occurrence, not the first of its text, and leaves nothing
-// selected; a rewrite that fails is reported, and the last entry leaves an empty file.
-TEST_F(ImageListDialog, ShowsTheNonBlankLinesAndRewritesOnlyThemAfterEachDeletion) {
-    WriteList("same.bmp\n\nb.bmp\r\n\nsame.bmp");
-    WithDialog([&](CMainDlg&, CDialog& dialog) {
-        EXPECT_THAT(Items(dialog), ElementsAre("same.bmp", "b.bmp", "same.bmp"));
+// Entries and the list open with the shell, owned by the main window. Deleting takes the
+// chosen occurrence, not the first of its text, and leaves nothing selected; a rewrite that
+// fails is reported, and the last entry leaves an empty file. Drops, help and OK change
+// nothing, and only Cancel closes.
+TEST_F(ImageListDialog, ShowsTheNonBlankLinesOpensThemAndRewritesOnlyThemAfterEachDeletion) {
+    WriteList("same.bmp\n\nC:\\pictures\\sun.bmp\r\n\nsame.bmp");
+    RunDialog(ID_VIEW_LIST, [&](CMainDlg& main, CDialog& dialog) {
+        EXPECT_THAT(Items(dialog), ElementsAre("same.bmp", "C:\\pictures\\sun.bmp", "same.bmp"));
+        world.SendCommand(dialog, ID_VIEW_FULL_IMAGE);
+        EXPECT_EQ(world.messageBoxes.back().text, SELECT_FIRST);
+        world.DoubleClickListEntry(dialog, IDC_IMAGE_LIST, 1);
+        world.SendCommand(dialog, ID_POWER_EDIT);
+        world.DropFiles(dialog, {"/new.bmp"});
+        EXPECT_EQ(world.messageBoxes.back().text,
+                  "You must add images to Image List by choosing Open Image command in main window or by dropping it "
+                  "there.");
+        EXPECT_TRUE(world.PressHelpKey(dialog));
+        world.SendCommand(dialog, IDOK);
+        EXPECT_FALSE(dialog.m_hWnd->modalEnded);
+        ASSERT_EQ(world.shellCalls.size(), 2u);
+        for (const ShellCall& call : world.shellCalls) {
+            EXPECT_EQ(std::tie(call.owner, call.verb, call.directory, call.show),
+                      std::tuple(main.m_hWnd, "open", "", SW_SHOWNORMAL));
+        }
+        EXPECT_EQ(world.shellCalls[0].file, "C:\\pictures\\sun.bmp");
+        EXPECT_EQ(world.shellCalls[1].file, "notepad");
+        EXPECT_EQ(world.shellCalls[1].parameters, ListPath());
+
         DeleteEntry(dialog, 2, IDNO);
         EXPECT_EQ(Items(dialog).size(), 3u);
-        EXPECT_EQ(ReadList(), "same.bmp\n\nb.bmp\r\n\nsame.bmp");
+        EXPECT_EQ(ReadList(), "same.bmp\n\nC:\\pictures\\sun.bmp\r\n\nsame.bmp");
         DeleteEntry(dialog, 2, IDYES);
-        EXPECT_THAT(Items(dialog), ElementsAre("same.bmp", "b.bmp"));
+        EXPECT_THAT(Items(dialog), ElementsAre("same.bmp", "C:\\pictures\\sun.bmp"));
         EXPECT_EQ(world.messageBoxes.back().type, MB_YESNO | MB_ICONQUESTION);
-        EXPECT_EQ(ReadList(), "same.bmp\nb.bmp\n");
+        EXPECT_EQ(ReadList(), "same.bmp\nC:\\pictures\\sun.bmp\n");
         world.SendCommand(dialog, ID_DELETE_SELECTION);
         EXPECT_EQ(world.messageBoxes.back().text, SELECT_FIRST);
         EXPECT_EQ(world.messageBoxes.back().type, MB_OK);
@@ -47,40 +68,12 @@ TEST_F(ImageListDialog, ShowsTheNonBlankLinesAndRewritesOnlyThemAfterEachDeletio
         EXPECT_EQ(world.messageBoxes.back().type, MB_OK | MB_ICONEXCLAMATION);
         DeleteEntry(dialog, 0, IDYES);
         EXPECT_THAT(Items(dialog), IsEmpty());
-    });
-    EXPECT_TRUE(std::filesystem::exists(ListPath()));
-    EXPECT_EQ(ReadList(), "");
-}
-
-// Entries and the list open with the shell, owned by the main window; drops, help and OK
-// change nothing, and only Cancel closes.
-TEST_F(ImageListDialog, OpensEntriesAndTheListWithTheShellAndOnlyCancelCloses) {
-    WriteList("C:\\pictures\\sun.bmp\n");
-    WithDialog([&](CMainDlg& main, CDialog& dialog) {
-        world.SendCommand(dialog, ID_VIEW_FULL_IMAGE);
-        EXPECT_EQ(world.messageBoxes.back().text, SELECT_FIRST);
-        world.DoubleClickListEntry(dialog, IDC_IMAGE_LIST, 0);
-        world.SendCommand(dialog, ID_POWER_EDIT);
-        world.DropFiles(dialog, {"/new.bmp"});
-        EXPECT_EQ(world.messageBoxes.back().text,
-                  "You must add images to Image List by choosing Open Image command in main window or by dropping it "
-                  "there.");
-        EXPECT_TRUE(world.PressHelpKey(dialog));
-        ASSERT_EQ(world.shellCalls.size(), 2u);
-        for (const ShellCall& call : world.shellCalls) {
-            EXPECT_EQ(std::tie(call.owner, call.verb, call.directory, call.show),
-                      std::tuple(main.m_hWnd, "open", "", SW_SHOWNORMAL));
-        }
-        EXPECT_EQ(world.shellCalls[0].file, "C:\\pictures\\sun.bmp");
-        EXPECT_EQ(world.shellCalls[1].file, "notepad");
-        EXPECT_EQ(world.shellCalls[1].parameters, ListPath());
-        world.SendCommand(dialog, IDOK);
-        EXPECT_FALSE(dialog.m_hWnd->modalEnded);
         EXPECT_EQ(world.AskColors(dialog, CTLCOLOR_DLG)->face, RGB(255, 255, 255));
         world.SendCommand(dialog, IDCANCEL);
         EXPECT_TRUE(dialog.m_hWnd->modalEnded);
     });
-    EXPECT_EQ(ReadList(), "C:\\pictures\\sun.bmp\n");
+    EXPECT_TRUE(std::filesystem::exists(ListPath()));
+    EXPECT_EQ(ReadList(), "");
 }
 
 }  // namespace

@@ -113,20 +113,14 @@ TEST_F(Opening, EachReadersMessageIsShownInItsOwnBox) {
         EXPECT_NE(dlg.m_image.ImageBits(), nullptr);
         EXPECT_EQ(dlg.m_strImagePath, locked + ".bmp");
     });
-    const std::tuple<std::string, std::string, UINT> boxes[] = {
-        {"Error, Bad GIF Version number", "kaleidra", MB_OK},
-        {"No Image!", "kaleidra", MB_OK},
-        {"Not a JPEG file: starts with 0x6e 0x6f", "JPEG Fatal Error", MB_OK | MB_ICONSTOP},
-        {"No Image!", "kaleidra", MB_OK},
-        {"Not a valid BMP File", "kaleidra", MB_OK},
-        {"Premature end of JPEG file", "JPEG Error", MB_OK},
-        {"Can't open file for writing", "kaleidra", MB_OK | MB_ICONSTOP},
-    };
-    ASSERT_EQ(world.messageBoxes.size(), std::size(boxes));
-    for (std::size_t i = 0; i < std::size(boxes); ++i) {
-        const MessageBoxRecord& box = world.messageBoxes[i];
-        EXPECT_EQ(std::tie(box.text, box.caption, box.type), boxes[i]) << i;
-    }
+    EXPECT_EQ(Boxes(), (std::vector<Box>{{"Error, Bad GIF Version number", "kaleidra", MB_OK},
+                                         {"No Image!", "kaleidra", MB_OK},
+                                         {"Not a JPEG file: starts with 0x6e 0x6f", "JPEG Fatal Error",
+                                          MB_OK | MB_ICONSTOP},
+                                         {"No Image!", "kaleidra", MB_OK},
+                                         {"Not a valid BMP File", "kaleidra", MB_OK},
+                                         {"Premature end of JPEG file", "JPEG Error", MB_OK},
+                                         {"Can't open file for writing", "kaleidra", MB_OK | MB_ICONSTOP}}));
     EXPECT_FALSE(fs::exists(world.Root() / "bad.gif.bmp"));
 }
 

@@ -19,18 +19,25 @@ protected:
     }
 };
 
-TEST_F(Rotation, MinutesModeChangesNothingAtStartAndTheNextEntryAfterOnePeriod) {
-    WriteList(ABC);
+// The list is counted at each change step, and a tick uses the count of the last one.
+TEST_F(Rotation, MinutesModeChangesNothingAtStartAndTheNextEntryAfterEachPeriod) {
+    WriteList("/w/a.bmp\n/w/b.bmp\n");
     Schedule("0", "1", "1", "2.00");
     RunMainWindow([&](CMainDlg& dlg) {
-        EXPECT_TRUE(world.wallpaperCalls.empty());
+        dlg.AddToList("/w/c.bmp");
         world.Advance(120000ms - 1ms);
         EXPECT_TRUE(world.wallpaperCalls.empty());
         world.Advance(1ms);
         EXPECT_THAT(WallpaperPaths(), ElementsAre("/w/b.bmp"));
         EXPECT_EQ(dlg.GetWindowTextA(), "/w/b.bmp");  // the applied path, without its line break
         EXPECT_EQ(Setting("lastindex"), "2");
+        world.Advance(3min);
+        dlg.ChangeWallpaper();  // counts again and starts a new full period
+        world.Advance(119s);
+        EXPECT_EQ(world.wallpaperCalls.size(), 2u);
+        world.Advance(121s);
     });
+    EXPECT_THAT(WallpaperPaths(), ElementsAre("/w/b.bmp", "/w/a.bmp", "/w/b.bmp", "/w/c.bmp"));
     const WallpaperCall& call = world.wallpaperCalls[0];
     // Broadcast, not written to the user's profile.
     EXPECT_EQ(std::tie(call.action, call.param, call.flags), std::tuple(SPI_SETDESKWALLPAPER, 0u, SPIF_SENDCHANGE));
@@ -63,21 +70,6 @@ TEST_F(Rotation, ATickOnAnEmptyListAppliesNothingButStoresTheDay) {
     EXPECT_TRUE(world.wallpaperCalls.empty());
     EXPECT_TRUE(world.messageBoxes.empty());
     EXPECT_EQ(Setting("day"), "03/15/24");
-}
-
-TEST_F(Rotation, TicksUseTheCountOfTheLastChangeStep) {
-    WriteList("/w/a.bmp\n/w/b.bmp\n");
-    Schedule("0", "1", "1", "1.00");
-    RunMainWindow([&](CMainDlg& dlg) {
-        dlg.AddToList("/w/c.bmp");
-        world.Advance(2min);
-        EXPECT_THAT(WallpaperPaths(), ElementsAre("/w/b.bmp", "/w/a.bmp"));
-        dlg.ChangeWallpaper();  // counts again and starts a new full period
-        world.Advance(59s);
-        EXPECT_EQ(world.wallpaperCalls.size(), 2u);
-        world.Advance(2min);
-        EXPECT_THAT(WallpaperPaths(), ElementsAre("/w/b.bmp", "/w/a.bmp", "/w/b.bmp", "/w/c.bmp"));
-    });
 }
 
 TEST_F(Rotation, SetAsWallpaperAppliesTheCurrentImageAndAddsItToTheList) {

@@ -62,6 +62,14 @@ std::string Scenario::MagickPicture(const std::string& name) const {
     return path;
 }
 
+std::vector<Scenario::Box> Scenario::Boxes() const {
+    std::vector<Box> boxes;
+    for (const MessageBoxRecord& box : world.messageBoxes) {
+        boxes.emplace_back(box.text, box.caption, box.type);
+    }
+    return boxes;
+}
+
 std::vector<std::string> Scenario::MessageTexts() const {
     std::vector<std::string> texts;
     for (const MessageBoxRecord& box : world.messageBoxes) {

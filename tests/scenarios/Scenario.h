@@ -10,6 +10,7 @@
 #include <functional>
 #include <initializer_list>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -36,6 +37,9 @@ protected:
     // extension gives.
     std::string MagickPicture(const std::string& name) const;
 
+    // Each message box shown: text, caption and flags.
+    using Box = std::tuple<std::string, std::string, UINT>;
+    std::vector<Box> Boxes() const;
     std::vector<std::string> MessageTexts() const;
     std::vector<std::string> WallpaperPaths() const;
 

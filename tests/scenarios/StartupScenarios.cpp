@@ -78,10 +78,8 @@ TEST_F(Startup, ExitAsksAndEndsOnlyOnYes) {
         world.SendCommand(dlg, IDCANCEL);
         ADD_FAILURE() << "the program went on after a confirmed exit";
     });
-    ASSERT_EQ(world.messageBoxes.size(), 2u);
-    EXPECT_EQ(world.messageBoxes[0].text, LoadStringA(IDS_EXIT_QUESTION));
-    EXPECT_EQ(world.messageBoxes[0].caption, "Confirmation");
-    EXPECT_EQ(world.messageBoxes[0].type, MB_YESNO | MB_ICONQUESTION);
+    const Box question{LoadStringA(IDS_EXIT_QUESTION), "Confirmation", MB_YESNO | MB_ICONQUESTION};
+    EXPECT_EQ(Boxes(), (std::vector<Box>{question, question}));
     EXPECT_EQ(world.exitCode, 0u);
     EXPECT_EQ(Setting("pick"), "0");
     EXPECT_EQ(Setting("mins"), "30.00");
