@@ -41,17 +41,6 @@ Bytes Gif(int width, int height, const Bytes& data, unsigned char flags = 0) {
     return Cat({Screen(), SIXTEEN, Descriptor(width, height, flags), data});
 }
 
-// Sub-blocks of at most blockSize bytes and the zero-length block that ends them.
-Bytes SubBlocks(const Bytes& data, std::size_t blockSize = 255) {
-    Bytes blocks;
-    for (std::size_t at = 0; at < data.size(); at += blockSize) {
-        blocks.push_back(U8(static_cast<int>(std::min(blockSize, data.size() - at))));
-        blocks.insert(blocks.end(), data.begin() + at, data.begin() + at + blocks.back());
-    }
-    blocks.push_back(0);
-    return blocks;
-}
-
 // Codes packed least significant bit first, each as wide as an encoder makes it: the
 // width grows when the decoder's table reaches 1 << width entries.
 Bytes PackCodes(int minCodeSize, const std::vector<int>& codes) {
@@ -73,9 +62,17 @@ Bytes PackCodes(int minCodeSize, const std::vector<int>& codes) {
     return bytes;
 }
 
-// The minimum code size byte and the codes in sub-blocks.
+// The minimum code size byte, the codes in sub-blocks of at most 255 bytes, and the
+// zero-length block that ends them.
 Bytes ImageData(int minCodeSize, const std::vector<int>& codes) {
-    return Cat({{U8(minCodeSize)}, SubBlocks(PackCodes(minCodeSize, codes))});
+    const Bytes packed = PackCodes(minCodeSize, codes);
+    Bytes data{U8(minCodeSize)};
+    for (std::size_t at = 0; at < packed.size(); at += 255) {
+        data.push_back(U8(static_cast<int>(std::min<std::size_t>(255, packed.size() - at))));
+        data.insert(data.end(), packed.begin() + at, packed.begin() + at + data.back());
+    }
+    data.push_back(0);
+    return data;
 }
 
 // One reader for all the files of a test, as in the program.

@@ -14,14 +14,7 @@ constexpr const char* FOUND =
     "Previous version of Kaleidra Image List found.\r\nClick OK to convert the list so it can be used with this version.";
 constexpr const char* CONVERTED = "Image List successfully converted.";
 
-class CoreMessages : public Scenario {
-protected:
-    std::string OldListPath() const { return world.NativePath("C:\\Kaleidra\\Kaleidra.LST"); }
-    void WriteOldList(std::string_view contents) const {
-        std::filesystem::create_directories(std::filesystem::path(OldListPath()).parent_path());
-        WriteFile(OldListPath(), contents);
-    }
-};
+class CoreMessages : public Scenario {};
 
 // A list that cannot be opened is told when counted and when read; refused writes of the
 // settings show nothing and the program runs on.
@@ -42,7 +35,9 @@ TEST_F(CoreMessages, MissingMinsAndTheSystemsTextAreShownInBoxesNamedAfterThePro
 }
 
 TEST_F(CoreMessages, EachOldListStepIsToldAndOneThatStaysIsNamedAsThisSystemSpellsIt) {
-    WriteOldList("one\n");
+    const std::filesystem::path oldList = world.NativePath("C:\\Kaleidra\\Kaleidra.LST");
+    std::filesystem::create_directories(oldList.parent_path());
+    WriteFile(oldList.string(), "one\n");
     world.FailNext(HeadlessCall::DeleteFile, EACCES);
     RunMainWindow();
     EXPECT_EQ(ReadList(), "one\n");

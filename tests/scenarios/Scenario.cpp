@@ -32,17 +32,13 @@ void Scenario::WriteList(std::string_view contents) const {
 }
 
 std::string Scenario::ReadList() const {
-    return ReadFile(ListPath());
+    std::ostringstream text;
+    text << std::ifstream(ListPath(), std::ios::binary).rdbuf();
+    return text.str();
 }
 
 void Scenario::WriteFile(const std::string& path, std::string_view contents) {
     std::ofstream(path, std::ios::binary) << contents;
-}
-
-std::string Scenario::ReadFile(const std::string& path) {
-    std::ostringstream text;
-    text << std::ifstream(path, std::ios::binary).rdbuf();
-    return text.str();
 }
 
 void Scenario::StoreSettings(std::initializer_list<std::pair<const char*, const char*>> values) {

@@ -27,7 +27,6 @@ protected:
     void WriteList(std::string_view contents) const;
     std::string ReadList() const;
     static void WriteFile(const std::string& path, std::string_view contents);
-    static std::string ReadFile(const std::string& path);
 
     // Values under Software\Shareware\Kaleidra\3.0\.
     void StoreSettings(std::initializer_list<std::pair<const char*, const char*>> values);

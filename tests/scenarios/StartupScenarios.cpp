@@ -15,8 +15,9 @@ class Startup : public Scenario {};
 // A second start then finds the running copy by its class (a timed change has put the
 // applied path in its title), brings it forward without showing it, and ends. Hide and
 // minimizing take the window off the screen; only a left double-click on our tray icon
-// brings it back, restored.
-TEST_F(Startup, LeavesAListSettingsAndATrayIconHidesAndOnlyTheTrayIconsDoubleClickShowsIt) {
+// brings it back, restored. Exit asks: No changes nothing; Yes stores the settings, removes
+// the icon and ends.
+TEST_F(Startup, LeavesAListSettingsAndATrayIconHidesShowsOnlyFromTheTrayIconAndExitsOnYes) {
     RunMainWindow([&](CMainDlg& dlg) {
         EXPECT_TRUE(std::filesystem::exists(ListPath()));
         EXPECT_EQ(Setting("ver"), "3.0");
@@ -52,21 +53,6 @@ TEST_F(Startup, LeavesAListSettingsAndATrayIconHidesAndOnlyTheTrayIconsDoubleCli
             EXPECT_TRUE(dlg.IsWindowVisible());
             EXPECT_FALSE(dlg.IsIconic());
         }
-    });
-    EXPECT_FALSE(world.exitCode);
-    ASSERT_EQ(world.trayCalls.size(), 1u);
-    const NOTIFYICONDATAA& icon = world.trayCalls[0].data;
-    EXPECT_EQ(world.trayCalls[0].message, NIM_ADD);
-    EXPECT_EQ(icon.cbSize, 88u);
-    EXPECT_EQ(icon.uID, 1u);
-    EXPECT_EQ(icon.uFlags, NIF_MESSAGE | NIF_ICON | NIF_TIP);
-    EXPECT_EQ(icon.uCallbackMessage, 0x401u);
-    EXPECT_STREQ(icon.szTip, "Kaleidra running...Double-click me to show it.");
-}
-
-// No changes nothing; Yes stores the settings, removes the icon and ends.
-TEST_F(Startup, ExitAsksAndEndsOnlyOnYes) {
-    RunMainWindow([&](CMainDlg& dlg) {
         world.AnswerNextMessageBox(IDNO);
         world.SendCommand(dlg, IDCANCEL);
         EXPECT_TRUE(dlg.IsWindowVisible());
@@ -83,10 +69,17 @@ TEST_F(Startup, ExitAsksAndEndsOnlyOnYes) {
     EXPECT_EQ(world.exitCode, 0u);
     EXPECT_EQ(Setting("pick"), "0");
     EXPECT_EQ(Setting("mins"), "30.00");
-    ASSERT_EQ(world.trayCalls.size(), 2u);
-    EXPECT_EQ(world.trayCalls[1].message, NIM_DELETE);
     EXPECT_EQ(world.comInitializations, 0);
     EXPECT_TRUE(world.TopLevelWindows().empty());
+    ASSERT_EQ(world.trayCalls.size(), 2u);
+    EXPECT_EQ(world.trayCalls[1].message, NIM_DELETE);
+    const NOTIFYICONDATAA& icon = world.trayCalls[0].data;
+    EXPECT_EQ(world.trayCalls[0].message, NIM_ADD);
+    EXPECT_EQ(icon.cbSize, 88u);
+    EXPECT_EQ(icon.uID, 1u);
+    EXPECT_EQ(icon.uFlags, NIF_MESSAGE | NIF_ICON | NIF_TIP);
+    EXPECT_EQ(icon.uCallbackMessage, 0x401u);
+    EXPECT_STREQ(icon.szTip, "Kaleidra running...Double-click me to show it.");
 }
 
 }  // namespace
