@@ -34,28 +34,21 @@ TEST_F(OptionsDialog, ADailyScheduleShowsAnEmptyFieldThatTakesTheFocusInMinutesM
     EXPECT_EQ(Setting("mins"), "0.00");
 }
 
-// The numeric start of the first 29 characters: here the 5 is the 30th.
-TEST_F(OptionsDialog, TypedMinutesAreReadFromTheFirst29Characters) {
-    WithDialog([&](CMainDlg&, CDialog& dialog) {
-        world.TypeText(dialog, IDC_MINUTES, std::string(27, '0') + "1.5");
-        world.SendCommand(dialog, IDOK);
-    });
-    EXPECT_EQ(Setting("mins"), "1.00");
-}
-
 // A help page that is missing is reported and the dialog stays.
-TEST_F(OptionsDialog, ModesOutsideTheirRangeShowAsSequentialAndEveryRun) {
-    StoreSettings({{"freq", "7"}, {"pick", "5"}, {"mins", "1"}});
+TEST_F(OptionsDialog, ModesOutsideTheirRangeShowAsSequentialAndEveryRunAndMinutesAreReadFrom29Characters) {
+    StoreSettings({{"freq", "7"}, {"pick", "5"}, {"mins", "3"}});
     WithDialog([&](CMainDlg&, CDialog& dialog) {
         world.SendCommand(dialog, ID_HELP_TOPICS);
         EXPECT_THAT(MessageTexts(), ElementsAre(std::strerror(ENOENT)));
         EXPECT_FALSE(dialog.m_hWnd->modalEnded);
         EXPECT_FALSE(Checked(dialog, IDC_RANDOM_PICK));
         EXPECT_TRUE(Checked(dialog, IDC_EVERY_RUN));
+        world.TypeText(dialog, IDC_MINUTES, std::string(27, '0') + "1.5");
         world.SendCommand(dialog, IDOK);
     });
     EXPECT_EQ(Setting("freq"), "2");
     EXPECT_EQ(Setting("pick"), "1");
+    EXPECT_EQ(Setting("mins"), "1.00");  // the numeric start of the first 29 characters
 }
 
 // Closing without OK still stores the settings and runs the change step: in every-run
