@@ -1,11 +1,85 @@
-// The main window: its buttons, the right-click menu and the minimized icon.
+// The main window: start-up, a second start, hiding and the tray icon, the confirmed Exit,
+// its buttons, the right-click menu and the minimized icon.
 #include "Scenario.h"
 
 #include "app/ProgramGlobals.h"
+#include "resources/StringTable.h"
 
+#include <filesystem>
+
+using namespace std::chrono_literals;
 using ::testing::ElementsAre;
 
 namespace {
+
+class Startup : public Scenario {};
+
+// A second start then finds the running copy by its class (a timed change has put the
+// applied path in its title), brings it forward without showing it, and ends. Hide and
+// minimizing take the window off the screen; only a left double-click on our tray icon
+// brings it back, restored. Exit asks: No changes nothing; Yes stores the settings, removes
+// the icon and ends.
+TEST_F(Startup, LeavesAListSettingsAndATrayIconHidesShowsOnlyFromTheTrayIconAndExitsOnYes) {
+    RunMainWindow([&](CMainDlg& dlg) {
+        EXPECT_TRUE(std::filesystem::exists(ListPath()));
+        EXPECT_EQ(Setting("ver"), "3.0");
+        EXPECT_EQ(dlg.m_hWnd->bigIcon, world.Icon(IDR_MAINFRAME));
+        EXPECT_EQ(dlg.m_hWnd->smallIcon, world.Icon(IDR_MAINFRAME));
+        EXPECT_EQ(world.comInitializations, 1);
+        EXPECT_TRUE(dlg.IsWindowVisible());  // shown by the dialog manager after start-up
+        world.Advance(499ms);
+        EXPECT_TRUE(dlg.IsWindowVisible());
+        world.Advance(1ms);
+        EXPECT_FALSE(dlg.IsWindowVisible());
+        EXPECT_FALSE(world.HasTimer(dlg.m_hWnd, ID_TIMER_HIDE));
+        dlg.SetWindowTextA("/w/a.bmp");
+        world.RunProcess([] { CMainDlg second; });
+        EXPECT_EQ(world.exitCode, 0u);
+        EXPECT_EQ(world.foregroundWindow, dlg.m_hWnd);
+        EXPECT_FALSE(dlg.IsWindowVisible());
+        EXPECT_EQ(world.TopLevelWindows().size(), 1u);
+        world.exitCode.reset();
+        dlg.ShowWindow(SW_SHOWNORMAL);
+        world.SendCommand(dlg, IDOK);
+        EXPECT_FALSE(dlg.IsWindowVisible());
+        dlg.ShowWindow(SW_SHOWNORMAL);
+        world.Minimize(dlg);
+        EXPECT_FALSE(dlg.IsWindowVisible());
+        for (UINT mouse : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONUP, WM_RBUTTONDBLCLK, WM_MOUSEMOVE}) {
+            world.TrayMessage(dlg, 1, mouse);
+        }
+        world.TrayMessage(dlg, 2, WM_LBUTTONDBLCLK);  // another icon's id
+        EXPECT_FALSE(dlg.IsWindowVisible());
+        for (int twice = 0; twice < 2; ++twice) {
+            world.TrayMessage(dlg, 1, WM_LBUTTONDBLCLK);
+            EXPECT_TRUE(dlg.IsWindowVisible());
+            EXPECT_FALSE(dlg.IsIconic());
+        }
+        world.AnswerNextMessageBox(IDNO);
+        world.SendCommand(dlg, IDCANCEL);
+        EXPECT_TRUE(dlg.IsWindowVisible());
+        EXPECT_TRUE(world.HasTimer(dlg.m_hWnd, ID_TIMER_CHANGE));
+        EXPECT_EQ(world.trayCalls.size(), 1u);
+        EXPECT_FALSE(world.exitCode);
+        dlg.m_nPick = core::PICK_RANDOM;
+        world.AnswerNextMessageBox(IDYES);
+        world.SendCommand(dlg, IDCANCEL);
+        ADD_FAILURE() << "the program went on after a confirmed exit";
+    });
+    const Box question{LoadStringA(IDS_EXIT_QUESTION), "Confirmation", MB_YESNO | MB_ICONQUESTION};
+    EXPECT_EQ(Boxes(), (std::vector<Box>{question, question}));
+    EXPECT_EQ(world.exitCode, 0u);
+    EXPECT_EQ(Setting("pick"), "0");
+    EXPECT_EQ(Setting("mins"), "30.00");
+    EXPECT_EQ(world.comInitializations, 0);
+    EXPECT_TRUE(world.TopLevelWindows().empty());
+    ASSERT_EQ(world.trayCalls.size(), 2u);
+    EXPECT_EQ(world.trayCalls[1].message, NIM_DELETE);
+    const NOTIFYICONDATAA& icon = world.trayCalls[0].data;
+    EXPECT_EQ(std::tuple(world.trayCalls[0].message, icon.cbSize, icon.uID, icon.uFlags, icon.uCallbackMessage),
+              std::tuple(NIM_ADD, 88u, 1u, NIF_MESSAGE | NIF_ICON | NIF_TIP, 0x401u));
+    EXPECT_STREQ(icon.szTip, "Kaleidra running...Double-click me to show it.");
+}
 
 class MainWindow : public Scenario {};
 
@@ -40,10 +114,10 @@ TEST_F(MainWindow, TheRightClickMenuAndTheMinimizedIconInTheMiddle) {
         RECT client;
         dlg.GetClientRect(&client);
         ASSERT_EQ(world.paints.size(), 1u);
-        EXPECT_EQ(world.paints[0].kind, PaintRecord::Kind::DrawIcon);
-        EXPECT_EQ(world.paints[0].dest.left, (client.right - 32 + 1) / 2);
-        EXPECT_EQ(world.paints[0].dest.top, (client.bottom - 32 + 1) / 2);
-        EXPECT_EQ(world.paints[0].icon, dlg.m_hIcon);
+        const PaintRecord& icon = world.paints[0];
+        EXPECT_EQ(std::tuple(icon.kind, icon.dest.left, icon.dest.top, icon.icon),
+                  std::tuple(PaintRecord::Kind::DrawIcon, (client.right - 32 + 1) / 2, (client.bottom - 32 + 1) / 2,
+                             dlg.m_hIcon));
     });
     EXPECT_THAT(MessageTexts(), ElementsAre("No image loaded currently. Open an image first."));
     EXPECT_TRUE(world.wallpaperCalls.empty());

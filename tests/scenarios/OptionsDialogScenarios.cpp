@@ -16,14 +16,13 @@ constexpr const char* NOTE =
 
 class OptionsDialog : public Scenario {
 protected:
-    void WithDialog(const std::function<void(CMainDlg&, CDialog&)>& script) { RunDialog(ID_OPTIONS, script); }
     HWND__& Control(CDialog& dialog, UINT id) { return world.ControlState(dialog, id); }
     bool Checked(CDialog& dialog, UINT id) { return Control(dialog, id).check == BST_CHECKED; }
 };
 
 TEST_F(OptionsDialog, ADailyScheduleShowsAnEmptyFieldThatTakesTheFocusInMinutesModeAndStoresZero) {
     StoreSettings({{"freq", "1"}, {"mins", "45"}});
-    WithDialog([&](CMainDlg&, CDialog& dialog) {
+    RunDialog(ID_OPTIONS, [&](CMainDlg&, CDialog& dialog) {
         EXPECT_EQ(Control(dialog, IDC_MINUTES).title, "");
         world.ClickButton(dialog, IDC_EVERY_MINUTES);
         EXPECT_EQ(world.focusWindow, &Control(dialog, IDC_MINUTES));
@@ -37,7 +36,7 @@ TEST_F(OptionsDialog, ADailyScheduleShowsAnEmptyFieldThatTakesTheFocusInMinutesM
 // A help page that is missing is reported and the dialog stays.
 TEST_F(OptionsDialog, ModesOutsideTheirRangeShowAsSequentialAndEveryRunAndMinutesAreReadFrom29Characters) {
     StoreSettings({{"freq", "7"}, {"pick", "5"}, {"mins", "3"}});
-    WithDialog([&](CMainDlg&, CDialog& dialog) {
+    RunDialog(ID_OPTIONS, [&](CMainDlg&, CDialog& dialog) {
         world.SendCommand(dialog, ID_HELP_TOPICS);
         EXPECT_THAT(MessageTexts(), ElementsAre(std::strerror(ENOENT)));
         EXPECT_FALSE(dialog.m_hWnd->modalEnded);
@@ -56,7 +55,7 @@ TEST_F(OptionsDialog, ModesOutsideTheirRangeShowAsSequentialAndEveryRunAndMinute
 TEST_F(OptionsDialog, CancelChangesNothingButAppliesTheScheduleAgain) {
     WriteList("one.bmp\ntwo.bmp\nthree.bmp\n");
     StoreSettings({{"freq", "2"}, {"mins", "5"}, {"pick", "1"}, {"lastindex", "1"}});
-    WithDialog([&](CMainDlg&, CDialog& dialog) {
+    RunDialog(ID_OPTIONS, [&](CMainDlg&, CDialog& dialog) {
         world.ClickButton(dialog, IDC_EVERY_MINUTES);
         world.SendCommand(dialog, IDCANCEL);
     });
