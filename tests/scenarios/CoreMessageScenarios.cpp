@@ -16,12 +16,18 @@ constexpr const char* CONVERTED = "Image List successfully converted.";
 
 class CoreMessages : public Scenario {};
 
-// A list that cannot be opened is told when counted and when read; refused writes of the
-// settings show nothing and the program runs on.
-TEST_F(CoreMessages, MissingMinsAndTheSystemsTextAreShownInBoxesNamedAfterTheProgramFile) {
+// The old list is taken over and one that stays is named as this system spells it. A list
+// that cannot be opened is told when counted and when read; refused writes of the settings
+// show nothing and the program runs on.
+TEST_F(CoreMessages, EachIsShownInOrderInABoxOfItsKind) {
+    const std::filesystem::path oldList = world.NativePath("C:\\Kaleidra\\Kaleidra.LST");
+    std::filesystem::create_directories(oldList.parent_path());
+    WriteFile(oldList.string(), "one\n");
+    world.FailNext(HeadlessCall::DeleteFile, EACCES);
     StoreSettings({{"freq", "0"}});
     world.registry.refuseWrites = true;
     RunMainWindow([&](CMainDlg& dlg) {
+        EXPECT_EQ(ReadList(), "one\n");
         EXPECT_TRUE(world.HasTimer(dlg.m_hWnd, ID_TIMER_CHANGE));
         std::filesystem::remove(ListPath());
         dlg.m_nFreq = core::FREQ_EVERYRUN;
@@ -29,24 +35,16 @@ TEST_F(CoreMessages, MissingMinsAndTheSystemsTextAreShownInBoxesNamedAfterThePro
         dlg.SaveSettings();
     });
     EXPECT_EQ(world.registry.Size(), 1u);
-    EXPECT_EQ(Boxes(), (std::vector<Box>{{"missing mins error in doregstuff", "kaleidra", MB_OK},
-                                         {std::strerror(ENOENT), "kaleidra", MB_OK | MB_ICONEXCLAMATION},
-                                         {std::strerror(ENOENT), "kaleidra", MB_OK | MB_ICONEXCLAMATION}}));
-}
-
-TEST_F(CoreMessages, EachOldListStepIsToldAndOneThatStaysIsNamedAsThisSystemSpellsIt) {
-    const std::filesystem::path oldList = world.NativePath("C:\\Kaleidra\\Kaleidra.LST");
-    std::filesystem::create_directories(oldList.parent_path());
-    WriteFile(oldList.string(), "one\n");
-    world.FailNext(HeadlessCall::DeleteFile, EACCES);
-    RunMainWindow();
-    EXPECT_EQ(ReadList(), "one\n");
     const std::string notDeleted = "Attempt to delete old list failed. This may be due to access problems.\r\n"
                                    "Please delete the older version " +
                                    world.NativePath("C:\\Kaleidra\\Kaleidra.lst") +
                                    " manually to prevent overwriting the new list.";
-    EXPECT_EQ(Boxes(), (std::vector<Box>{{FOUND, "Kaleidra", MB_OK}, {CONVERTED, "Kaleidra", MB_OK},
-                                         {notDeleted, "Kaleidra", MB_OK}}));
+    EXPECT_EQ(Boxes(), (std::vector<Box>{{FOUND, "Kaleidra", MB_OK},
+                                         {CONVERTED, "Kaleidra", MB_OK},
+                                         {notDeleted, "Kaleidra", MB_OK},
+                                         {"missing mins error in doregstuff", "kaleidra", MB_OK},
+                                         {std::strerror(ENOENT), "kaleidra", MB_OK | MB_ICONEXCLAMATION},
+                                         {std::strerror(ENOENT), "kaleidra", MB_OK | MB_ICONEXCLAMATION}}));
 }
 
 }  // namespace

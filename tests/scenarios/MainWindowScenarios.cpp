@@ -1,25 +1,32 @@
 // The main window: start-up, a second start, hiding and the tray icon, the confirmed Exit,
-// its buttons, the right-click menu and the minimized icon.
+// its buttons, the right-click menu, the minimized icon, help, the start-up shortcut and About.
 #include "Scenario.h"
 
 #include "app/ProgramGlobals.h"
+#include "resources/ResourceIds.h"
 #include "resources/StringTable.h"
 
 #include <filesystem>
+#include <tuple>
 
 using namespace std::chrono_literals;
 using ::testing::ElementsAre;
 
 namespace {
 
-class Startup : public Scenario {};
+constexpr const char* NOW_CONFIGURED =
+    "Kaleidra is now configured to start automatically with Windows. \r\n"
+    "Next time you start Windows,Kaleidra will automatically update your wallpaper without any intervention.";
+constexpr const char* ALREADY_CONFIGURED = "Kaleidra is already configured to start automatically with Windows.";
+
+class MainWindow : public Scenario {};
 
 // A second start then finds the running copy by its class (a timed change has put the
 // applied path in its title), brings it forward without showing it, and ends. Hide and
 // minimizing take the window off the screen; only a left double-click on our tray icon
 // brings it back, restored. Exit asks: No changes nothing; Yes stores the settings, removes
 // the icon and ends.
-TEST_F(Startup, LeavesAListSettingsAndATrayIconHidesShowsOnlyFromTheTrayIconAndExitsOnYes) {
+TEST_F(MainWindow, LeavesAListSettingsAndATrayIconHidesShowsOnlyFromTheTrayIconAndExitsOnYes) {
     RunMainWindow([&](CMainDlg& dlg) {
         EXPECT_TRUE(std::filesystem::exists(ListPath()));
         EXPECT_EQ(Setting("ver"), "3.0");
@@ -81,8 +88,6 @@ TEST_F(Startup, LeavesAListSettingsAndATrayIconHidesShowsOnlyFromTheTrayIconAndE
     EXPECT_STREQ(icon.szTip, "Kaleidra running...Double-click me to show it.");
 }
 
-class MainWindow : public Scenario {};
-
 // No button is ever shown but the splash picture is. A right-click inside the client area
 // opens the File menu, whose items are the menu bar's commands: with no image, Set as
 // wallpaper only tells the user.
@@ -122,6 +127,52 @@ TEST_F(MainWindow, TheRightClickMenuAndTheMinimizedIconInTheMiddle) {
     EXPECT_THAT(MessageTexts(), ElementsAre("No image loaded currently. Open an image first."));
     EXPECT_TRUE(world.wallpaperCalls.empty());
     EXPECT_EQ(ReadList(), "/w/a.bmp\n");
+}
+
+// Help opens the index every time, with each viewer's handle released, but not from About;
+// the shortcut is written once and then found already there.
+TEST_F(MainWindow, HelpOpensTheIndexTheShortcutIsWrittenOnceAndAboutPaintsTheWallAndThreeLines) {
+    std::string folder = (world.Root() / "Program/").string();
+    WriteFile(folder + "krindex.htm", "<html></html>");
+    RunMainWindow([&](CMainDlg& main) {
+        world.SendCommand(main, ID_HELP_TOPICS);
+        EXPECT_TRUE(world.PressHelpKey(main));
+        world.SendCommand(main, ID_AUTO_LAUNCH);
+        world.SendCommand(main, ID_AUTO_LAUNCH);
+        world.OnNextModal([&](CDialog& dialog) {
+            world.paints.clear();
+            world.Repaint(dialog);
+            EXPECT_TRUE(world.PressHelpKey(dialog));
+            RECT client;
+            dialog.GetClientRect(&client);
+            ASSERT_EQ(world.paints.size(), 4u);
+            const PaintRecord& wall = world.paints[0];
+            EXPECT_EQ(wall.kind, PaintRecord::Kind::StretchBlt);
+            EXPECT_EQ(std::tuple(wall.dest.right, wall.dest.bottom, wall.source.right, wall.source.bottom),
+                      std::tuple(client.right, client.bottom, 303, 203));
+            const int lineHeight = 13 + 3;  // the headless font's height and leading
+            const std::tuple<int, std::string, COLORREF> lines[] = {{5, "Kaleidra 3.0  ", RGB(0, 0, 0)},
+                                                                    {4 * lineHeight + 5, folder, RGB(0, 0, 0)},
+                                                                    {6 * lineHeight + 5, LoadStringA(IDS_ABOUT_NOTICE),
+                                                                     RGB(0, 100, 200)}};
+            for (int i = 0; i < 3; ++i) {
+                const PaintRecord& text = world.paints[i + 1];
+                const auto& [y, line, colour] = lines[i];
+                EXPECT_EQ(std::tuple(text.kind, text.dest.left, text.dest.top, text.text, text.textColor, text.bkMode),
+                          std::tuple(PaintRecord::Kind::TextOut, 2, y, line, colour, TRANSPARENT));
+            }
+        });
+        world.SendCommand(main, ID_ABOUT);
+    });
+    ASSERT_EQ(world.shellCalls.size(), 2u);
+    EXPECT_EQ(world.shellCalls[0].file, folder + "krindex.htm");
+    EXPECT_EQ(world.shellCalls[1].file, folder + "krindex.htm");
+    EXPECT_EQ(world.openProcessHandles, 0);
+    EXPECT_EQ(Boxes(), (std::vector<Box>{{NOW_CONFIGURED, "Kaleidra", MB_OK | MB_ICONINFORMATION},
+                                         {ALREADY_CONFIGURED, "Kaleidra", MB_OK | MB_ICONINFORMATION}}));
+    ASSERT_EQ(world.shortcuts.size(), 1u);
+    EXPECT_EQ(world.shortcuts[0].path, world.StartupFolder() + "/kaleidra.lnk");
+    EXPECT_EQ(Setting("autolaunch"), "1");
 }
 
 }  // namespace
