@@ -14,8 +14,6 @@ namespace {
 using namespace core;
 using Values = std::map<std::string, std::string>;
 
-constexpr const char* KEY = "Software\\Shareware\\Kaleidra\\3.0\\";
-
 // The registry's rule: a text is read only when it fits with its terminating zero.
 class FakeStore : public KeyValueStore {
 public:
@@ -34,7 +32,7 @@ public:
 Values Stored(std::initializer_list<std::pair<const std::string, std::string>> named) {
     Values values;
     for (const auto& [name, text] : named) {
-        values[KEY + name] = text;
+        values["Software\\Shareware\\Kaleidra\\3.0\\" + name] = text;
     }
     return values;
 }

@@ -14,18 +14,14 @@ constexpr const char* NOTE =
     "NOTE: Not all settings will take effect until next session.\r\n"
     "Alternatively, you can restart Kaleidra to use the latest settings immediately.";
 
-class OptionsDialog : public Scenario {
-protected:
-    HWND__& Control(CDialog& dialog, UINT id) { return world.ControlState(dialog, id); }
-    bool Checked(CDialog& dialog, UINT id) { return Control(dialog, id).check == BST_CHECKED; }
-};
+class OptionsDialog : public Scenario {};
 
 TEST_F(OptionsDialog, ADailyScheduleShowsAnEmptyFieldThatTakesTheFocusInMinutesModeAndStoresZero) {
     StoreSettings({{"freq", "1"}, {"mins", "45"}});
     RunDialog(ID_OPTIONS, [&](CMainDlg&, CDialog& dialog) {
-        EXPECT_EQ(Control(dialog, IDC_MINUTES).title, "");
+        EXPECT_EQ(world.ControlState(dialog, IDC_MINUTES).title, "");
         world.ClickButton(dialog, IDC_EVERY_MINUTES);
-        EXPECT_EQ(world.focusWindow, &Control(dialog, IDC_MINUTES));
+        EXPECT_EQ(world.focusWindow, &world.ControlState(dialog, IDC_MINUTES));
         world.SendCommand(dialog, IDOK);
     });
     EXPECT_EQ(Boxes(), (std::vector<Box>{{NOTE, "Kaleidra", MB_OK | MB_ICONINFORMATION}}));
@@ -40,8 +36,8 @@ TEST_F(OptionsDialog, ModesOutsideTheirRangeShowAsSequentialAndEveryRunAndMinute
         world.SendCommand(dialog, ID_HELP_TOPICS);
         EXPECT_THAT(MessageTexts(), ElementsAre(std::strerror(ENOENT)));
         EXPECT_FALSE(dialog.m_hWnd->modalEnded);
-        EXPECT_FALSE(Checked(dialog, IDC_RANDOM_PICK));
-        EXPECT_TRUE(Checked(dialog, IDC_EVERY_RUN));
+        EXPECT_EQ(world.ControlState(dialog, IDC_RANDOM_PICK).check, BST_UNCHECKED);
+        EXPECT_EQ(world.ControlState(dialog, IDC_EVERY_RUN).check, BST_CHECKED);
         world.TypeText(dialog, IDC_MINUTES, std::string(27, '0') + "1.5");
         world.SendCommand(dialog, IDOK);
     });

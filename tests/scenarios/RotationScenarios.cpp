@@ -12,17 +12,12 @@ namespace {
 
 constexpr const char* ABC = "/w/a.bmp\n/w/b.bmp\n/w/c.bmp\n";
 
-class Rotation : public Scenario {
-protected:
-    void Schedule(const char* freq, const char* pick, const char* lastIndex, const char* mins = "30.00") {
-        StoreSettings({{"freq", freq}, {"pick", pick}, {"lastindex", lastIndex}, {"mins", mins}});
-    }
-};
+class Rotation : public Scenario {};
 
 // The list is counted at each change step, and a tick uses the count of the last one.
 TEST_F(Rotation, MinutesModeChangesNothingAtStartAndTheNextEntryAfterEachPeriod) {
     WriteList("/w/a.bmp\n/w/b.bmp\n");
-    Schedule("0", "1", "1", "2.00");
+    StoreSettings({{"freq", "0"}, {"pick", "1"}, {"lastindex", "1"}, {"mins", "2.00"}});
     RunMainWindow([&](CMainDlg& dlg) {
         dlg.AddToList("/w/c.bmp");
         world.Advance(120000ms - 1ms);
@@ -47,7 +42,7 @@ TEST_F(Rotation, MinutesModeChangesNothingAtStartAndTheNextEntryAfterEachPeriod)
 // schedule and the title alone.
 TEST_F(Rotation, RandomPickReachesEveryEntryAndRepeatsWithinASecondAndSetAsWallpaperAddsToTheList) {
     WriteList(ABC);
-    Schedule("2", "0", "1");
+    StoreSettings({{"freq", "2"}, {"pick", "0"}, {"lastindex", "1"}, {"mins", "30.00"}});
     std::set<int> picked;
     RunMainWindow([&](CMainDlg& dlg) {
         for (int second = 0; second < 50; ++second) {
@@ -74,7 +69,7 @@ TEST_F(Rotation, RandomPickReachesEveryEntryAndRepeatsWithinASecondAndSetAsWallp
 }
 
 TEST_F(Rotation, ATickOnAnEmptyListAppliesNothingButStoresTheDay) {
-    Schedule("2", "1", "4");
+    StoreSettings({{"freq", "2"}, {"pick", "1"}, {"lastindex", "4"}, {"mins", "30.00"}});
     RunMainWindow([&](CMainDlg& dlg) {
         world.registry.Erase("Software\\Shareware\\Kaleidra\\3.0\\day");
         dlg.WindowProc(WM_TIMER, ID_TIMER_CHANGE, 0);
