@@ -1,4 +1,5 @@
-// BMP files built by hand, field by field, and files written by ImageMagick.
+// BMP files built by hand, field by field; files written by ImageMagick are checked through
+// kaleidra-convert.
 #include "codecs/BmpFile.h"
 #include "codecs/FileBytes.h"
 
@@ -6,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <unistd.h>
@@ -18,9 +18,9 @@ namespace fs = std::filesystem;
 
 // The 54 header bytes, then the rest of the file.
 Bytes Bmp(std::uint32_t width, std::uint32_t height, std::uint32_t bits, std::uint32_t offset, const Bytes& rest,
-          std::uint32_t coloursUsed = 0, std::uint32_t compression = 0) {
+          std::uint32_t coloursUsed = 0, std::uint32_t compression = 0, std::uint32_t infoHeaderSize = 40) {
     return Cat({{'B', 'M'}, Le(54 + rest.size(), 4), Bytes(4),  // file size, two reserved
-                Le(offset, 4), Le(40, 4),                        // pixel data offset, information header size
+                Le(offset, 4), Le(infoHeaderSize, 4),            // pixel data offset, information header size
                 Le(width, 4), Le(height, 4), Le(1, 2),           // width, height (negative: top-down), planes
                 Le(bits, 2), Le(compression, 4), Bytes(12),      // bits, compression, image size, pixels/metre x, y
                 Le(coloursUsed, 4), Bytes(4), rest});            // colours used (0: 2^bits), important colours
@@ -79,6 +79,8 @@ TEST_F(BmpFileTest, LoadsWhatTheHeaderDescribesOrSaysWhyNot) {
         {Bmp(1, 1, 8, 1078, Cat({Bytes(1020), {7, 8, 9, 0, 255, 0, 0, 0}})), "OK", 1082, {9, 8, 7}},
         // 300 entries for 8 bits: the table ends 1200 bytes on, where the pixels begin.
         {Bmp(1, 1, 8, 1254, Cat({{0, 0, 0, 0, 77, 0, 0, 0}, Bytes(1192), {1, 0, 0, 0}}), 300), "OK", 1258, {0, 0, 77}},
+        // The colour table follows a longer information header, as tools write today.
+        {Bmp(1, 1, 8, 146, Cat({Bytes(84), {1, 2, 3, 0, 4, 5, 6, 0, 1, 0, 0, 0}}), 2, 0, 124), "OK", 150, {6, 5, 4}},
 
         {{}, "Read Error!", 1},
         {{'B', 'X', 0, 0}, "Not a valid BMP File", 2},
@@ -103,35 +105,15 @@ TEST_F(BmpFileTest, LoadsWhatTheHeaderDescribesOrSaysWhyNot) {
     }
 }
 
-TEST_F(BmpFileTest, SaveWritesPaddedRowsBottomUpThatLoadBackAsTheSamePicture) {
+TEST_F(BmpFileTest, SaveWritesPaddedRowsBottomUpOrSaysWhyNot) {
     const Bytes displayOrder{1, 2, 3, 4, 5, 6};  // 1 x 2: bottom row, then top row
     EXPECT_EQ(Save(m_path, displayOrder, 1, 2), std::nullopt);
     EXPECT_EQ(Slurp(m_path), Bmp(1, 2, 24, 54, {1, 2, 3, 0, 4, 5, 6, 0}));
     Save(m_path, {}, 5, 0);
     EXPECT_EQ(Slurp(m_path), Bmp(5, 0, 24, 54, {}));
     // A path under a file, not a folder, cannot be opened; a full disk fails the rows.
-    const CodecMessage cannotOpen{"Can't open file for writing", MessageStyle::Stop};
-    EXPECT_EQ(Save(m_path + "/x", displayOrder, 1, 2), cannotOpen);
+    EXPECT_EQ(Save(m_path + "/x", displayOrder, 1, 2), (CodecMessage{"Can't open file for writing", MessageStyle::Stop}));
     EXPECT_EQ(Save("/dev/full", displayOrder, 1, 2), (CodecMessage{"fwrite error\nGiving up", MessageStyle::Stop}));
-
-    // 2 x 2 in display order (bottom row first, blue, green, red) loads back in reader order.
-    Save(m_path, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}, 2, 2);
-    EXPECT_EQ(Load(Slurp(m_path)), (Bytes{9, 8, 7, 12, 11, 10, 3, 2, 1, 6, 5, 4}));
-}
-
-TEST_F(BmpFileTest, DecodesAsImageMagickDoes) {
-    for (const std::string options : {"-type truecolor", "-type palette", "-colors 16 -type palette", "-monochrome"}) {
-        // BMP3 has the 40-byte information header; BMP the longer one tools write today.
-        for (const std::string format : {" BMP3:", " BMP:"}) {
-            const std::string make = "convert -seed 3 -size 37x23 plasma:fractal -compress none " + options + format;
-            ASSERT_EQ(std::system((make + m_path).c_str()), 0);
-            const Bytes loaded = Load(Slurp(m_path));
-            EXPECT_EQ(m_bmp.m_nBytesRead, static_cast<std::int32_t>(fs::file_size(m_path))) << make;
-            // ImageMagick's own decoding replaces the file.
-            ASSERT_EQ(std::system(("convert " + m_path + " -depth 8 rgb:" + m_path).c_str()), 0);
-            EXPECT_EQ(loaded, Slurp(m_path)) << make;
-        }
-    }
 }
 
 }  // namespace

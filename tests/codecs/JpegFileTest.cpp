@@ -12,6 +12,7 @@
 #include <iterator>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <unistd.h>
 #include <vector>
 
@@ -20,12 +21,8 @@ namespace {
 namespace fs = std::filesystem;
 using Bytes = std::vector<unsigned char>;
 
-struct Picture {
-    std::uint32_t width = 0;
-    std::uint32_t height = 0;
-    Bytes rgb;
-    bool operator==(const Picture&) const = default;
-};
+// Width, height and the RGB samples.
+using Picture = std::tuple<std::uint32_t, std::uint32_t, Bytes>;
 
 class JpegFileTest : public testing::Test {
 protected:
@@ -52,12 +49,13 @@ protected:
         Shell("djpeg -pnm " + name + " >" + name + ".pnm 2>/dev/null");
         std::ifstream in(m_dir / (name + ".pnm"), std::ios::binary);
         Picture picture;
+        auto& [width, height, rgb] = picture;
         std::string magic;
         unsigned maxValue = 0;
-        in >> magic >> picture.width >> picture.height >> maxValue;
+        in >> magic >> width >> height >> maxValue;
         in.get();
         for (unsigned char sample : Bytes(std::istreambuf_iterator<char>(in), {})) {
-            picture.rgb.insert(picture.rgb.end(), magic == "P5" ? 3 : 1, sample);
+            rgb.insert(rgb.end(), magic == "P5" ? 3 : 1, sample);
         }
         return picture;
     }
@@ -107,7 +105,7 @@ TEST_F(JpegFileTest, EachFailureBringsItsOneMessageAndNoPicture) {
         {huge, {"JpegFile :\nOut of memory", MessageStyle::Stop}},
     };
     for (const auto& [bytes, message] : cases) {
-        EXPECT_TRUE(Load(bytes).rgb.empty()) << message.text;
+        EXPECT_TRUE(std::get<Bytes>(Load(bytes)).empty()) << message.text;
         EXPECT_EQ(m_messages, CodecMessages{message});
     }
 }

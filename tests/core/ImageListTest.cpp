@@ -75,7 +75,16 @@ protected:
     ImageList list{system};
 };
 
+// A list that cannot be opened gives nothing and the system's reason.
 TEST_F(ImageListFile, EntriesAreReadByLineNumber) {
+    EXPECT_EQ(list.Path(), (m_folder / "Kaleidra.LST").string());
+    EXPECT_EQ(list.Count().value, 0);
+    EXPECT_EQ(list.Count().failure, Message::System(ENOENT));
+    EXPECT_EQ(list.Entry(1, 1).value, std::nullopt);
+    EXPECT_EQ(list.Entry(1, 1).failure, Message::System(ENOENT));
+    list.CreateIfMissing();
+    EXPECT_EQ(list.Count().failure, std::nullopt);
+    EXPECT_EQ(Read(list.Path()), "");
     const std::string x258(258, 'x');
     const std::tuple<std::string, int, int, std::optional<std::string>> cases[] = {
         {"a\nb\nc\n", 3, 2, "b"}, {"a\nb\nc\n", 3, 0, "c"} /* 0 stands for the last entry */,
@@ -93,17 +102,6 @@ TEST_F(ImageListFile, EntriesAreReadByLineNumber) {
     }
     Write(list.Path(), "a\nb\n");  // shortened by hand since the count
     EXPECT_EQ(list.Entry(3, 3).value, "b");
-}
-
-TEST_F(ImageListFile, AListThatCannotBeOpenedGivesNothingAndTheSystemsReason) {
-    EXPECT_EQ(list.Path(), (m_folder / "Kaleidra.LST").string());
-    EXPECT_EQ(list.Count().value, 0);
-    EXPECT_EQ(list.Count().failure, Message::System(ENOENT));
-    EXPECT_EQ(list.Entry(1, 1).value, std::nullopt);
-    EXPECT_EQ(list.Entry(1, 1).failure, Message::System(ENOENT));
-    list.CreateIfMissing();
-    EXPECT_EQ(list.Count().failure, std::nullopt);
-    EXPECT_EQ(Read(list.Path()), "");
 }
 
 TEST_F(ImageListFile, AppendAddsALineOrSaysWhyNot) {

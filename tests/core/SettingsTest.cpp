@@ -1,16 +1,18 @@
 // The schedule as stored between runs: keys, defaults, formats and unreadable values.
+#include "core/SettingText.h"
 #include "core/Settings.h"
 
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <cmath>
+#include <limits>
 #include <map>
 
 namespace {
 
 using namespace core;
 using Values = std::map<std::string, std::string>;
-
-constexpr const char* KEY = "Software\\Shareware\\Kaleidra\\3.0\\";
 
 // The registry's rule: a text is read only when it fits with its terminating zero.
 class FakeStore : public KeyValueStore {
@@ -30,7 +32,7 @@ public:
 Values Stored(std::initializer_list<std::pair<const std::string, std::string>> named) {
     Values values;
     for (const auto& [name, text] : named) {
-        values[KEY + name] = text;
+        values["Software\\Shareware\\Kaleidra\\3.0\\" + name] = text;
     }
     return values;
 }
@@ -69,6 +71,32 @@ TEST(Settings, EveryValueIsWrittenInItsFormat) {
                   "01/02/31");
     EXPECT_EQ(store.values, Stored({{"ver", "3.0"}, {"autolaunch", "1"}, {"pick", "0"}, {"freq", "0"},
                                     {"mins", "0.33"}, {"lastindex", "4"}, {"day", "01/02/31"}}));
+}
+
+TEST(SettingText, NumbersReadAsAtoiAndAtofDoWithoutOverflowing) {
+    constexpr int MAX = std::numeric_limits<int>::max(), MIN = std::numeric_limits<int>::min();
+    const std::pair<const char*, int> ints[] = {{"42", 42}, {" \t-17abc", -17}, {"+3", 3}, {"- 1", 0},
+        {"9999999999999999999", MAX}, {"-9999999999999999999", MIN}, {"-2147483648", MIN}};
+    for (auto [text, value] : ints) {
+        EXPECT_EQ(ParseSettingInt(text), value) << text;
+    }
+    constexpr float INF = std::numeric_limits<float>::infinity();
+    const std::pair<const char*, float> floats[] = {{"30.00", 30.0f}, {"  2.5minutes", 2.5f}, {"+.5", 0.5f},
+        {"thirty", 0.0f}, {"1e39", INF}, {"-1e999", -INF}, {"1e-999", 0.0f}};
+    for (auto [text, value] : floats) {
+        EXPECT_EQ(ParseSettingFloat(text), value) << text;
+    }
+    EXPECT_TRUE(std::isnan(ParseSettingFloat("nan")));
+}
+
+TEST(SettingText, MinutesAreWrittenWithTwoDecimalsInAnyLocale) {
+    EXPECT_EQ(FormatSettingFloat(-2.5f), "-2.50");
+    // A host that takes the user's locale (Qt does) must still write a point.
+    if (std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr) {
+        EXPECT_EQ(FormatSettingFloat(2.5f), "2.50");
+        EXPECT_EQ(ParseSettingFloat("2.50"), 2.5f);
+        std::setlocale(LC_ALL, "C");
+    }
 }
 
 }  // namespace

@@ -23,7 +23,7 @@ const struct RemoveAtExit {
 } removeAtExit;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    DecodedImage decoded = BmpFile().Load(Bytes(data, size));
+    DecodedImage decoded = BmpFile().Load({data, size});
     Require(decoded.image.Empty() != decoded.messages.empty());
     if (decoded.image.Empty() || decoded.image.Size() > ROUND_TRIP_LIMIT) {
         return 0;

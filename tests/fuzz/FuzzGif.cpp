@@ -33,12 +33,12 @@ void CompareDecodings(std::span<const unsigned char> data, int minCodeSize, std:
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static GifFile reader;  // as in the program, one reader serves every file
-    const DecodedImage decoded = reader.GIFRead(Bytes(data, size), "input.gif");
+    const DecodedImage decoded = reader.GIFRead({data, size}, "input.gif");
     if (!decoded.image.Empty()) {
         [[maybe_unused]] volatile unsigned char last = decoded.image.Bits()[decoded.image.Size() - 1];  // all there
     }
     if (size > 2) {
-        CompareDecodings(Bytes(data, size), data[0] % 13, 1 + data[1] % 64);
+        CompareDecodings({data, size}, data[0] % 13, 1 + data[1] % 64);
     }
     return 0;
 }

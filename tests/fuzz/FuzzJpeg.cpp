@@ -40,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (PromisedPixels(data, size) > MAX_PIXELS) {
         return -1;  // not worth keeping in the corpus
     }
-    const DecodedImage decoded = JpegFile::Load(Bytes(data, size));
+    const DecodedImage decoded = JpegFile::Load({data, size});
     Require(!decoded.image.Empty() || !decoded.messages.empty());
     return 0;
 }

@@ -7,8 +7,6 @@
 #include <cstring>
 #include <filesystem>
 
-using ::testing::ElementsAre;
-using ::testing::HasSubstr;
 
 namespace {
 
@@ -16,69 +14,37 @@ constexpr const char* FOUND =
     "Previous version of Kaleidra Image List found.\r\nClick OK to convert the list so it can be used with this version.";
 constexpr const char* CONVERTED = "Image List successfully converted.";
 
-class CoreMessages : public Scenario {
-protected:
-    std::string OldListPath() const { return world.NativePath("C:\\Kaleidra\\Kaleidra.LST"); }
-    void WriteOldList(std::string_view contents) const {
-        std::filesystem::create_directories(std::filesystem::path(OldListPath()).parent_path());
-        WriteFile(OldListPath(), contents);
-    }
-};
+class CoreMessages : public Scenario {};
 
-TEST_F(CoreMessages, MissingMinsIsReportedInABoxNamedAfterTheProgramFile) {
+// The old list is taken over and one that stays is named as this system spells it. A list
+// that cannot be opened is told when counted and when read; refused writes of the settings
+// show nothing and the program runs on.
+TEST_F(CoreMessages, EachIsShownInOrderInABoxOfItsKind) {
+    const std::filesystem::path oldList = world.NativePath("C:\\Kaleidra\\Kaleidra.LST");
+    std::filesystem::create_directories(oldList.parent_path());
+    WriteFile(oldList.string(), "one\n");
+    world.FailNext(HeadlessCall::DeleteFile, EACCES);
     StoreSettings({{"freq", "0"}});
-    RunMainWindow();
-    ASSERT_EQ(world.messageBoxes.size(), 1u);
-    EXPECT_EQ(world.messageBoxes[0].text, "missing mins error in doregstuff");
-    EXPECT_EQ(world.messageBoxes[0].caption, "kaleidra");  // the program file's name
-    EXPECT_EQ(world.messageBoxes[0].type, MB_OK);
-}
-
-TEST_F(CoreMessages, RefusedSettingWritesShowNothingAndTheProgramRunsOn) {
     world.registry.refuseWrites = true;
     RunMainWindow([&](CMainDlg& dlg) {
+        EXPECT_EQ(ReadList(), "one\n");
         EXPECT_TRUE(world.HasTimer(dlg.m_hWnd, ID_TIMER_CHANGE));
+        std::filesystem::remove(ListPath());
+        dlg.m_nFreq = core::FREQ_EVERYRUN;
+        dlg.ChangeWallpaper();
         dlg.SaveSettings();
     });
-    EXPECT_EQ(world.registry.Size(), 0u);
-    EXPECT_TRUE(world.messageBoxes.empty());
-}
-
-TEST_F(CoreMessages, AListThatCannotBeOpenedShowsTheSystemsText) {
-    StoreSettings({{"freq", "2"}, {"mins", "1"}});
-    RunMainWindow([&](CMainDlg& dlg) {
-        std::filesystem::remove(ListPath());
-        dlg.ChangeWallpaper();
-    });
-    ASSERT_EQ(world.messageBoxes.size(), 2u);  // counting, then reading
-    EXPECT_EQ(world.messageBoxes[0].text, std::strerror(ENOENT));
-    EXPECT_EQ(world.messageBoxes[0].caption, "kaleidra");
-    EXPECT_EQ(world.messageBoxes[0].type, MB_OK | MB_ICONEXCLAMATION);
-}
-
-TEST_F(CoreMessages, AddToListSaysWhyAPathThatDoesNotFitOneLineIsRefused) {
-    RunMainWindow([&](CMainDlg& dlg) {
-        EXPECT_EQ(dlg.AddToList(std::string(259, 'p')), 0);
-        EXPECT_EQ(dlg.AddToList("/pics/two\nlines.bmp"), 0);
-    });
-    EXPECT_EQ(ReadList(), "");
-    EXPECT_THAT(MessageTexts(), ElementsAre(HasSubstr("longer than the 258 characters"), HasSubstr("line break")));
-    EXPECT_EQ(world.messageBoxes[0].caption, "Kaleidra");
-    EXPECT_EQ(world.messageBoxes[0].type, MB_OK);
-}
-
-TEST_F(CoreMessages, EachOldListStepIsToldAndOneThatStaysIsNamedAsThisSystemSpellsIt) {
-    WriteOldList("one\n");
-    world.FailNext(HeadlessCall::DeleteFile, EACCES);
-    RunMainWindow();
-    EXPECT_EQ(ReadList(), "one\n");
-    EXPECT_THAT(MessageTexts(), ElementsAre(FOUND, CONVERTED,
-                                            "Attempt to delete old list failed. This may be due to access problems.\r\n"
-                                            "Please delete the older version " +
-                                                world.NativePath("C:\\Kaleidra\\Kaleidra.lst") +
-                                                " manually to prevent overwriting the new list."));
-    EXPECT_EQ(world.messageBoxes[0].caption, "Kaleidra");
-    EXPECT_EQ(world.messageBoxes[0].type, MB_OK);
+    EXPECT_EQ(world.registry.Size(), 1u);
+    const std::string notDeleted = "Attempt to delete old list failed. This may be due to access problems.\r\n"
+                                   "Please delete the older version " +
+                                   world.NativePath("C:\\Kaleidra\\Kaleidra.lst") +
+                                   " manually to prevent overwriting the new list.";
+    EXPECT_EQ(Boxes(), (std::vector<Box>{{FOUND, "Kaleidra", MB_OK},
+                                         {CONVERTED, "Kaleidra", MB_OK},
+                                         {notDeleted, "Kaleidra", MB_OK},
+                                         {"missing mins error in doregstuff", "kaleidra", MB_OK},
+                                         {std::strerror(ENOENT), "kaleidra", MB_OK | MB_ICONEXCLAMATION},
+                                         {std::strerror(ENOENT), "kaleidra", MB_OK | MB_ICONEXCLAMATION}}));
 }
 
 }  // namespace

@@ -14,52 +14,36 @@ constexpr const char* NOTE =
     "NOTE: Not all settings will take effect until next session.\r\n"
     "Alternatively, you can restart Kaleidra to use the latest settings immediately.";
 
-class OptionsDialog : public Scenario {
-protected:
-    void WithDialog(const std::function<void(CMainDlg&, CDialog&)>& script) { RunDialog(ID_OPTIONS, script); }
-    HWND__& Control(CDialog& dialog, UINT id) { return world.ControlState(dialog, id); }
-    bool Checked(CDialog& dialog, UINT id) { return Control(dialog, id).check == BST_CHECKED; }
-};
+class OptionsDialog : public Scenario {};
 
 TEST_F(OptionsDialog, ADailyScheduleShowsAnEmptyFieldThatTakesTheFocusInMinutesModeAndStoresZero) {
     StoreSettings({{"freq", "1"}, {"mins", "45"}});
-    WithDialog([&](CMainDlg&, CDialog& dialog) {
-        EXPECT_EQ(Control(dialog, IDC_MINUTES).title, "");
+    RunDialog(ID_OPTIONS, [&](CMainDlg&, CDialog& dialog) {
+        EXPECT_EQ(world.ControlState(dialog, IDC_MINUTES).title, "");
         world.ClickButton(dialog, IDC_EVERY_MINUTES);
-        EXPECT_EQ(world.focusWindow, &Control(dialog, IDC_MINUTES));
+        EXPECT_EQ(world.focusWindow, &world.ControlState(dialog, IDC_MINUTES));
         world.SendCommand(dialog, IDOK);
     });
-    EXPECT_THAT(MessageTexts(), ElementsAre(NOTE));
-    EXPECT_EQ(world.messageBoxes[0].type, MB_OK | MB_ICONINFORMATION);
-    EXPECT_EQ(world.messageBoxes[0].caption, "Kaleidra");
+    EXPECT_EQ(Boxes(), (std::vector<Box>{{NOTE, "Kaleidra", MB_OK | MB_ICONINFORMATION}}));
     EXPECT_EQ(Setting("freq"), "0");
     EXPECT_EQ(Setting("mins"), "0.00");
 }
 
-TEST_F(OptionsDialog, TypedMinutesAreReadAsTheirNumericStartFromTheFirst29Characters) {
-    const std::pair<std::string, std::string> cases[] = {
-        {"12.5abc", "12.50"}, {"abc", "0.00"}, {"1e2", "100.00"}, {"  -3", "-3.00"},
-        {std::string(27, '0') + "1.5", "1.00"},  // the 5 is the 30th character
-    };
-    for (const auto& [typed, stored] : cases) {
-        SCOPED_TRACE(typed);
-        WithDialog([&](CMainDlg&, CDialog& dialog) {
-            world.TypeText(dialog, IDC_MINUTES, typed);
-            world.SendCommand(dialog, IDOK);
-        });
-        EXPECT_EQ(Setting("mins"), stored);
-    }
-}
-
-TEST_F(OptionsDialog, ModesOutsideTheirRangeShowAsSequentialAndEveryRun) {
-    StoreSettings({{"freq", "7"}, {"pick", "5"}, {"mins", "1"}});
-    WithDialog([&](CMainDlg&, CDialog& dialog) {
-        EXPECT_FALSE(Checked(dialog, IDC_RANDOM_PICK));
-        EXPECT_TRUE(Checked(dialog, IDC_EVERY_RUN));
+// A help page that is missing is reported and the dialog stays.
+TEST_F(OptionsDialog, ModesOutsideTheirRangeShowAsSequentialAndEveryRunAndMinutesAreReadFrom29Characters) {
+    StoreSettings({{"freq", "7"}, {"pick", "5"}, {"mins", "3"}});
+    RunDialog(ID_OPTIONS, [&](CMainDlg&, CDialog& dialog) {
+        world.SendCommand(dialog, ID_HELP_TOPICS);
+        EXPECT_THAT(MessageTexts(), ElementsAre(std::strerror(ENOENT)));
+        EXPECT_FALSE(dialog.m_hWnd->modalEnded);
+        EXPECT_EQ(world.ControlState(dialog, IDC_RANDOM_PICK).check, BST_UNCHECKED);
+        EXPECT_EQ(world.ControlState(dialog, IDC_EVERY_RUN).check, BST_CHECKED);
+        world.TypeText(dialog, IDC_MINUTES, std::string(27, '0') + "1.5");
         world.SendCommand(dialog, IDOK);
     });
     EXPECT_EQ(Setting("freq"), "2");
     EXPECT_EQ(Setting("pick"), "1");
+    EXPECT_EQ(Setting("mins"), "1.00");  // the numeric start of the first 29 characters
 }
 
 // Closing without OK still stores the settings and runs the change step: in every-run
@@ -67,7 +51,7 @@ TEST_F(OptionsDialog, ModesOutsideTheirRangeShowAsSequentialAndEveryRun) {
 TEST_F(OptionsDialog, CancelChangesNothingButAppliesTheScheduleAgain) {
     WriteList("one.bmp\ntwo.bmp\nthree.bmp\n");
     StoreSettings({{"freq", "2"}, {"mins", "5"}, {"pick", "1"}, {"lastindex", "1"}});
-    WithDialog([&](CMainDlg&, CDialog& dialog) {
+    RunDialog(ID_OPTIONS, [&](CMainDlg&, CDialog& dialog) {
         world.ClickButton(dialog, IDC_EVERY_MINUTES);
         world.SendCommand(dialog, IDCANCEL);
     });
@@ -75,14 +59,6 @@ TEST_F(OptionsDialog, CancelChangesNothingButAppliesTheScheduleAgain) {
     EXPECT_THAT(WallpaperPaths(), ElementsAre("two.bmp", "three.bmp"));
     EXPECT_EQ(Setting("lastindex"), "3");
     EXPECT_EQ(Setting("freq"), "2");
-}
-
-TEST_F(OptionsDialog, AMissingHelpPageIsReportedAndTheDialogStays) {
-    WithDialog([&](CMainDlg&, CDialog& dialog) {
-        world.SendCommand(dialog, ID_HELP_TOPICS);
-        EXPECT_THAT(MessageTexts(), ElementsAre(std::strerror(ENOENT)));
-        EXPECT_FALSE(dialog.m_hWnd->modalEnded);
-    });
 }
 
 }  // namespace

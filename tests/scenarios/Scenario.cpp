@@ -1,7 +1,5 @@
 #include "Scenario.h"
 
-#include "Bytes.h"
-
 #include "app/RotatorApp.h"
 
 #include <cstdlib>
@@ -34,17 +32,13 @@ void Scenario::WriteList(std::string_view contents) const {
 }
 
 std::string Scenario::ReadList() const {
-    return ReadFile(ListPath());
+    std::ostringstream text;
+    text << std::ifstream(ListPath(), std::ios::binary).rdbuf();
+    return text.str();
 }
 
 void Scenario::WriteFile(const std::string& path, std::string_view contents) {
     std::ofstream(path, std::ios::binary) << contents;
-}
-
-std::string Scenario::ReadFile(const std::string& path) {
-    std::ostringstream text;
-    text << std::ifstream(path, std::ios::binary).rdbuf();
-    return text.str();
 }
 
 void Scenario::StoreSettings(std::initializer_list<std::pair<const char*, const char*>> values) {
@@ -57,29 +51,19 @@ std::optional<std::string> Scenario::Setting(const std::string& name) const {
     return world.registry.Get("Software\\Shareware\\Kaleidra\\3.0\\" + name);
 }
 
-std::string Scenario::Picture(const std::string& name, int width, int height) const {
-    const int rowBytes = (width * 3 + 3) / 4 * 4;
-    Bytes bytes = Cat({{'B', 'M'}, Le(54 + rowBytes * height, 4), Le(0, 4) /* reserved */,
-                       Le(54, 4) /* pixel data offset */, Le(40, 4) /* information header size */, Le(width, 4),
-                       Le(height, 4), Le(1, 2) /* planes */, Le(24, 2) /* bits per pixel */,
-                       Bytes(24) /* no compression, sizes, resolution, colours */});
-    for (int row = height - 1; row >= 0; --row) {
-        for (int x = 0; x < width; ++x) {
-            int i = row * width + x;
-            bytes.insert(bytes.end(), {PictureBlue(i), PictureGreen(i), PictureRed(i)});
-        }
-        bytes.resize(bytes.size() + rowBytes - width * 3);
-    }
-    std::string path = (world.Root() / name).string();
-    WriteFile(path, std::string(bytes.begin(), bytes.end()));
-    return path;
-}
-
 std::string Scenario::MagickPicture(const std::string& name) const {
     std::string path = (world.Root() / name).string();
     std::string command = "convert -size 6x4 gradient:yellow-navy '" + path + "'";
     EXPECT_EQ(std::system(command.c_str()), 0) << command;
     return path;
+}
+
+std::vector<Scenario::Box> Scenario::Boxes() const {
+    std::vector<Box> boxes;
+    for (const MessageBoxRecord& box : world.messageBoxes) {
+        boxes.emplace_back(box.text, box.caption, box.type);
+    }
+    return boxes;
 }
 
 std::vector<std::string> Scenario::MessageTexts() const {

@@ -10,6 +10,7 @@
 #include <functional>
 #include <initializer_list>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -26,21 +27,18 @@ protected:
     void WriteList(std::string_view contents) const;
     std::string ReadList() const;
     static void WriteFile(const std::string& path, std::string_view contents);
-    static std::string ReadFile(const std::string& path);
 
     // Values under Software\Shareware\Kaleidra\3.0\.
     void StoreSettings(std::initializer_list<std::pair<const char*, const char*>> values);
     std::optional<std::string> Setting(const std::string& name) const;
 
-    // A 24-bit BMP file in the world's folder; pixel i, counted row by row from the top,
-    // has the colour PictureRed(i), PictureGreen(i), PictureBlue(i).
-    std::string Picture(const std::string& name, int width, int height) const;
-    static unsigned char PictureRed(int i) { return static_cast<unsigned char>(10 + i); }
-    static unsigned char PictureGreen(int i) { return static_cast<unsigned char>(100 + i); }
-    static unsigned char PictureBlue(int i) { return static_cast<unsigned char>(200 + i); }
-    // A small picture written by ImageMagick, in the format its name's extension gives.
+    // A 6 x 4 picture in the world's folder, written by ImageMagick in the format its name's
+    // extension gives.
     std::string MagickPicture(const std::string& name) const;
 
+    // Each message box shown: text, caption and flags.
+    using Box = std::tuple<std::string, std::string, UINT>;
+    std::vector<Box> Boxes() const;
     std::vector<std::string> MessageTexts() const;
     std::vector<std::string> WallpaperPaths() const;
 

@@ -41,20 +41,16 @@ protected:
 };
 
 // A GIF or JPEG source (any case) gets its BMP beside it and a BMP source needs an output
-// name; a run that fails writes nothing.
+// name; a run that fails writes nothing. Which names match a reader, and the readers'
+// own messages and pictures, are the codec tests' and the scenarios' concern.
 TEST_F(ConvertTool, ExitCodesOutputsAndMessages) {
-    Shell("convert -size 7x5 gradient:red-blue -write sky.GIF -write sea.Jpg -write a.bmp photo.jpeg"
-          " && printf GIF88a >fake.gif && printf 'not a picture' >fake.jpg");
+    Shell("convert -size 7x5 gradient:red-blue -write sky.GIF a.bmp && printf 'not a picture' >fake.jpg");
     ASSERT_EQ(m_exitCode, 0);
-    const std::string usage = "usage: kaleidra-convert INPUT [OUTPUT]\n";
     // The arguments, the exit code, how standard error begins (empty: it stays empty), the output.
     const std::tuple<std::string, int, std::string, std::string> runs[] = {
         {"sky.GIF", 0, "", "sky.GIF.bmp"},
-        {"sea.Jpg", 0, "", "sea.Jpg.bmp"},
         {"a.bmp copy.bmp", 0, "", "copy.bmp"},
-        {"a.bmp", 2, usage, "a.bmp.bmp"},
-        {"photo.jpeg", 2, usage, "photo.jpeg.bmp"},
-        {"fake.gif", 1, "kaleidra: Error, Bad GIF Version number\n", "fake.gif.bmp"},
+        {"a.bmp", 2, "usage: kaleidra-convert INPUT [OUTPUT]\n", "a.bmp.bmp"},
         {"fake.jpg", 1, "JPEG Fatal Error: Not a JPEG file: starts with 0x6e 0x6f\n", "fake.jpg.bmp"},
         {"a.bmp no/such/folder/b.bmp", 1, "kaleidra: Can't open file for writing\n", "a.bmp.bmp"},
         // Longer than any fixed path buffer.
