@@ -49,11 +49,16 @@ public:
         WriteRegistryText(HKEY_CLASSES_ROOT, viewer + "\\shell\\open\\command",
                           Quoted(DriverExe()) + " " + RECORD_OPEN_ARGUMENT + " " + Quoted(m_record) + " \"%1\"");
     }
-    // Does the action and checks that it makes the desktop open the file next.
+    // Does the action and checks that it makes the desktop open the file next. Input sent
+    // from outside is now and then lost while Wine hands the focus over: an action that
+    // opens nothing is tried again.
     template <class Action>
     void Expect(Session& run, Action action, const std::string& file, const std::string& what) const {
         const size_t before = Record().size();
-        action();
+        for (int attempt = 0; attempt < 3 && Record().size() == before; ++attempt) {
+            action();
+            WaitFor([&] { return Record().size() > before; }, 4000);
+        }
         run.Await([&] { return Record().substr(before).starts_with(file + "\n"); }, what, [&] {
             return Record().size() == before ? "nothing opened" : Quoted(Record().substr(before));
         });
