@@ -1,6 +1,6 @@
 #include "app/MainDlg.h"
 
-#include "app/ProgramGlobals.h"
+#include "app/MainWindowIds.h"
 #include "dialogs/AboutDlg.h"
 #include "dialogs/HelpDocuments.h"
 #include "dialogs/ImageListDlg.h"

@@ -1,7 +1,7 @@
 // The notification-area icon, by which the hidden main window is found again, and the
 // main window's right-click menu.
 #include "app/MainDlg.h"
-#include "app/ProgramGlobals.h"
+#include "app/MainWindowIds.h"
 #include "framework/Menu.h"
 #include "framework/SystemServices.h"
 

@@ -1,7 +1,7 @@
 // The main window's side of the schedule: its timer, the wallpaper calls and the stored
 // settings, over the core's rules.
 #include "app/MainDlg.h"
-#include "app/ProgramGlobals.h"
+#include "app/MainWindowIds.h"
 #include "framework/SystemServices.h"
 
 void CMainDlg::LoadSettings() {

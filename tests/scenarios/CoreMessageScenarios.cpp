@@ -2,7 +2,7 @@
 // captions, flags and order.
 #include "Scenario.h"
 
-#include "app/ProgramGlobals.h"
+#include "app/MainWindowIds.h"
 
 #include <cstring>
 #include <filesystem>

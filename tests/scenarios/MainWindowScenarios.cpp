@@ -2,7 +2,7 @@
 // its buttons, the right-click menu, the minimized icon, help, the start-up shortcut and About.
 #include "Scenario.h"
 
-#include "app/ProgramGlobals.h"
+#include "app/MainWindowIds.h"
 #include "resources/ResourceIds.h"
 #include "resources/StringTable.h"
 

@@ -1,7 +1,7 @@
 // When the wallpaper changes and which entry comes next.
 #include "Scenario.h"
 
-#include "app/ProgramGlobals.h"
+#include "app/MainWindowIds.h"
 
 #include <set>
 
