@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Kaleidra's image benchmarks: each conversion timed against a reference tool on the same
-input in the same run, reported as the ratio of medians; and the peak memory of a large JPEG
-conversion against the size of its pixel buffer.
+input in the same run, reported as the ratio of medians; the peak memory of a large JPEG
+conversion against the size of its pixel buffer; and the peak memory of tiny progressive JPEGs
+that declare huge sizes against that of the real picture they were made from.
 
 Usage: python3 bench/run.py [--runs N]   (after `cmake --build --preset default`)
 Inputs are generated once with ImageMagick into build/bench/.
@@ -18,7 +19,7 @@ import time
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 WORK = os.path.join(ROOT, "build", "bench")
 CONVERT = os.path.join(ROOT, "build", "default", "bin", "kaleidra-convert")
-NEEDED = {"convert": "imagemagick", "djpeg": "libjpeg-turbo-progs", "gif2rgb": "giflib-tools"}
+NEEDED = {"convert": "imagemagick", "djpeg": "libjpeg-turbo-progs", "gif2rgb": "giflib-tools", "/usr/bin/time": "time"}
 
 
 def path(name):
@@ -83,6 +84,39 @@ def peak_memory(inputs):
     return peak <= limit
 
 
+def declaring(source, name, side):
+    """A copy of the progressive JPEG whose frame header declares a square of that side."""
+    data = bytearray(open(source, "rb").read())
+    frame = data.index(b"\xff\xc2")
+    data[frame + 5:frame + 9] = side.to_bytes(2, "big") * 2
+    with open(path(name), "wb") as out:
+        out.write(data)
+    return path(name)
+
+
+def peak_kib(command):
+    """Peak resident memory of one run, as GNU time reports it."""
+    run = subprocess.run(["/usr/bin/time", "-f", "%M", *command], stdout=subprocess.DEVNULL,
+                         stderr=subprocess.PIPE, text=True)
+    return int(run.stderr.strip().splitlines()[-1])
+
+
+def hostile_jpeg_memory():
+    """A few hundred bytes must not make the converter hold gigabytes of coefficients: each
+    huge declaration is refused at the cost of converting the real 64x64 picture."""
+    real = make("progressive.jpg", "-size", "64x64", "gradient:yellow-navy", "-interlace", "JPEG")
+    reference = peak_kib([CONVERT, real, path("progressive-out.bmp")])
+    ok = True
+    for side in (16000, 65500):
+        hostile = declaring(real, f"declares-{side}.jpg", side)
+        peak = peak_kib([CONVERT, hostile, path("declared-out.bmp")])
+        verdict = "ok" if peak <= 1.5 * reference else "OVER"
+        print(f"{f'peak memory, {side}x{side} declared':34} {peak / 1024:8.1f} MiB vs {reference / 1024:8.1f} MiB"
+              f"   ratio {peak / reference:5.2f} (limit 1.50) {verdict}")
+        ok &= peak <= 1.5 * reference
+    return ok
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--runs", type=int, default=5, help="timed runs per median")
@@ -95,6 +129,7 @@ def main():
 
     inputs = make_inputs()
     ok = peak_memory(inputs)  # first, while no larger child has run
+    ok &= hostile_jpeg_memory()
     ok &= compare("JPEG -> BMP vs djpeg -bmp", [CONVERT, inputs["photo"], path("photo-out.bmp")],
                   ["djpeg", "-bmp", "-outfile", path("photo-djpeg.bmp"), inputs["photo"]], 1.15, args.runs)
     for key, label in (("gif", "GIF -> BMP vs gif2rgb"), ("gif_interlaced", "interlaced GIF -> BMP vs gif2rgb")):

@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include <jpeglib.h>
+#include <jerror.h>
 
 namespace {
 
@@ -27,9 +28,17 @@ void KeepLibraryMessage(j_common_ptr cinfo, MessageStyle style) {
     reinterpret_cast<JpegErrorManager*>(cinfo->err)->messages->push_back({text, style});
 }
 
-// The long jump skips this frame and the library's: nothing in them may own anything.
+constexpr const char* OUT_OF_MEMORY = "JpegFile :\nOut of memory";
+
+// The long jump skips this frame and the library's: nothing in them may own anything. A
+// file that needs more of the library's memory than its bound is refused as an image too
+// large to hold is.
 [[noreturn]] void JpegErrorExit(j_common_ptr cinfo) {
-    KeepLibraryMessage(cinfo, MessageStyle::LibraryFatal);
+    if (cinfo->err->msg_code == JERR_NO_BACKING_STORE) {
+        reinterpret_cast<JpegErrorManager*>(cinfo->err)->messages->push_back({OUT_OF_MEMORY, MessageStyle::Stop});
+    } else {
+        KeepLibraryMessage(cinfo, MessageStyle::LibraryFatal);
+    }
     std::longjmp(reinterpret_cast<JpegErrorManager*>(cinfo->err)->jumpBuffer, 1);
 }
 
@@ -118,6 +127,9 @@ bool Decode(std::span<const unsigned char> file, JpegErrorManager& errors, Image
         return false;
     }
     jpeg_create_decompress(&cinfo);
+    // Beyond the bound the library would need a backing store, which it hasn't: a file whose
+    // scans must all be gathered first (a progressive one) fails before any is decoded.
+    cinfo.mem->max_memory_to_use = static_cast<long>(MAX_IMAGE_BYTES);
     // The size is the library's unsigned long; a file beyond it ends early.
     jpeg_mem_src(&cinfo, file.data(), static_cast<unsigned long>(std::min<std::size_t>(file.size(), ULONG_MAX)));
     jpeg_read_header(&cinfo, TRUE);
@@ -128,7 +140,7 @@ bool Decode(std::span<const unsigned char> file, JpegErrorManager& errors, Image
         image = ImageBuffer::Allocate(cinfo.output_width, cinfo.output_height);
     }
     if (image.Empty()) {
-        errors.messages->push_back({"JpegFile :\nOut of memory", MessageStyle::Stop});
+        errors.messages->push_back({OUT_OF_MEMORY, MessageStyle::Stop});
         jpeg_destroy_decompress(&cinfo);
         return false;
     }

@@ -91,18 +91,27 @@ TEST_F(JpegFileTest, PicturesMatchDjpegsAndACutOffFileWarnsOnce) {
 
 // A fatal error after the image was allocated must release it (the sanitizer build sees the leak).
 TEST_F(JpegFileTest, EachFailureBringsItsOneMessageAndNoPicture) {
-    ASSERT_EQ(Shell("convert rose: rose.ppm && cjpeg -outfile rose.jpg rose.ppm"), 0);
+    ASSERT_EQ(Shell("convert rose: rose.ppm && cjpeg -outfile rose.jpg rose.ppm"
+                    " && cjpeg -progressive -sample 1x1 -outfile progressive.jpg rose.ppm"), 0);
     Bytes twoFrames = Read("rose.jpg");  // a second frame header before the end-of-image marker
     twoFrames.insert(twoFrames.end() - 2, {0xFF, 0xC0, 0x00, 0x0B, 8, 0x00, 0x08, 0x00, 0x08, 1, 1, 0x11, 0});
-    Bytes huge = Read("rose.jpg");
-    const auto frame = std::ranges::search(huge, Bytes{0xFF, 0xC0}).begin() - huge.begin();
-    huge.at(frame + 5) = huge.at(frame + 7) = 0x4E;  // 20000 x 20000: 1.2 GB as RGB
-    huge.at(frame + 6) = huge.at(frame + 8) = 0x20;
+    // The file's frame header made to declare a square of the given side.
+    const auto square = [&](const std::string& name, unsigned char frameMarker, unsigned side) {
+        Bytes file = Read(name);
+        const auto frame = std::ranges::search(file, Bytes{0xFF, frameMarker}).begin() - file.begin();
+        file.at(frame + 5) = file.at(frame + 7) = static_cast<unsigned char>(side >> 8);
+        file.at(frame + 6) = file.at(frame + 8) = static_cast<unsigned char>(side);
+        return file;
+    };
+    const Bytes huge = square("rose.jpg", 0xC0, 20000);  // 1.2 GB as RGB
+    // 768 MB as RGB, but every coefficient held at once first: 1.5 GB.
+    const Bytes hugeProgressive = square("progressive.jpg", 0xC2, 16000);
     const std::pair<Bytes, CodecMessage> cases[] = {
         {{'B', 'M', 0x36, 0x00, 0x00, 0x00}, {"Not a JPEG file: starts with 0x42 0x4d", MessageStyle::LibraryFatal}},
         {{}, {"Empty input file", MessageStyle::LibraryFatal}},
         {twoFrames, {"Invalid JPEG file structure: two SOF markers", MessageStyle::LibraryFatal}},
         {huge, {"JpegFile :\nOut of memory", MessageStyle::Stop}},
+        {hugeProgressive, {"JpegFile :\nOut of memory", MessageStyle::Stop}},
     };
     for (const auto& [bytes, message] : cases) {
         EXPECT_TRUE(std::get<Bytes>(Load(bytes)).empty()) << message.text;
