@@ -165,21 +165,14 @@ bool BmpReader::ReadRows(unsigned char* bits) {
 }
 
 bool BmpReader::ReadPixelRow(unsigned char* row) {
-    // A piece at a time, so that no row needs a buffer of its own size; 4095 bytes hold
-    // whole 24-bit pixels.
-    std::array<unsigned char, 4095> piece;
-    for (std::size_t done = 0; done < m_packedRowBytes;) {
-        const std::size_t wanted = std::min(m_packedRowBytes - done, piece.size());
-        const std::size_t got = m_file.Read(piece.data(), wanted);
-        if (m_bitsPerPixel == 24) {
-            StoreTrueColour(piece.data(), got / 3, row + done);
-        } else if (got == wanted) {
-            DecodeIndices(piece.data(), got, static_cast<std::uint32_t>(done * 8 / m_bitsPerPixel), row);
-        }
-        if (got < wanted) {
-            return EndRowEarly(row, done + got);
-        }
-        done += got;
+    const std::span<const unsigned char> packed = m_file.Take(m_packedRowBytes);
+    if (m_bitsPerPixel == 24) {
+        StoreTrueColour(packed.data(), packed.size() / 3, row);
+    } else if (packed.size() == m_packedRowBytes) {
+        DecodeIndices(packed.data(), packed.size(), row);
+    }
+    if (packed.size() < m_packedRowBytes) {
+        return EndRowEarly(row, packed.size());
     }
     m_position += static_cast<std::int64_t>(m_packedRowBytes);
     return true;
@@ -198,11 +191,10 @@ bool BmpReader::EndRowEarly(unsigned char* row, std::size_t arrived) {
     return true;
 }
 
-void BmpReader::DecodeIndices(const unsigned char* bytes, std::size_t count, std::uint32_t firstPixel,
-                              unsigned char* row) const {
+void BmpReader::DecodeIndices(const unsigned char* bytes, std::size_t count, unsigned char* row) const {
     const int bits = m_bitsPerPixel;
     const unsigned mask = (1u << bits) - 1;
-    unsigned char* out = row + std::size_t{firstPixel} * 3;
+    unsigned char* out = row;
     unsigned char* const end = row + std::size_t{m_width} * 3;
     for (std::size_t i = 0; i < count; ++i) {
         // The leftmost pixel sits in the most significant bits.

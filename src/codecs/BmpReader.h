@@ -35,7 +35,7 @@ private:
     bool ReadPixelRow(unsigned char* row);
     // The rest of a row the file ends inside: black for 24 bits, an error otherwise.
     bool EndRowEarly(unsigned char* row, std::size_t arrived);
-    void DecodeIndices(const unsigned char* bytes, std::size_t count, std::uint32_t firstPixel, unsigned char* row) const;
+    void DecodeIndices(const unsigned char* bytes, std::size_t count, unsigned char* row) const;
     bool ReadPadding();
     bool Fail(std::string message);
 

@@ -3,14 +3,20 @@
 #include <algorithm>
 #include <cstring>
 
-std::size_t ByteReader::Read(unsigned char* destination, std::size_t count) {
+std::span<const unsigned char> ByteReader::Take(std::size_t count) {
     const std::size_t take = std::min(count, m_bytes.size() - m_pos);
-    if (take != 0) {
-        std::memcpy(destination, m_bytes.data() + m_pos, take);
-    }
+    const std::span<const unsigned char> taken = m_bytes.subspan(m_pos, take);
     m_pos += take;
     m_atEnd = m_atEnd || take < count;
-    return take;
+    return taken;
+}
+
+std::size_t ByteReader::Read(unsigned char* destination, std::size_t count) {
+    const std::span<const unsigned char> taken = Take(count);
+    if (!taken.empty()) {
+        std::memcpy(destination, taken.data(), taken.size());
+    }
+    return taken.size();
 }
 
 std::uint64_t ByteReader::Skip(std::uint64_t count) {

@@ -19,6 +19,8 @@ public:
         return m_bytes[m_pos++];
     }
 
+    // The next count bytes where they lie; fewer only at the end.
+    std::span<const unsigned char> Take(std::size_t count);
     // Copies up to count bytes to destination; fewer only at the end.
     std::size_t Read(unsigned char* destination, std::size_t count);
     // Reads past up to count bytes; returns how many there were.
