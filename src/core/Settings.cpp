@@ -2,6 +2,7 @@
 
 #include "core/SettingText.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace core {
@@ -15,6 +16,10 @@ constexpr int DEFAULT_LASTINDEX = 1;
 
 // A stored text of 20 characters or more doesn't fit and counts as missing.
 constexpr std::size_t SETTING_BUFFER_BYTES = 20;
+
+// Minutes beyond the longest timer period run at that period; stored as that many, they
+// keep a text the next start can read.
+constexpr float MAX_STORED_MINS = TIMER_PERIOD_MAXIMUM / 60000.0f;
 
 }  // namespace
 
@@ -57,7 +62,7 @@ void Settings::MarkVersion() {
 void Settings::Save(const Schedule& schedule, std::string_view today) {
     Write("pick", std::to_string(schedule.m_nPick));
     Write("freq", std::to_string(schedule.m_nFreq));
-    Write("mins", FormatSettingFloat(schedule.m_fMins));
+    Write("mins", FormatSettingFloat(std::clamp(schedule.m_fMins, -MAX_STORED_MINS, MAX_STORED_MINS)));
     SaveLastIndex(schedule.m_nLastIndex);
     SaveDay(today);
 }
