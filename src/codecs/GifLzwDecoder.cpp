@@ -283,23 +283,30 @@ void GifLzwDecoder::ResetCodeReader() {
     m_done = false;
 }
 
+void GifLzwDecoder::NextSubBlock(ByteReader& source) {
+    m_codeBuffer[0] = m_codeBuffer[m_lastByte - 2];
+    m_codeBuffer[1] = m_codeBuffer[m_lastByte - 1];
+    int count = ReadSubBlock(source, m_codeBuffer.data() + 2);
+    if (count <= 0) {
+        count = 0;
+        m_done = true;
+    }
+    m_lastByte = 2 + count;
+    std::memset(m_codeBuffer.data() + m_lastByte, 0, 3);
+    // The bits of the previous sub-block not yet taken now lie in the carried bytes.
+    m_s.curBit = m_s.curBit - m_s.lastBit + 16;
+    m_s.lastBit = std::int64_t{m_lastByte} * 8;
+}
+
 int GifLzwDecoder::NextCode(ByteReader& source, int bits) {
     if (m_s.curBit + bits >= m_s.lastBit) {
         if (m_done) {
             return m_s.curBit >= m_s.lastBit ? 0 : -1;
         }
-        m_codeBuffer[0] = m_codeBuffer[m_lastByte - 2];
-        m_codeBuffer[1] = m_codeBuffer[m_lastByte - 1];
-        int count = ReadSubBlock(source, m_codeBuffer.data() + 2);
-        if (count <= 0) {
-            count = 0;
-            m_done = true;
-        }
-        m_lastByte = 2 + count;
-        std::memset(m_codeBuffer.data() + m_lastByte, 0, 3);
-        // The bits of the previous sub-block not yet taken now lie in the carried bytes.
-        m_s.curBit = m_s.curBit - m_s.lastBit + 16;
-        m_s.lastBit = std::int64_t{m_lastByte} * 8;
+        // Sub-blocks shorter than two bytes may take more than one to complete a code.
+        do {
+            NextSubBlock(source);
+        } while (m_s.curBit + bits > m_s.lastBit && !m_done);
     }
     const int code = m_s.curBit < m_s.lastBit ? BitsAt(m_codeBuffer.data(), m_s.curBit, bits) : 0;
     m_s.curBit += bits;

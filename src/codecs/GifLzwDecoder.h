@@ -58,6 +58,8 @@ private:
 
     void ResetTable(bool clearStrings);
     void ResetCodeReader();
+    // Carries the last two bytes over and reads the next sub-block behind them.
+    void NextSubBlock(ByteReader& source);
     // The next code of the given width (1 to 12 bits); 0 once the data has run out.
     int NextCode(ByteReader& source, int bits);
     int FirstCode(ByteReader& source);

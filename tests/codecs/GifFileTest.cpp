@@ -62,13 +62,13 @@ Bytes PackCodes(int minCodeSize, const std::vector<int>& codes) {
     return bytes;
 }
 
-// The minimum code size byte, the codes in sub-blocks of at most 255 bytes, and the
+// The minimum code size byte, the codes in sub-blocks of at most that many bytes, and the
 // zero-length block that ends them.
-Bytes ImageData(int minCodeSize, const std::vector<int>& codes) {
+Bytes ImageData(int minCodeSize, const std::vector<int>& codes, std::size_t blockBytes = 255) {
     const Bytes packed = PackCodes(minCodeSize, codes);
     Bytes data{U8(minCodeSize)};
-    for (std::size_t at = 0; at < packed.size(); at += 255) {
-        data.push_back(U8(static_cast<int>(std::min<std::size_t>(255, packed.size() - at))));
+    for (std::size_t at = 0; at < packed.size(); at += blockBytes) {
+        data.push_back(U8(static_cast<int>(std::min(blockBytes, packed.size() - at))));
         data.insert(data.end(), packed.begin() + at, packed.begin() + at + data.back());
     }
     data.push_back(0);
@@ -110,6 +110,7 @@ TEST_F(GifFileTest, DecodesWhatTheCodesAndTablesSay) {
         // clear 1 2 7 end = 8C 5E: 7 is the entry being defined, "2" and its own first byte.
         {Gif(4, 1, {2, 2, 0x8C, 0x5E, 0}), {1, 2, 2, 2}},
         {Gif(static_cast<int>(full.size()), 1, ImageData(2, fullCodes)), full},
+        {Gif(static_cast<int>(full.size()), 1, ImageData(2, fullCodes, 1)), full},  // a code over three sub-blocks
         // Interlaced, one pixel per row, the n-th decoded being n: rows 0 8 | 4 | 2 6 | 1 3 5 7 9;
         // and row 0 | pass 1 would start at row 4 | 2 | 1.
         {Gif(1, 10, zeroToNine, 0x40), {0, 5, 3, 6, 2, 7, 4, 8, 1, 9}},
