@@ -95,6 +95,7 @@ private:
         return std::move(outcome.value);
     }
 
+    bool m_bTicking = false;  // a change tick is running (its box may be open)
     HostFileSystem m_files;
     RegistryStore m_registry;
     core::ImageList m_list{m_files};

@@ -51,12 +51,19 @@ void CMainDlg::OnTimer(UINT_PTR nIDEvent) {
         KillTimer(ID_TIMER_HIDE);
         return;
     }
+    // A box this tick opens runs a message loop of its own, in which the timer goes on
+    // ticking: those ticks pass, rather than stack box upon box.
+    if (m_bTicking) {
+        return;
+    }
+    m_bTicking = true;
     PickNextIndex(m_nEntryCount);
     if (auto path = ApplyEntry(m_nLastIndex)) {
         SetWindowTextA(path->c_str());
     }
     SaveLastIndex();
     SaveDay();
+    m_bTicking = false;
     Default();
 }
 

@@ -3,6 +3,7 @@
 
 #include "app/MainWindowIds.h"
 
+#include <filesystem>
 #include <set>
 
 using namespace std::chrono_literals;
@@ -31,6 +32,12 @@ TEST_F(Rotation, MinutesModeChangesNothingAtStartAndTheNextEntryAfterEachPeriod)
         world.Advance(119s);
         EXPECT_EQ(world.wallpaperCalls.size(), 2u);
         world.Advance(121s);
+        // A tick's box runs a message loop of its own, in which the timer goes on ticking:
+        // no other box opens on top of it.
+        std::filesystem::remove(ListPath());
+        world.OnNextMessageBox([&](const MessageBoxRecord&) { return world.Advance(5min), IDOK; });
+        world.Advance(2min);
+        EXPECT_EQ(world.messageBoxes.size(), 2u);  // the addition's and the tick's
     });
     EXPECT_THAT(WallpaperPaths(), ElementsAre("/w/b.bmp", "/w/a.bmp", "/w/b.bmp", "/w/c.bmp"));
     const WallpaperCall& call = world.wallpaperCalls[0];
