@@ -1,7 +1,14 @@
 #include "framework/Dialog.h"
 
+#include "framework/WinApp.h"
+
 CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
     : m_nIDTemplate(nIDTemplate), m_pParentWnd(pParentWnd) {}
+
+HWND CDialog::OwnerWindow() const {
+    const CWnd* owner = m_pParentWnd != nullptr ? m_pParentWnd : AfxGetMainWnd();
+    return owner != nullptr && owner != this ? owner->m_hWnd : nullptr;
+}
 
 BOOL CDialog::OnInitDialog() {
     return TRUE;

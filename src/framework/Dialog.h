@@ -14,6 +14,9 @@ public:
 
     UINT TemplateId() const { return m_nIDTemplate; }
     CWnd* ParentWnd() const { return m_pParentWnd; }
+    // The window that owns the dialog while it runs: its parent, else the main window,
+    // which it then keeps below and blocked; null when there is none yet.
+    HWND OwnerWindow() const;
 
 protected:
     virtual BOOL OnInitDialog();

@@ -1,28 +1,15 @@
 // The dialog manager's parts over Qt: a dialog's window is a DialogWindow, and its modal
 // run is a local event loop.
-#include "framework/WinApp.h"
 #include "platform/emulated/Dialog.h"
 #include "platform/qt/DialogWindow.h"
 
 #include <QEventLoop>
 
-namespace {
-
-// Without a parent the main window owns the dialog, which keeps it above and blocked.
-QWidget* OwnerOf(CDialog& dialog) {
-    CWnd* parent = dialog.ParentWnd() != nullptr ? dialog.ParentWnd() : AfxGetMainWnd();
-    if (parent == &dialog || parent == nullptr || parent->m_hWnd == nullptr) {
-        return nullptr;
-    }
-    return parent->m_hWnd->widget.data();
-}
-
-}  // namespace
-
 namespace emulated {
 
 void CreateDialogWindow(CDialog& dialog, const DialogTemplate* dialogTemplate) {
-    QWidget* owner = OwnerOf(dialog);
+    HWND ownerWindow = dialog.OwnerWindow();
+    QWidget* owner = ownerWindow != nullptr ? ownerWindow->widget.data() : nullptr;
     auto* window = new DialogWindow(dialog, dialogTemplate, owner);
     if (owner != nullptr) {
         window->setWindowModality(Qt::WindowModal);

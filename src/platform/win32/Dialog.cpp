@@ -200,9 +200,8 @@ int CDialog::DoModal() {
         RegisterDialogClass(dialogTemplate->windowClass, dialogTemplate->classIconId);
     }
     std::vector<WORD> words = BuildDialogTemplate(*dialogTemplate);
-    HWND parent = ParentWnd() != nullptr ? ParentWnd()->m_hWnd : nullptr;
     INT_PTR result = DialogBoxIndirectParamA(GetModuleHandleA(nullptr), reinterpret_cast<LPCDLGTEMPLATEA>(words.data()),
-                                             parent, DialogProc, reinterpret_cast<LPARAM>(this));
+                                             OwnerWindow(), DialogProc, reinterpret_cast<LPARAM>(this));
     return static_cast<int>(result);
 }
 

@@ -90,6 +90,7 @@ HWND OpenDialog(Session& run, int command, const std::string& title) {
     HWND dialog = nullptr;
     run.Await([&] { return (dialog = FindDialog(run.app.Id(), title)) != nullptr; },
               "command " + std::to_string(command) + " opens " + Quoted(title), [] { return "no such dialog"; });
+    run.Check(!dialog || (GetWindow(dialog, GW_OWNER) == run.main && !IsWindowEnabled(run.main)), "main owns it");
     return dialog;
 }
 
