@@ -38,11 +38,7 @@ void CMainDlg::OpenCurrentPath() {
     }
     {
         CWaitCursor wait;
-        const ImageStep step = m_image.LoadAndConvert();
-        ShowImageMessages(step.messages);
-        if (step.reloaded) {
-            Invalidate();
-        }
+        ShowImageMessages(m_image.LoadAndConvert());
     }
     Invalidate();
 }

@@ -26,8 +26,7 @@ void CMainDlg::OnAutoLaunch() {
     }
     HRESULT result = fw::CreateShortcut(target.c_str(), shortcut.c_str(), workingDir.c_str(), SHORTCUT_DESCRIPTION);
     if (FAILED(result)) {
-        fw::SetLastError(static_cast<DWORD>(result));
-        ShowLastError();
+        ShowSystemError(static_cast<DWORD>(result));
         return;
     }
     SaveAutoLaunch();

@@ -13,23 +13,21 @@ CodecMessages CurrentImage::Load(const std::string& path, ImageFileType type) {
     return std::move(decoded.messages);
 }
 
-ImageStep CurrentImage::LoadAndConvert() {
+CodecMessages CurrentImage::LoadAndConvert() {
     const ImageFileType type = ImageFileTypeOf(m_strImagePath);
     if (type == ImageFileType::None) {
         return {};
     }
-    CodecMessages loaded = Load(m_strImagePath, type);
-    if (type == ImageFileType::Bmp) {
-        return {std::move(loaded)};
+    CodecMessages messages = Load(m_strImagePath, type);
+    if (type != ImageFileType::Bmp) {
+        CodecMessages converted = ConvertToBmp();
+        messages.insert(messages.end(), std::make_move_iterator(converted.begin()),
+                        std::make_move_iterator(converted.end()));
     }
-    ImageStep converted = ConvertToBmp();
-    loaded.insert(loaded.end(), std::make_move_iterator(converted.messages.begin()),
-                  std::make_move_iterator(converted.messages.end()));
-    converted.messages = std::move(loaded);
-    return converted;
+    return messages;
 }
 
-ImageStep CurrentImage::ConvertToBmp() {
+CodecMessages CurrentImage::ConvertToBmp() {
     if (HasBmpExtension(m_strImagePath)) {
         return {};
     }
@@ -37,12 +35,12 @@ ImageStep CurrentImage::ConvertToBmp() {
     return SaveImageAsBmp(m_strImagePath);
 }
 
-ImageStep CurrentImage::SaveImageAsBmp(const std::string& path) {
+CodecMessages CurrentImage::SaveImageAsBmp(const std::string& path) {
     if (m_image.Empty()) {
-        return {{{"No Image!", MessageStyle::Plain}}};
+        return {{"No Image!", MessageStyle::Plain}};
     }
     if (auto failure = BmpFile::Save(path, m_image)) {
-        return {{std::move(*failure)}};
+        return {std::move(*failure)};
     }
-    return {Load(path, ImageFileType::Bmp), true};
+    return Load(path, ImageFileType::Bmp);
 }

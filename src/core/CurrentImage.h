@@ -10,12 +10,6 @@
 #include <cstdint>
 #include <string>
 
-// What a step leaves for the window to do.
-struct ImageStep {
-    CodecMessages messages;
-    bool reloaded = false;  // the image was rewritten from its BMP file: time to show it
-};
-
 class CurrentImage {
 public:
     // Replaces the image with the file's content in display order; a failure leaves no
@@ -24,12 +18,12 @@ public:
 
     // The load-and-convert step for the current path, by its type; a name that matches no
     // reader leaves the image in memory as it was.
-    ImageStep LoadAndConvert();
+    CodecMessages LoadAndConvert();
 
     // A current path not ending in ".bmp" gets ".bmp" appended and the image is written there.
-    ImageStep ConvertToBmp();
+    CodecMessages ConvertToBmp();
     // Writes the image as a BMP file and reads it back as the current image.
-    ImageStep SaveImageAsBmp(const std::string& path);
+    CodecMessages SaveImageAsBmp(const std::string& path);
 
     void Release() { m_image = ImageBuffer{}; }
 

@@ -95,23 +95,21 @@ TEST_F(JpegFileTest, EachFailureBringsItsOneMessageAndNoPicture) {
                     " && cjpeg -progressive -sample 1x1 -outfile progressive.jpg rose.ppm"), 0);
     Bytes twoFrames = Read("rose.jpg");  // a second frame header before the end-of-image marker
     twoFrames.insert(twoFrames.end() - 2, {0xFF, 0xC0, 0x00, 0x0B, 8, 0x00, 0x08, 0x00, 0x08, 1, 1, 0x11, 0});
-    // The file's frame header made to declare a square of the given side.
-    const auto square = [&](const std::string& name, unsigned char frameMarker, unsigned side) {
-        Bytes file = Read(name);
+    // The file with its frame header made to declare a square of the given side.
+    const auto square = [](Bytes file, unsigned char frameMarker, unsigned side) {
         const auto frame = std::ranges::search(file, Bytes{0xFF, frameMarker}).begin() - file.begin();
         file.at(frame + 5) = file.at(frame + 7) = static_cast<unsigned char>(side >> 8);
         file.at(frame + 6) = file.at(frame + 8) = static_cast<unsigned char>(side);
         return file;
     };
-    const Bytes huge = square("rose.jpg", 0xC0, 20000);  // 1.2 GB as RGB
-    // 768 MB as RGB, but every coefficient held at once first: 1.5 GB.
-    const Bytes hugeProgressive = square("progressive.jpg", 0xC2, 16000);
     const std::pair<Bytes, CodecMessage> cases[] = {
         {{'B', 'M', 0x36, 0x00, 0x00, 0x00}, {"Not a JPEG file: starts with 0x42 0x4d", MessageStyle::LibraryFatal}},
         {{}, {"Empty input file", MessageStyle::LibraryFatal}},
         {twoFrames, {"Invalid JPEG file structure: two SOF markers", MessageStyle::LibraryFatal}},
-        {huge, {"JpegFile :\nOut of memory", MessageStyle::Stop}},
-        {hugeProgressive, {"JpegFile :\nOut of memory", MessageStyle::Stop}},
+        // 1.2 GB as RGB.
+        {square(Read("rose.jpg"), 0xC0, 20000), {"JpegFile :\nOut of memory", MessageStyle::Stop}},
+        // 768 MB as RGB, but every coefficient held at once first: 1.5 GB.
+        {square(Read("progressive.jpg"), 0xC2, 16000), {"JpegFile :\nOut of memory", MessageStyle::Stop}},
     };
     for (const auto& [bytes, message] : cases) {
         EXPECT_TRUE(std::get<Bytes>(Load(bytes)).empty()) << message.text;
