@@ -17,10 +17,6 @@ bool HostFileSystem::CopyOver(const std::string& from, const std::string& to) {
     return fw::CopyFileA(from.c_str(), to.c_str(), FALSE) != FALSE;
 }
 
-bool HostFileSystem::MoveOver(const std::string& from, const std::string& to) {
-    return fw::MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
-}
-
 bool HostFileSystem::Remove(const std::string& path) {
     return fw::DeleteFileA(path.c_str()) != FALSE;
 }

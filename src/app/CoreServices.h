@@ -9,7 +9,6 @@ public:
     std::uint32_t LastError() const override;
     bool Exists(const std::string& path) const override;
     bool CopyOver(const std::string& from, const std::string& to) override;
-    bool MoveOver(const std::string& from, const std::string& to) override;
     bool Remove(const std::string& path) override;
     std::string NativePath(std::string_view windowsPath) const override;
 };

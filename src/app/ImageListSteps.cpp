@@ -12,9 +12,8 @@ namespace {
 // How the message about the old list names it.
 constexpr std::string_view OLD_LIST_PATH_IN_MESSAGE = "C:\\Kaleidra\\Kaleidra.lst";
 
-// The message about an old list that stays, naming it as this system spells it.
-std::string OldListNotDeletedMessage() {
-    std::string text = LoadStringA(IDS_OLD_LIST_NOT_DELETED);
+// A message about an old list that stays, naming it as this system spells it.
+std::string NamingOldList(std::string text) {
     size_t at = text.find(OLD_LIST_PATH_IN_MESSAGE);
     if (at != std::string::npos) {
         text.replace(at, OLD_LIST_PATH_IN_MESSAGE.size(), fw::NativePath(OLD_LIST_PATH_IN_MESSAGE));
@@ -22,9 +21,9 @@ std::string OldListNotDeletedMessage() {
     return text;
 }
 
-std::string MessageText(core::MessageId id) {
+std::string MessageText(const core::Message& message) {
     using enum core::MessageId;
-    switch (id) {
+    switch (message.id) {
     case NoImageLoaded:
         return LoadStringA(IDS_NO_IMAGE_LOADED);
     case PathTooLong:
@@ -39,9 +38,15 @@ std::string MessageText(core::MessageId id) {
     case ListConverted:
         return LoadStringA(IDS_LIST_CONVERTED);
     case OldListNotDeleted:
-        return OldListNotDeletedMessage();
+        return NamingOldList(LoadStringA(IDS_OLD_LIST_NOT_DELETED));
+    case OldEntriesTooLong:
+        return NamingOldList(std::to_string(message.count) + " entries of the old Image List are longer than the " +
+                             std::to_string(core::LIST_ENTRY_CHARS) +
+                             " characters a line can hold, so they were not taken over. They stay in " +
+                             std::string(OLD_LIST_PATH_IN_MESSAGE) + ".");
     case MissingMinutes:
         return "missing mins error in doregstuff";
+    case EntryGone:  // the Image List dialog's own
     case SystemError:
         break;
     }
@@ -56,10 +61,10 @@ void CMainDlg::ShowMessage(const core::Message& message) {
         ShowSystemError(message.error);
         break;
     case core::MessageId::MissingMinutes:
-        MessageBoxA(MessageText(message.id).c_str());
+        MessageBoxA(MessageText(message).c_str());
         break;
     default:
-        MessageBoxA(MessageText(message.id).c_str(), g_strAppName.c_str(), MB_OK);
+        MessageBoxA(MessageText(message).c_str(), g_strAppName.c_str(), MB_OK);
         break;
     }
 }

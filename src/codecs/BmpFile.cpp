@@ -1,7 +1,7 @@
 #include "codecs/BmpFile.h"
 
 #include "codecs/BmpReader.h"
-#include "codecs/BufferedOutputFile.h"
+#include "files/FileReplacer.h"
 
 #include <array>
 #include <utility>
@@ -34,7 +34,7 @@ std::array<unsigned char, HEADER_BYTES> SaveHeader(std::uint32_t width, std::uin
     return header;
 }
 
-bool WriteRows(BufferedOutputFile& file, const unsigned char* pixels, std::uint32_t width, std::uint32_t height,
+bool WriteRows(files::FileReplacer& file, const unsigned char* pixels, std::uint32_t width, std::uint32_t height,
                std::size_t rowBytes) {
     static constexpr std::array<unsigned char, 3> FILLER{};
     const std::size_t packed = std::size_t{width} * 3;
@@ -45,7 +45,7 @@ bool WriteRows(BufferedOutputFile& file, const unsigned char* pixels, std::uint3
         file.Write(FILLER.data(), rowBytes - packed);
     }
     // The last rows may still sit in the buffer: a full disk shows only now.
-    return file.Flush();
+    return file.Commit();
 }
 
 }  // namespace
@@ -60,7 +60,9 @@ DecodedImage BmpFile::Load(std::span<const unsigned char> file) {
 
 std::optional<CodecMessage> BmpFile::Save(const std::string& path, const ImageBuffer& image) {
     const std::size_t rowBytes = PaddedRowBytes(image.Width());
-    BufferedOutputFile file(path);
+    // Made beside the image it comes from, perhaps in a folder others write to: a link
+    // planted at the name is replaced, never written through.
+    files::FileReplacer file(path, files::Links::Replace);
     if (!file.IsOpen()) {
         return CodecMessage{"Can't open file for writing", MessageStyle::Stop};
     }

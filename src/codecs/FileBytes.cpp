@@ -1,16 +1,12 @@
 #include "codecs/FileBytes.h"
 
-#include <cstdio>
-#include <memory>
+#include "files/RegularFile.h"
+
 #include <new>
 
 namespace {
 
 constexpr std::size_t BLOCK_BYTES = 1 << 20;
-
-struct CloseFile {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
 
 // The size the file reports, as a first guess at how much there is to read; 0 when it
 // can't tell.
@@ -26,7 +22,7 @@ std::size_t ReportedSize(std::FILE* file) {
 }  // namespace
 
 std::optional<std::vector<unsigned char>> ReadFileBytes(const std::string& path) {
-    const std::unique_ptr<std::FILE, CloseFile> file(std::fopen(path.c_str(), "rb"));
+    const files::FilePtr file = files::OpenRegular(path, files::Access::Read);
     if (file == nullptr) {
         return std::nullopt;
     }

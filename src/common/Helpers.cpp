@@ -1,9 +1,7 @@
 #include "common/Helpers.h"
 
+#include "files/RegularFile.h"
 #include "framework/SystemServices.h"
-
-#include <cstdio>
-#include <filesystem>
 
 void ShowSystemError(DWORD error) {
     std::string text = fw::FormatMessageA(error);
@@ -15,14 +13,7 @@ void ShowLastError() {
 }
 
 bool FileExists(const std::string& path) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) {
-        return false;
-    }
-    std::fclose(file);
-    // Windows refuses to open a folder as a file; the C library on Linux does not.
-    std::error_code error;
-    return !std::filesystem::is_directory(path, error);
+    return files::OpenRegular(path, files::Access::Read) != nullptr;
 }
 
 std::string GetModuleDir() {

@@ -17,9 +17,8 @@ public:
     // True when the file can be opened for reading.
     virtual bool Exists(const std::string& path) const = 0;
     // Each returns false on failure, with the reason in LastError(); an existing target
-    // is replaced, by MoveOver in one step.
+    // is replaced.
     virtual bool CopyOver(const std::string& from, const std::string& to) = 0;
-    virtual bool MoveOver(const std::string& from, const std::string& to) = 0;
     virtual bool Remove(const std::string& path) = 0;
     // A fixed Windows path of the program's own (such as the previous version's folder on
     // drive C:) as this system spells it.

@@ -2,9 +2,9 @@
 
 #include "core/ListFile.h"
 
+#include "files/RegularFile.h"
+
 #include <algorithm>
-#include <cstdio>
-#include <filesystem>
 #include <unordered_set>
 
 namespace core {
@@ -12,6 +12,12 @@ namespace {
 
 // Where the previous version of the program kept its list.
 constexpr std::string_view OLD_LIST_PATH = "C:\\Kaleidra\\Kaleidra.LST";
+
+#ifdef _WIN32
+constexpr char PATH_SEPARATOR = '\\';
+#else
+constexpr char PATH_SEPARATOR = '/';
+#endif
 
 std::optional<std::vector<std::string>> ReadLines(const std::string& path, size_t maxChars) {
     ListFileReader reader(path);
@@ -27,8 +33,11 @@ std::optional<std::vector<std::string>> ReadLines(const std::string& path, size_
 }
 
 bool IsMissingOrEmpty(const std::string& path) {
-    std::error_code error;
-    return !std::filesystem::exists(path, error) || std::filesystem::file_size(path, error) == 0;
+    return files::SizeOf(path).value_or(0) == 0;
+}
+
+bool FitsALine(const std::string& entry) {
+    return entry.size() <= LIST_ENTRY_CHARS;
 }
 
 // Why a path can't be stored as one line of the list, or nothing when it can.
@@ -45,16 +54,12 @@ std::optional<MessageId> WhyListCantHold(const std::string& path) {
 }  // namespace
 
 void ImageList::Locate(const std::string& folder) {
-    m_path = folder + static_cast<char>(std::filesystem::path::preferred_separator) + std::string(LIST_FILE_NAME);
+    m_path = folder + PATH_SEPARATOR + std::string(LIST_FILE_NAME);
     m_oldPath = m_system.NativePath(OLD_LIST_PATH);
 }
 
 void ImageList::CreateIfMissing() const {
-    if (!m_system.Exists(m_path)) {
-        if (std::FILE* list = std::fopen(m_path.c_str(), "w+")) {
-            std::fclose(list);
-        }
-    }
+    files::OpenRegular(m_path, files::Access::Append);
 }
 
 Outcome<int> ImageList::Count() const {
@@ -93,7 +98,7 @@ Outcome<std::optional<std::string>> ImageList::Entry(int i, int count) const {
 }
 
 std::vector<std::string> ImageList::Lines() const {
-    return ReadLines(m_path, LIST_LINE_CHARS).value_or(std::vector<std::string>{});
+    return ReadLines(m_path, std::string::npos).value_or(std::vector<std::string>{});
 }
 
 Message ImageList::Append(const std::string& path) {
@@ -110,12 +115,22 @@ Message ImageList::Append(const std::string& path) {
     return {MessageId::ImageAdded};
 }
 
-std::optional<Message> ImageList::Rewrite(const std::vector<std::string>& entries) {
-    ListFileRewriter list(m_system, m_path);
-    if (!list.IsOpen()) {
+std::optional<Message> ImageList::Remove(const std::string& entry, int occurrence) {
+    auto lines = ReadLines(m_path, std::string::npos);
+    if (!lines) {
         return SystemFailure();
     }
-    bool written = std::ranges::all_of(entries, [&](const std::string& entry) { return list.Write(entry); });
+    auto found = std::ranges::find_if(*lines, [&](const std::string& line) { return line == entry && occurrence-- == 0; });
+    if (found == lines->end()) {
+        return Message{MessageId::EntryGone};
+    }
+    lines->erase(found);
+    return Rewrite(*lines);
+}
+
+std::optional<Message> ImageList::Rewrite(const std::vector<std::string>& lines) {
+    ListFileRewriter list(m_system, m_path);
+    bool written = list.IsOpen() && std::ranges::all_of(lines, [&](const std::string& line) { return list.Write(line); });
     if (!written || !list.Commit()) {
         return Message::System(list.Error());
     }
@@ -127,22 +142,29 @@ void ImageList::MigrateOldList(const std::function<void(const Message&)>& show) 
         return;
     }
     show({MessageId::OldListFound});
-    bool converted = IsMissingOrEmpty(m_path) ? m_system.CopyOver(m_oldPath, m_path) : MergeOldEntries();
-    if (!converted) {
+    auto oldEntries = ReadLines(m_oldPath, std::string::npos);
+    if (!oldEntries) {
+        show(SystemFailure());
+        return;
+    }
+    auto tooLong = std::ranges::count_if(*oldEntries, [](const std::string& entry) { return !FitsALine(entry); });
+    bool copy = tooLong == 0 && IsMissingOrEmpty(m_path);
+    if (!(copy ? m_system.CopyOver(m_oldPath, m_path) : MergeOldEntries(*oldEntries))) {
         show(SystemFailure());
         return;
     }
     show({MessageId::ListConverted});
-    if (!m_system.Remove(m_oldPath)) {
+    // An entry too long for a line of the list would read as several; it stays where it is.
+    if (tooLong > 0) {
+        show({MessageId::OldEntriesTooLong, 0, static_cast<std::uint32_t>(tooLong)});
+    } else if (!m_system.Remove(m_oldPath)) {
         show({MessageId::OldListNotDeleted});
     }
 }
 
-// Entries are taken whole, however long, so that none is split on its way over.
-bool ImageList::MergeOldEntries() {
-    auto oldEntries = ReadLines(m_oldPath, std::string::npos);
+bool ImageList::MergeOldEntries(const std::vector<std::string>& oldEntries) {
     auto current = ReadLines(m_path, std::string::npos);
-    if (!oldEntries || !current) {
+    if (!current) {
         return false;
     }
     std::unordered_set<std::string> held(current->begin(), current->end());
@@ -150,8 +172,8 @@ bool ImageList::MergeOldEntries() {
     if (!list.IsOpen()) {
         return false;
     }
-    for (const std::string& entry : *oldEntries) {
-        if (!entry.empty() && held.insert(entry).second && !list.Append(entry)) {
+    for (const std::string& entry : oldEntries) {
+        if (!entry.empty() && FitsALine(entry) && held.insert(entry).second && !list.Append(entry)) {
             return false;
         }
     }

@@ -31,23 +31,28 @@ public:
     // change step) reads line 1; one the file doesn't reach (0 included) reads its last
     // line. Nothing when the file can't be opened or holds nothing.
     Outcome<std::optional<std::string>> Entry(int i, int count) const;
-    // Every line without its line break; none when the file can't be opened.
+    // Every line, whole, without its line break; none when the file can't be opened.
     std::vector<std::string> Lines() const;
 
     // Appends a path as a line: the confirmation, or why it was refused or failed.
     Message Append(const std::string& path);
-    // Replaces the whole list in one step; a failure leaves the old list as it was.
-    std::optional<Message> Rewrite(const std::vector<std::string>& entries);
+    // Deletes the line that reads entry (its occurrence-th such line, counted from 0) from the
+    // list as the file holds it now, keeping every other line as it stands, in one step.
+    // Nothing when it was deleted; EntryGone when the file no longer holds it; otherwise why
+    // the list could not be read or rewritten, with the file as it was.
+    std::optional<Message> Remove(const std::string& entry, int occurrence);
 
     // Takes over the previous version's list: copied when the list is missing or empty,
     // otherwise merged in without repeating an entry, so that converting again (an old
-    // list that could not be deleted) adds nothing twice. Each message goes to show as
-    // it arises, before the next step is taken.
+    // list that could not be deleted) adds nothing twice. Entries too long for a line are
+    // left in the old list, which then stays. Each message goes to show as it arises,
+    // before the next step is taken.
     void MigrateOldList(const std::function<void(const Message&)>& show);
 
 private:
     Message SystemFailure() const { return Message::System(m_system.LastError()); }
-    bool MergeOldEntries();
+    std::optional<Message> Rewrite(const std::vector<std::string>& lines);
+    bool MergeOldEntries(const std::vector<std::string>& oldEntries);
 
     FileSystem& m_system;
     std::string m_path;

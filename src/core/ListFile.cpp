@@ -13,7 +13,7 @@ void StripLineBreak(std::string& line) {
     }
 }
 
-ListFileReader::ListFileReader(const std::string& path) : m_file(std::fopen(path.c_str(), "rb")) {}
+ListFileReader::ListFileReader(const std::string& path) : m_file(files::OpenRegular(path, files::Access::Read)) {}
 
 bool ListFileReader::ReadLine(std::string& line, size_t maxChars) {
     std::FILE* file = m_file.get();
@@ -36,57 +36,48 @@ bool ListFileReader::ReadLine(std::string& line, size_t maxChars) {
     return !line.empty();
 }
 
-ListFileAppender::ListFileAppender(const std::string& path) : m_file(std::fopen(path.c_str(), "ab+")) {
-    if (m_file != nullptr && std::fseek(m_file, -1, SEEK_END) == 0) {
-        m_needsBreak = std::getc(m_file) != '\n';
-    }
-}
-
-ListFileAppender::~ListFileAppender() {
-    if (m_file != nullptr) {
-        std::fclose(m_file);
+ListFileAppender::ListFileAppender(const std::string& path) : m_file(files::OpenRegular(path, files::Access::Append)) {
+    // Unbuffered, so that nothing of a failed write waits in a buffer to reach the file later.
+    if (m_file != nullptr && std::setvbuf(m_file.get(), nullptr, _IONBF, 0) == 0 &&
+        std::fseek(m_file.get(), 0, SEEK_END) == 0) {
+        m_length = std::ftell(m_file.get());
+        m_needsBreak = m_length > 0 && std::fseek(m_file.get(), -1, SEEK_END) == 0 && std::getc(m_file.get()) != '\n';
     }
 }
 
 bool ListFileAppender::Append(std::string_view entry) {
     std::string text(m_needsBreak ? LIST_LINE_BREAK : "");
     text.append(entry).append(LIST_LINE_BREAK);
-    m_needsBreak = false;
+    std::FILE* file = m_file.get();
     // A stream that was read from must be positioned before it is written to.
-    return std::fseek(m_file, 0, SEEK_END) == 0 && std::fwrite(text.data(), 1, text.size(), m_file) == text.size() &&
-           std::fflush(m_file) == 0;
+    if (std::fseek(file, 0, SEEK_END) == 0 && std::fwrite(text.data(), 1, text.size(), file) == text.size()) {
+        m_length += static_cast<long>(text.size());
+        m_needsBreak = false;
+        return true;
+    }
+    files::CutBack(file, static_cast<std::uint64_t>(m_length));
+    return false;
 }
 
 bool ListFileAppender::Close() {
-    std::FILE* file = std::exchange(m_file, nullptr);
-    return std::fclose(file) == 0;
+    return std::fclose(m_file.release()) == 0;
 }
 
 ListFileRewriter::ListFileRewriter(FileSystem& system, const std::string& path)
-    : m_system(system), m_path(path), m_newPath(path + ".new"), m_file(std::fopen(m_newPath.c_str(), "wb")) {}
-
-ListFileRewriter::~ListFileRewriter() {
-    if (m_file != nullptr) {
-        std::fclose(m_file);
-        m_system.Remove(m_newPath);
+    : m_system(system), m_file(path, files::Links::WriteThrough) {
+    if (!m_file.IsOpen()) {
+        Fail();
     }
 }
 
 bool ListFileRewriter::Write(std::string_view entry) {
     std::string line(entry);
     line.append(LIST_LINE_BREAK);
-    return std::fwrite(line.data(), 1, line.size(), m_file) == line.size() || Fail();
+    return m_file.Write(line) || Fail();
 }
 
 bool ListFileRewriter::Commit() {
-    bool written = std::fflush(m_file) == 0;
-    written = std::fclose(std::exchange(m_file, nullptr)) == 0 && written;
-    if (written && m_system.MoveOver(m_newPath, m_path)) {
-        return true;
-    }
-    Fail();
-    m_system.Remove(m_newPath);
-    return false;
+    return m_file.Commit() || Fail();
 }
 
 bool ListFileRewriter::Fail() {

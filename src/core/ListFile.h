@@ -1,15 +1,16 @@
 // Reading and appending the lines of an Image List file.
 //
 // A line holds at most 259 characters including its line break, so an entry holds at
-// most 258; a longer line reads as several entries. CR LF and LF both end a line, so a
-// list written on Windows reads the same everywhere.
+// most 258; a longer line reads as several entries. Whatever rewrites a list keeps such a
+// line whole. CR LF and LF both end a line, so a list written on Windows reads the same
+// everywhere.
 #pragma once
 
 #include "core/FileSystem.h"
+#include "files/FileReplacer.h"
+#include "files/RegularFile.h"
 
 #include <cstdint>
-#include <cstdio>
-#include <memory>
 #include <string>
 #include <string_view>
 
@@ -38,19 +39,14 @@ public:
     bool ReadLine(std::string& line, size_t maxChars = LIST_LINE_CHARS);
 
 private:
-    struct Closer {
-        void operator()(std::FILE* file) const { std::fclose(file); }
-    };
-    std::unique_ptr<std::FILE, Closer> m_file;
+    files::FilePtr m_file;
 };
 
-// Appends entries to a list, first ending a last line that was left without a break.
+// Appends entries to a list, first ending a last line that was left without a break. An
+// append that fails part way is cut off again, so no fragment is left to become an entry.
 class ListFileAppender {
 public:
     explicit ListFileAppender(const std::string& path);
-    ~ListFileAppender();
-    ListFileAppender(const ListFileAppender&) = delete;
-    ListFileAppender& operator=(const ListFileAppender&) = delete;
 
     bool IsOpen() const { return m_file != nullptr; }
     // Each returns false on failure.
@@ -58,35 +54,30 @@ public:
     bool Close();
 
 private:
-    std::FILE* m_file = nullptr;
+    files::FilePtr m_file;
+    long m_length = 0;
     bool m_needsBreak = false;
 };
 
 // Writes a whole new list beside the current one and puts it in the current one's place
 // only once every line is written, so a crash or a full disk in between leaves the old
-// list as it was.
+// list as it was. A linked list is written through to its target.
 class ListFileRewriter {
 public:
     ListFileRewriter(FileSystem& system, const std::string& path);
-    // Removes a new list that was not committed.
-    ~ListFileRewriter();
-    ListFileRewriter(const ListFileRewriter&) = delete;
-    ListFileRewriter& operator=(const ListFileRewriter&) = delete;
 
-    bool IsOpen() const { return m_file != nullptr; }
+    bool IsOpen() const { return m_file.IsOpen(); }
     // Each returns false on failure; Error() then tells why.
     bool Write(std::string_view entry);
     bool Commit();
     std::uint32_t Error() const { return m_error; }
 
 private:
-    // Takes the reason before the new list's removal can change it.
+    // Takes the reason before anything else can change it.
     bool Fail();
 
     FileSystem& m_system;
-    std::string m_path;
-    std::string m_newPath;
-    std::FILE* m_file = nullptr;
+    files::FileReplacer m_file;
     std::uint32_t m_error = 0;
 };
 

@@ -16,12 +16,15 @@ enum class MessageId {
     OldListFound,
     ListConverted,
     OldListNotDeleted,
+    OldEntriesTooLong,
+    EntryGone,
     MissingMinutes,
 };
 
 struct Message {
     MessageId id;
     std::uint32_t error = 0;  // SystemError's code
+    std::uint32_t count = 0;  // how many entries OldEntriesTooLong left behind
 
     static Message System(std::uint32_t error) { return {MessageId::SystemError, error}; }
     bool operator==(const Message&) const = default;

@@ -8,10 +8,11 @@
 #include "resources/ResourceIds.h"
 #include "resources/StringTable.h"
 
-#include <vector>
-
 namespace {
 
+constexpr const char* ENTRY_GONE =
+    "This image is no longer in the Image List: the list was changed since this window opened. The window now shows the "
+    "list as it is.";
 constexpr const char* DROP_HINT =
     "You must add images to Image List by choosing Open Image command in main window or by dropping it there.";
 // The text editor the list is opened in; other desktops pick their own for the file.
@@ -49,8 +50,11 @@ BOOL CImageListDlg::OnInitDialog() {
 // The dialog closes only through "Back to Main", Escape or the close box.
 void CImageListDlg::OnOK() {}
 
-// Blank lines are not shown, so the next rewrite drops them.
+// Blank lines are not shown; a deletion keeps them in the file all the same.
 void CImageListDlg::FillListFromFile() {
+    while (m_listImages.GetCount() > 0) {
+        m_listImages.DeleteString(0);
+    }
     for (const std::string& line : m_list.Lines()) {
         if (!line.empty()) {
             m_listImages.AddString(line.c_str());
@@ -58,12 +62,18 @@ void CImageListDlg::FillListFromFile() {
     }
 }
 
-std::optional<core::Message> CImageListDlg::SaveListToFile() {
-    std::vector<std::string> entries(static_cast<size_t>(m_listImages.GetCount()));
-    for (size_t i = 0; i < entries.size(); ++i) {
-        m_listImages.GetText(static_cast<int>(i), entries[i]);
+// The entry is found again in the file as it is now, by its text and by how many equal
+// entries come before it, so whatever was added meanwhile stays.
+std::optional<core::Message> CImageListDlg::DeleteFromFile(int position) {
+    std::string entry;
+    m_listImages.GetText(position, entry);
+    int occurrence = 0;
+    for (int i = 0; i < position; ++i) {
+        std::string earlier;
+        m_listImages.GetText(i, earlier);
+        occurrence += earlier == entry ? 1 : 0;
     }
-    return m_list.Rewrite(entries);
+    return m_list.Remove(entry, occurrence);
 }
 
 std::optional<int> CImageListDlg::SelectionOrHint() {
@@ -75,8 +85,8 @@ std::optional<int> CImageListDlg::SelectionOrHint() {
     return selected;
 }
 
-// Any answer but No goes ahead. A rewrite that fails is reported, so the user knows the
-// entry is still in the file although the box no longer shows it.
+// Any answer but No goes ahead. Whatever happened, the box then shows the file as it is:
+// a rewrite that failed is reported, and so is an entry that was gone already.
 void CImageListDlg::OnDeleteSelection() {
     std::optional<int> selected = SelectionOrHint();
     if (!selected) {
@@ -87,10 +97,13 @@ void CImageListDlg::OnDeleteSelection() {
     if (answer == IDNO) {
         return;
     }
-    m_listImages.DeleteString(static_cast<UINT>(*selected));
-    if (auto failure = SaveListToFile()) {
+    std::optional<core::Message> failure = DeleteFromFile(*selected);
+    if (failure && failure->id == core::MessageId::EntryGone) {
+        MessageBoxA(ENTRY_GONE, g_strAppName.c_str(), MB_OK | MB_ICONEXCLAMATION);
+    } else if (failure) {
         ShowSystemError(failure->error);
     }
+    FillListFromFile();
 }
 
 void CImageListDlg::OnViewFullImage() {

@@ -27,9 +27,10 @@ protected:
     BOOL OnHelpInfo(HELPINFO* pHelpInfo);
     std::optional<CtlColor> OnCtlColor(CWnd* pWnd, UINT nCtlColor);
 
+    // Shows the file's entries as it holds them now.
     void FillListFromFile();
-    // Nothing when the list file holds the box's entries, the failure when not.
-    std::optional<core::Message> SaveListToFile();
+    // Deletes the entry at a position of the box from the file; nothing when that was done.
+    std::optional<core::Message> DeleteFromFile(int position);
 
 private:
     // The selected position; with none, tells the user and gives nothing.

@@ -37,8 +37,6 @@ std::string NativePath(std::string_view windowsPath);
 
 BOOL CopyFileA(const char* existingFile, const char* newFile, BOOL failIfExists);
 BOOL DeleteFileA(const char* fileName);
-// With MOVEFILE_REPLACE_EXISTING an existing newFile is replaced in one step.
-BOOL MoveFileExA(const char* existingFile, const char* newFile, DWORD flags);
 
 DWORD GetLastError();
 void SetLastError(DWORD errorCode);

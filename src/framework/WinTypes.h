@@ -309,8 +309,6 @@ inline constexpr UINT SPIF_SENDCHANGE = 2;
 
 // The shell and files.
 inline constexpr DWORD SEE_MASK_NOCLOSEPROCESS = 0x00000040;
-inline constexpr DWORD MOVEFILE_REPLACE_EXISTING = 0x00000001;
-inline constexpr DWORD MOVEFILE_WRITE_THROUGH = 0x00000008;
 
 inline constexpr unsigned MAX_PATH = 260;
 

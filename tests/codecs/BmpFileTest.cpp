@@ -4,6 +4,7 @@
 #include "codecs/FileBytes.h"
 
 #include "Bytes.h"
+#include "support/FaultInjection.h"
 
 #include <gtest/gtest.h>
 
@@ -111,9 +112,27 @@ TEST_F(BmpFileTest, SaveWritesPaddedRowsBottomUpOrSaysWhyNot) {
     EXPECT_EQ(Slurp(m_path), Bmp(1, 2, 24, 54, {1, 2, 3, 0, 4, 5, 6, 0}));
     Save(m_path, {}, 5, 0);
     EXPECT_EQ(Slurp(m_path), Bmp(5, 0, 24, 54, {}));
-    // A path under a file, not a folder, cannot be opened; a full disk fails the rows.
-    EXPECT_EQ(Save(m_path + "/x", displayOrder, 1, 2), (CodecMessage{"Can't open file for writing", MessageStyle::Stop}));
-    EXPECT_EQ(Save("/dev/full", displayOrder, 1, 2), (CodecMessage{"fwrite error\nGiving up", MessageStyle::Stop}));
+    // A path under a file, not a folder, cannot be opened, nor can a device; a full disk fails
+    // the rows and leaves the earlier file whole.
+    const CodecMessage cantOpen{"Can't open file for writing", MessageStyle::Stop};
+    EXPECT_EQ(Save(m_path + "/x", displayOrder, 1, 2), cantOpen);
+    EXPECT_EQ(Save("/dev/null", displayOrder, 1, 2), cantOpen);
+    {
+        FullDiskAfter limit(60);
+        EXPECT_EQ(Save(m_path, displayOrder, 1, 2), (CodecMessage{"fwrite error\nGiving up", MessageStyle::Stop}));
+    }
+    EXPECT_EQ(Slurp(m_path), Bmp(5, 0, 24, 54, {}));
+}
+
+// A link planted where the picture goes is replaced; the file it points to is left alone.
+TEST_F(BmpFileTest, SaveNeverWritesThroughALink) {
+    const std::string victim = m_path + ".victim";
+    WriteFile(victim, "keep");
+    fs::create_symlink(victim, m_path);
+    EXPECT_EQ(Save(m_path, {1, 2, 3}, 1, 1), std::nullopt);
+    EXPECT_FALSE(fs::is_symlink(m_path));
+    EXPECT_EQ(ReadFile(victim), "keep");
+    fs::remove(victim);
 }
 
 }  // namespace

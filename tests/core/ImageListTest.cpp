@@ -1,15 +1,13 @@
 // The Image List file's rules, in a folder of the test's own. Lines written on either
 // platform read the same, and a line is read in pieces of at most 259 characters.
 #include "core/ImageList.h"
+#include "support/FaultInjection.h"
 
 #include <gtest/gtest.h>
 
 #include <cerrno>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 
-#include <unistd.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -25,9 +23,6 @@ public:
     bool Exists(const std::string& path) const override { return fs::is_regular_file(path); }
     bool CopyOver(const std::string& from, const std::string& to) override {
         return Allowed("copy") && fs::copy_file(from, to, fs::copy_options::overwrite_existing);
-    }
-    bool MoveOver(const std::string& from, const std::string& to) override {
-        return Allowed("move") && (fs::rename(from, to), true);
     }
     bool Remove(const std::string& path) override { return Allowed("remove") && fs::remove(path); }
     std::string NativePath(std::string_view) const override { return m_oldList; }
@@ -49,42 +44,30 @@ private:
 
 class ImageListFile : public ::testing::Test {
 protected:
-    ImageListFile() {
-        fs::create_directories(m_folder);
-        list.Locate(m_folder.string());
-    }
-    ~ImageListFile() override { fs::remove_all(m_folder); }
+    ImageListFile() { list.Locate(m_folder.Path().string()); }
 
-    static void Write(const std::string& path, std::string_view contents) {
-        std::ofstream(path, std::ios::binary) << contents;
-    }
-    static std::string Read(const std::string& path) {
-        std::ostringstream text;
-        text << std::ifstream(path, std::ios::binary).rdbuf();
-        return text.str();
-    }
     std::vector<Message> Migrate() {
         std::vector<Message> shown;
         list.MigrateOldList([&](const Message& message) { shown.push_back(message); });
         return shown;
     }
 
-    fs::path m_folder = fs::temp_directory_path() / ("kaleidra-core-" + std::to_string(::getpid()));
-    std::string m_oldList = (m_folder / "old.LST").string();
+    TestFolder m_folder{"core"};
+    std::string m_oldList = m_folder / "old.LST";
     FakeFileSystem system{m_oldList};
     ImageList list{system};
 };
 
 // A list that cannot be opened gives nothing and the system's reason.
 TEST_F(ImageListFile, EntriesAreReadByLineNumber) {
-    EXPECT_EQ(list.Path(), (m_folder / "Kaleidra.LST").string());
+    EXPECT_EQ(list.Path(), m_folder / "Kaleidra.LST");
     EXPECT_EQ(list.Count().value, 0);
     EXPECT_EQ(list.Count().failure, Message::System(ENOENT));
     EXPECT_EQ(list.Entry(1, 1).value, std::nullopt);
     EXPECT_EQ(list.Entry(1, 1).failure, Message::System(ENOENT));
     list.CreateIfMissing();
     EXPECT_EQ(list.Count().failure, std::nullopt);
-    EXPECT_EQ(Read(list.Path()), "");
+    EXPECT_EQ(ReadFile(list.Path()), "");
     const std::string x258(258, 'x');
     const std::tuple<std::string, int, int, std::optional<std::string>> cases[] = {
         {"a\nb\nc\n", 3, 2, "b"}, {"a\nb\nc\n", 3, 0, "c"} /* 0 stands for the last entry */,
@@ -96,11 +79,11 @@ TEST_F(ImageListFile, EntriesAreReadByLineNumber) {
         {"C:\\a.bmp\r\n\r\n", 2, 2, ""} /* an empty line is an entry */, {"", 0, 1, std::nullopt},
     };
     for (const auto& [contents, lines, i, entry] : cases) {
-        Write(list.Path(), contents);
+        WriteFile(list.Path(), contents);
         EXPECT_EQ(list.Count().value, lines) << contents;
         EXPECT_EQ(list.Entry(i, lines).value, entry) << contents << " " << i;
     }
-    Write(list.Path(), "a\nb\n");  // shortened by hand since the count
+    WriteFile(list.Path(), "a\nb\n");  // shortened by hand since the count
     EXPECT_EQ(list.Entry(3, 3).value, "b");
 }
 
@@ -116,9 +99,9 @@ TEST_F(ImageListFile, AppendAddsALineOrSaysWhyNot) {
         {"", longest, MessageId::ImageAdded, longest + "\n"},
     };
     for (const auto& [before, path, said, after] : cases) {
-        Write(list.Path(), before);
+        WriteFile(list.Path(), before);
         EXPECT_EQ(list.Append(path), Message{said}) << path;
-        EXPECT_EQ(Read(list.Path()), after) << path;
+        EXPECT_EQ(ReadFile(list.Path()), after) << path;
     }
     EXPECT_EQ(list.Entry(1, 1).value, longest);
     fs::remove(list.Path());
@@ -126,15 +109,52 @@ TEST_F(ImageListFile, AppendAddsALineOrSaysWhyNot) {
     EXPECT_EQ(list.Append("/p/a.bmp"), Message::System(EISDIR));
 }
 
-TEST_F(ImageListFile, ARewriteReplacesTheListOrLeavesItAsItWas) {
-    Write(list.Path(), "a\nb\n");
-    EXPECT_EQ(list.Rewrite({"x", "y"}), std::nullopt);
-    EXPECT_EQ(Read(list.Path()), "x\ny\n");
-    EXPECT_EQ(list.Lines(), (std::vector<std::string>{"x", "y"}));
-    system.failing = "move";
-    EXPECT_EQ(list.Rewrite({"z"}), Message::System(EACCES));
-    EXPECT_EQ(Read(list.Path()), "x\ny\n");
-    EXPECT_FALSE(fs::exists(list.Path() + ".new"));
+// A deletion works on the file as it is, keeps every other line whole (blank ones and
+// those too long to read as one entry included) and never replaces what the list is.
+TEST_F(ImageListFile, ARemovalTakesOneLineFromTheFileAsItIsNow) {
+    const std::string x300(300, 'x');
+    const std::tuple<std::string, std::string, int, std::optional<Message>, std::string> cases[] = {
+        {"b\n\n" + x300 + "\r\nb\nc", "b", 1, std::nullopt, "b\n\n" + x300 + "\nc\n"},
+        {"a\nb\n", "b", 1, Message{MessageId::EntryGone}, "a\nb\n"},
+        {"a\n", "a", 0, std::nullopt, ""},
+    };
+    for (const auto& [before, entry, occurrence, said, after] : cases) {
+        WriteFile(list.Path(), before);
+        EXPECT_EQ(list.Remove(entry, occurrence), said) << before;
+        EXPECT_EQ(ReadFile(list.Path()), after) << before;
+    }
+    WriteFile(list.Path(), "a\n");
+    fs::permissions(list.Path(), fs::perms::owner_read);
+    EXPECT_EQ(list.Remove("a", 0), Message::System(EACCES));
+    EXPECT_EQ(ReadFile(list.Path()), "a\n");
+    EXPECT_EQ(m_folder.Entries(), 1);
+    fs::remove(list.Path());
+    WriteFile(m_folder / "target", "a\nb\n");
+    fs::create_symlink("target", list.Path());
+    EXPECT_EQ(list.Remove("a", 0), std::nullopt);
+    EXPECT_TRUE(fs::is_symlink(list.Path()));
+    EXPECT_EQ(ReadFile(m_folder / "target"), "b\n");
+}
+
+// A full disk in the middle of an append leaves no fragment for the next one to complete.
+TEST_F(ImageListFile, AFailedAppendLeavesTheListAsItWas) {
+    WriteFile(list.Path(), "a");
+    {
+        FullDiskAfter limit(4);
+        EXPECT_EQ(list.Append("/pictures/sun.bmp"), Message::System(EFBIG));
+    }
+    EXPECT_EQ(ReadFile(list.Path()), "a");
+    EXPECT_EQ(list.Append("/b.bmp"), Message{MessageId::ImageAdded});
+    EXPECT_EQ(ReadFile(list.Path()), "a\n/b.bmp\n");
+}
+
+// A named pipe in the list's place is reported, never waited on.
+TEST_F(ImageListFile, APipeForAListIsRefusedAtOnce) {
+    ASSERT_EQ(::mkfifo(list.Path().c_str(), 0600), 0);
+    list.CreateIfMissing();
+    EXPECT_EQ(list.Count().failure, Message::System(EINVAL));
+    EXPECT_EQ(list.Append("/b.bmp"), Message::System(EINVAL));
+    EXPECT_EQ(list.Remove("b", 0), Message::System(EINVAL));
 }
 
 TEST_F(ImageListFile, TheOldListIsCopiedOrMergedAndThenDeleted) {
@@ -146,25 +166,25 @@ TEST_F(ImageListFile, TheOldListIsCopiedOrMergedAndThenDeleted) {
     for (const auto& [current, old, after] : cases) {
         fs::remove(list.Path());
         if (current) {
-            Write(list.Path(), *current);
+            WriteFile(list.Path(), *current);
         }
-        Write(m_oldList, old);
+        WriteFile(m_oldList, old);
         EXPECT_EQ(Migrate(), (std::vector<Message>{{MessageId::OldListFound}, {MessageId::ListConverted}}));
-        EXPECT_EQ(Read(list.Path()), after);
+        EXPECT_EQ(ReadFile(list.Path()), after);
         EXPECT_FALSE(fs::exists(m_oldList));
     }
     EXPECT_TRUE(Migrate().empty());
 }
 
 TEST_F(ImageListFile, AFailedConversionKeepsTheOldListAndAStayingOneAddsNothingTwice) {
-    Write(m_oldList, "one\n");
+    WriteFile(m_oldList, "one\n");
     system.failing = "copy";
     EXPECT_EQ(Migrate(), (std::vector<Message>{{MessageId::OldListFound}, Message::System(EACCES)}));
     EXPECT_TRUE(fs::exists(m_oldList));
     system.failing = "remove";
     EXPECT_EQ(Migrate().back(), Message{MessageId::OldListNotDeleted});
     Migrate();
-    EXPECT_EQ(Read(list.Path()), "one\n");
+    EXPECT_EQ(ReadFile(list.Path()), "one\n");
     EXPECT_FALSE(fs::exists(m_oldList));
 }
 

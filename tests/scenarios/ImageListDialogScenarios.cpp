@@ -25,10 +25,11 @@ protected:
 };
 
 // Entries and the list open with the shell, owned by the main window. Deleting takes the
-// chosen occurrence, not the first of its text, and leaves nothing selected; a rewrite that
-// fails is reported, and the last entry leaves an empty file. Drops, help and OK change
-// nothing, and only Cancel closes.
-TEST_F(ImageListDialog, ShowsTheNonBlankLinesOpensThemAndRewritesOnlyThemAfterEachDeletion) {
+// chosen occurrence, not the first of its text, from the file as it is at that moment: lines
+// added meanwhile and blank lines stay, and the box then shows the file. A rewrite that
+// fails or an entry already gone is reported. Drops, help and OK change nothing, and only
+// Cancel closes.
+TEST_F(ImageListDialog, ShowsTheNonBlankLinesOpensThemAndDeletesFromTheFileAsItIsNow) {
     WriteList("same.bmp\n\nC:\\pictures\\sun.bmp\r\n\nsame.bmp");
     RunDialog(ID_VIEW_LIST, [&](CMainDlg& main, CDialog& dialog) {
         EXPECT_THAT(Items(dialog), ElementsAre("same.bmp", "C:\\pictures\\sun.bmp", "same.bmp"));
@@ -55,24 +56,33 @@ TEST_F(ImageListDialog, ShowsTheNonBlankLinesOpensThemAndRewritesOnlyThemAfterEa
         DeleteEntry(dialog, 2, IDNO);
         EXPECT_EQ(Items(dialog).size(), 3u);
         EXPECT_EQ(ReadList(), "same.bmp\n\nC:\\pictures\\sun.bmp\r\n\nsame.bmp");
+        WriteList(ReadList() + "\nadded.bmp\n");  // a drop on the main window meanwhile
         DeleteEntry(dialog, 2, IDYES);
-        EXPECT_THAT(Items(dialog), ElementsAre("same.bmp", "C:\\pictures\\sun.bmp"));
+        EXPECT_THAT(Items(dialog), ElementsAre("same.bmp", "C:\\pictures\\sun.bmp", "added.bmp"));
         EXPECT_EQ(world.messageBoxes.back().type, MB_YESNO | MB_ICONQUESTION);
-        EXPECT_EQ(ReadList(), "same.bmp\nC:\\pictures\\sun.bmp\n");
+        EXPECT_EQ(ReadList(), "same.bmp\n\nC:\\pictures\\sun.bmp\n\nadded.bmp\n");
         world.SendCommand(dialog, ID_DELETE_SELECTION);
         EXPECT_EQ(world.messageBoxes.back().text, SELECT_FIRST);
         EXPECT_EQ(world.messageBoxes.back().type, MB_OK);
-        world.FailNext(HeadlessCall::MoveFile, ENOSPC);
+
+        std::filesystem::permissions(ListPath(), std::filesystem::perms::owner_read);
         DeleteEntry(dialog, 0, IDYES);
-        EXPECT_EQ(world.messageBoxes.back().text, std::strerror(ENOSPC));
+        EXPECT_EQ(world.messageBoxes.back().text, std::strerror(EACCES));
         EXPECT_EQ(world.messageBoxes.back().type, MB_OK | MB_ICONEXCLAMATION);
+        std::filesystem::permissions(ListPath(), std::filesystem::perms::owner_all);
+        WriteList("same.bmp\nadded.bmp\n");  // an editor took the sun away
+        DeleteEntry(dialog, 1, IDYES);
+        EXPECT_EQ(world.messageBoxes.back().text,
+                  "This image is no longer in the Image List: the list was changed since this window opened. The "
+                  "window now shows the list as it is.");
+        EXPECT_THAT(Items(dialog), ElementsAre("same.bmp", "added.bmp"));
+        DeleteEntry(dialog, 0, IDYES);
         DeleteEntry(dialog, 0, IDYES);
         EXPECT_THAT(Items(dialog), IsEmpty());
         EXPECT_EQ(world.AskColors(dialog, CTLCOLOR_DLG)->face, RGB(255, 255, 255));
         world.SendCommand(dialog, IDCANCEL);
         EXPECT_TRUE(dialog.m_hWnd->modalEnded);
     });
-    EXPECT_TRUE(std::filesystem::exists(ListPath()));
     EXPECT_EQ(ReadList(), "");
 }
 

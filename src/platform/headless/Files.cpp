@@ -19,11 +19,4 @@ BOOL DeleteFileA(const char* fileName) {
     return posix::DeleteFile(fileName);
 }
 
-BOOL MoveFileExA(const char* existingFile, const char* newFile, DWORD flags) {
-    if (HeadlessWorld::Current().TakeFailure(HeadlessCall::MoveFile)) {
-        return FALSE;
-    }
-    return posix::MoveFile(existingFile, newFile, (flags & MOVEFILE_REPLACE_EXISTING) != 0);
-}
-
 }  // namespace fw

@@ -110,7 +110,7 @@ struct ShortcutRecord {
 };
 
 // Calls whose next use a test can make fail.
-enum class HeadlessCall { CopyFile, DeleteFile, MoveFile, ShellExecute, CreateShortcut };
+enum class HeadlessCall { CopyFile, DeleteFile, ShellExecute, CreateShortcut };
 
 // Thrown by ExitProcess; ends a scenario, not the test binary.
 struct ProcessExit {

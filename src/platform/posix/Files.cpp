@@ -27,13 +27,6 @@ bool DeleteFile(const char* fileName) {
     return ::unlink(fileName) == 0;  // never a folder, as on Windows
 }
 
-bool MoveFile(const char* existingFile, const char* newFile, bool replaceExisting) {
-    if (!replaceExisting && ::access(newFile, F_OK) == 0) {
-        errno = EEXIST;
-        return false;
-    }
-    return std::rename(existingFile, newFile) == 0;
-}
 
 }  // namespace posix
 

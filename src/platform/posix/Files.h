@@ -6,7 +6,5 @@ namespace posix {
 
 bool CopyFile(const char* existingFile, const char* newFile, bool failIfExists);
 bool DeleteFile(const char* fileName);
-// Renames in one step, replacing newFile when replaceExisting allows it.
-bool MoveFile(const char* existingFile, const char* newFile, bool replaceExisting);
 
 }  // namespace posix

@@ -1,11 +1,12 @@
 #include "platform/qt/KeyValueStore.h"
 
+#include "files/RegularFile.h"
 #include "platform/emulated/NoCase.h"
 #include "platform/qt/AtomicFile.h"
 #include "platform/qt/XdgPaths.h"
 
 #include <algorithm>
-#include <fstream>
+#include <cerrno>
 #include <sstream>
 
 namespace {
@@ -50,15 +51,6 @@ KeyValueStore KeyValueStore::ForUser() {
     return KeyValueStore(xdg::ConfigHome() / "kaleidra" / "settings.reg");
 }
 
-std::string KeyValueStore::Format(const Entries& entries) {
-    std::string contents(HEADER);
-    for (const auto& [key, text] : entries) {
-        contents.append("\n[").append(key).append("]\n");
-        contents.append(VALUE_START).append(Escape(text)).append("\"\n");
-    }
-    return contents;
-}
-
 // Lines that are neither a key nor a value of the key before them are skipped, so a
 // person's comments and blank lines do no harm.
 KeyValueStore::Entries KeyValueStore::Parse(std::string_view contents) {
@@ -84,26 +76,64 @@ KeyValueStore::Entries KeyValueStore::Parse(std::string_view contents) {
     return entries;
 }
 
-KeyValueStore::Entries KeyValueStore::Read() const {
-    std::ifstream file(m_file, std::ios::binary);
-    std::ostringstream contents;
-    contents << file.rdbuf();
-    return Parse(contents.str());
+std::string KeyValueStore::WithValue(std::string_view contents, std::string_view key, std::string_view text) {
+    const std::string value = std::string(VALUE_START).append(Escape(text)).append("\"");
+    std::string edited;
+    bool inKey = false;
+    bool found = false;
+    for (std::string_view rest = contents; !rest.empty();) {
+        size_t end = rest.find('\n');
+        std::string_view line = rest.substr(0, end == std::string_view::npos ? rest.size() : end + 1);
+        rest.remove_prefix(line.size());
+        std::string_view bare = line.substr(0, line.find_last_not_of("\r\n") + 1);
+        if (bare.size() >= 2 && bare.front() == '[' && bare.back() == ']') {
+            inKey = EqualsNoCase(bare.substr(1, bare.size() - 2), key);
+        } else if (inKey && bare.size() > VALUE_START.size() && bare.starts_with(VALUE_START) && bare.back() == '"') {
+            edited.append(value).append(line.substr(bare.size()));
+            inKey = false;
+            found = true;
+            continue;
+        }
+        edited.append(line);
+    }
+    if (!found) {
+        if (edited.empty()) {
+            edited = HEADER;
+        } else if (edited.back() != '\n') {
+            edited += '\n';
+        }
+        edited.append("\n[").append(key).append("]\n").append(value).append("\n");
+    }
+    return edited;
+}
+
+std::optional<std::string> KeyValueStore::Read() const {
+    files::FilePtr file = files::OpenRegular(m_file.string(), files::Access::Read);
+    if (file == nullptr) {
+        return errno == ENOENT ? std::optional<std::string>("") : std::nullopt;
+    }
+    std::string contents;
+    char block[4096];
+    for (size_t got; (got = std::fread(block, 1, sizeof block, file.get())) > 0;) {
+        contents.append(block, got);
+    }
+    if (std::ferror(file.get())) {
+        return std::nullopt;
+    }
+    return contents;
 }
 
 std::optional<std::string> KeyValueStore::Get(std::string_view key) const {
-    Entries entries = Read();
+    std::optional<std::string> contents = Read();
+    if (!contents) {
+        return std::nullopt;
+    }
+    Entries entries = Parse(*contents);
     auto found = FindKey(entries, key);
     return found != entries.end() ? std::optional(found->second) : std::nullopt;
 }
 
 bool KeyValueStore::Set(std::string_view key, std::string_view text) const {
-    Entries entries = Read();
-    if (auto found = FindKey(entries, key); found != entries.end()) {
-        found->second = text;
-    } else {
-        entries.emplace_back(key, text);
-    }
-    return WriteFileAtomically(m_file, Format(entries));
+    std::optional<std::string> contents = Read();
+    return contents && WriteFileAtomically(m_file, WithValue(*contents, key, text));
 }
-

@@ -13,10 +13,6 @@ BOOL DeleteFileA(const char* fileName) {
     return ::DeleteFileA(fileName);
 }
 
-BOOL MoveFileExA(const char* existingFile, const char* newFile, DWORD flags) {
-    return ::MoveFileExA(existingFile, newFile, flags);
-}
-
 DWORD GetLastError() {
     return ::GetLastError();
 }

@@ -1,0 +1,69 @@
+#include "files/FileReplacer.h"
+
+#include "files/SystemFiles.h"
+
+#include <new>
+#include <utility>
+
+namespace files {
+namespace {
+
+// Rows of pixels travel to the disk in big blocks.
+constexpr std::size_t STREAM_BUFFER_BYTES = std::size_t{1} << 20;
+
+}  // namespace
+
+FileReplacer::FileReplacer(const std::string& path, Links links) : m_target(system::WriteTarget(path, links)) {
+    if (!system::MayReplace(m_target, links)) {
+        return;
+    }
+    m_file = system::CreateFresh(m_target, links, m_fresh);
+    m_buffer.reset(new (std::nothrow) char[STREAM_BUFFER_BYTES]);
+    // Without the large buffer stdio's own small one still works, only with more system calls.
+    if (m_file != nullptr && m_buffer != nullptr) {
+        std::setvbuf(m_file, m_buffer.get(), _IOFBF, STREAM_BUFFER_BYTES);
+    }
+}
+
+FileReplacer::~FileReplacer() {
+    if (m_file != nullptr) {
+        Discard();
+    }
+}
+
+// The first failure discards the fresh file at once, so its error is the one that stays.
+bool FileReplacer::Write(const void* bytes, std::size_t count) {
+    if (m_file == nullptr) {
+        return false;
+    }
+    return std::fwrite(bytes, 1, count, m_file) == count || Discard();
+}
+
+bool FileReplacer::Commit() {
+    if (m_file == nullptr) {
+        return false;
+    }
+    if (std::fflush(m_file) != 0 || !system::Sync(m_file)) {
+        return Discard();
+    }
+    if (std::fclose(std::exchange(m_file, nullptr)) != 0 || !system::RenameOver(m_fresh, m_target)) {
+        system::SavedError error;
+        system::Remove(m_fresh);
+        return false;
+    }
+    return true;
+}
+
+bool FileReplacer::Discard() {
+    system::SavedError error;
+    std::fclose(std::exchange(m_file, nullptr));
+    system::Remove(m_fresh);
+    return false;
+}
+
+bool ReplaceFile(const std::string& path, std::string_view contents, Links links) {
+    FileReplacer file(path, links);
+    return file.IsOpen() && file.Write(contents) && file.Commit();
+}
+
+}  // namespace files
