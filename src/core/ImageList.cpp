@@ -163,7 +163,8 @@ void ImageList::MigrateOldList(const std::function<void(const Message&)>& show) 
 }
 
 bool ImageList::MergeOldEntries(const std::vector<std::string>& oldEntries) {
-    auto current = ReadLines(m_path, std::string::npos);
+    // A missing list is made by the first append.
+    auto current = IsMissingOrEmpty(m_path) ? std::vector<std::string>{} : ReadLines(m_path, std::string::npos);
     if (!current) {
         return false;
     }

@@ -188,4 +188,15 @@ TEST_F(ImageListFile, AFailedConversionKeepsTheOldListAndAStayingOneAddsNothingT
     EXPECT_FALSE(fs::exists(m_oldList));
 }
 
+
+// An entry too long for a line would read as two; it stays in the old list, which stays.
+TEST_F(ImageListFile, EntriesTooLongForALineStayInTheOldList) {
+    WriteFile(m_oldList, "one\n" + std::string(300, 'x') + "\n");
+    EXPECT_EQ(Migrate(), (std::vector<Message>{{MessageId::OldListFound},
+                                               {MessageId::ListConverted},
+                                               {MessageId::OldEntriesTooLong, 0, 1}}));
+    EXPECT_EQ(ReadFile(list.Path()), "one\n");
+    EXPECT_TRUE(fs::exists(m_oldList));
+}
+
 }  // namespace

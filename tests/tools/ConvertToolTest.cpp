@@ -44,7 +44,7 @@ protected:
 // name; a run that fails writes nothing. Which names match a reader, and the readers'
 // own messages and pictures, are the codec tests' and the scenarios' concern.
 TEST_F(ConvertTool, ExitCodesOutputsAndMessages) {
-    Shell("convert -size 7x5 gradient:red-blue -write sky.GIF a.bmp && printf 'not a picture' >fake.jpg");
+    Shell("convert -size 7x5 gradient:red-blue -write sky.GIF a.bmp && printf 'not a picture' >fake.jpg && mkfifo pipe.jpg");
     ASSERT_EQ(m_exitCode, 0);
     // The arguments, the exit code, how standard error begins (empty: it stays empty), the output.
     const std::tuple<std::string, int, std::string, std::string> runs[] = {
@@ -55,6 +55,7 @@ TEST_F(ConvertTool, ExitCodesOutputsAndMessages) {
         {"a.bmp no/such/folder/b.bmp", 1, "kaleidra: Can't open file for writing\n", "a.bmp.bmp"},
         // Longer than any fixed path buffer.
         {std::string(300, 'f') + ".jpg", 1, "kaleidra: JPEG :\nCan't open " + std::string(300, 'f') + ".jpg\n\n", "f.jpg.bmp"},
+        {"pipe.jpg", 1, "kaleidra: JPEG :\nCan't open pipe.jpg\n\n", "pipe.jpg.bmp"},  // refused, not waited on
         {"missing.gif", 1, "kaleidra: Cant open GIF :\nmissing.gif\n", "missing.gif.bmp"},
         {"missing.bmp out.bmp", 1, "kaleidra: Can't open file for reading :\nmissing.bmp\n", "out.bmp"},
     };

@@ -21,9 +21,26 @@ TEST_F(KeyValueStoreTest, TextsWithQuotesBackslashesAndLineBreaksSurviveUnderAKe
     EXPECT_EQ(store.Get("K"), text);  // read back from the file, the same key whatever its case
 }
 
-TEST_F(KeyValueStoreTest, CommentsAndStrayLinesInAnEditedFileAreSkipped) {
-    EXPECT_EQ(KeyValueStore::Parse("; note\n[a]\r\n@=\"1\"\r\n\nnoise\n[b]\n[c]\n@=\"3\"\n@=\"orphan\"\n"),
-              (KeyValueStore::Entries{{"a", "1"}, {"c", "3"}}));
+// A person's comments and lines the store does not understand are skipped when read, and
+// kept as they are when a value is written.
+TEST_F(KeyValueStoreTest, CommentsAndStrayLinesInAnEditedFileAreSkippedAndKept) {
+    const std::string edited = "; note\n[a]\r\n@=\"1\"\r\n\nnoise\n[b]\n[c]\n@=\"3\"\n@=\"orphan\"";
+    EXPECT_EQ(KeyValueStore::Parse(edited), (KeyValueStore::Entries{{"a", "1"}, {"c", "3"}}));
+    EXPECT_EQ(KeyValueStore::WithValue(edited, "A", "2"),
+              "; note\n[a]\r\n@=\"2\"\r\n\nnoise\n[b]\n[c]\n@=\"3\"\n@=\"orphan\"");
+    EXPECT_EQ(KeyValueStore::WithValue(edited, "d", "4"), edited + "\n\n[d]\n@=\"4\"\n");
+}
+
+// A settings file that can't be read (here a named pipe, which must not hang the program
+// either) is left alone: writing over it would lose every other setting.
+TEST_F(KeyValueStoreTest, AFileThatCantBeReadIsNeverReplaced) {
+    std::filesystem::create_directories(store.File().parent_path());
+    ASSERT_EQ(::mkfifo(store.File().c_str(), 0600), 0);
+    EXPECT_EQ(store.Get("k"), std::nullopt);
+    errno = 0;
+    EXPECT_FALSE(store.Set("k", "new"));
+    EXPECT_EQ(errno, EINVAL);
+    EXPECT_TRUE(std::filesystem::is_fifo(store.File()));
 }
 
 TEST_F(KeyValueStoreTest, AWriteReplacesTheFileWholeAndLeavesNoTemporaryFile) {
