@@ -8,6 +8,7 @@
 #include <cerrno>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
 
 namespace {
 
@@ -197,6 +198,27 @@ TEST_F(ImageListFile, EntriesTooLongForALineStayInTheOldList) {
                                                {MessageId::OldEntriesTooLong, 0, 1}}));
     EXPECT_EQ(ReadFile(list.Path()), "one\n");
     EXPECT_TRUE(fs::exists(m_oldList));
+}
+
+// Appends and deletions killed at random moments, over and over: every line stays whole.
+TEST_F(ImageListFile, AKillDuringAnyWriteLeavesEveryLineWhole) {
+    const std::string entry = "/pictures/" + std::string(200, 'p') + ".bmp";
+    WriteFile(list.Path(), entry + "\n");
+    for (int round = 0; round < 30; ++round) {
+        pid_t writer = ::fork();
+        if (writer == 0) {
+            for (;;) {
+                list.Append(entry);
+                list.Remove(entry, 0);
+            }
+        }
+        ::usleep(static_cast<useconds_t>(round * 500));
+        ::kill(writer, SIGKILL);
+        ::waitpid(writer, nullptr, 0);
+        for (const std::string& line : list.Lines()) {
+            ASSERT_EQ(line, entry) << "round " << round;
+        }
+    }
 }
 
 }  // namespace

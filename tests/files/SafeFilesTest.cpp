@@ -1,5 +1,5 @@
-// The one writer and the safe reader, against what a shared folder, a full disk, a named
-// pipe or a sudden end of the program does to them.
+// The one writer and the safe reader, against what a shared folder, a full disk or a named
+// pipe does to them. A sudden end of the program is the Image List's test.
 #include "files/FileReplacer.h"
 #include "files/RegularFile.h"
 #include "support/FaultInjection.h"
@@ -7,10 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
-#include <random>
 
 #include <sys/stat.h>
-#include <sys/wait.h>
 
 namespace {
 
@@ -77,28 +75,6 @@ TEST(FileReplacer, AFullDiskLeavesTheOldFileAsItWas) {
     EXPECT_FALSE(files::ReplaceFile(file, std::string(2000, 'y'), Links::WriteThrough));  // fails only at the flush
     EXPECT_EQ(ReadFile(file), "old contents");
     EXPECT_EQ(folder.Entries(), 1);
-}
-
-// Killed at a random moment, over and over: the file is always one whole version.
-TEST(FileReplacer, AKillAtAnyMomentLeavesTheOldContentsOrTheNew) {
-    TestFolder folder("kill");
-    const std::string file = folder / "file";
-    const std::string versions[] = {std::string(1 << 20, 'a'), std::string(3 << 19, 'b')};
-    WriteFile(file, versions[0]);
-    std::mt19937 random(7);
-    for (int round = 0; round < 30; ++round) {
-        pid_t writer = ::fork();
-        if (writer == 0) {
-            for (int i = 1;; ++i) {
-                files::ReplaceFile(file, versions[i % 2], Links::WriteThrough);
-            }
-        }
-        ::usleep(std::uniform_int_distribution<useconds_t>(0, 30000)(random));
-        ::kill(writer, SIGKILL);
-        ::waitpid(writer, nullptr, 0);
-        std::string contents = ReadFile(file);
-        EXPECT_TRUE(contents == versions[0] || contents == versions[1]) << "round " << round;
-    }
 }
 
 TEST(RegularFile, OnlyARegularFileOpensAndNothingBlocks) {
