@@ -252,6 +252,38 @@ void RunReadOnlyMachine(Report& report, const Paths& paths) {
     run.Check(ListFile() == machineList, "the Windows directory's list is left alone");
 }
 
+// A user folder named with a letter of the ANSI code page outside ASCII ("Šárka" in code page
+// 1252): the list there is found, so the previous version's list is merged into it, not
+// copied over it.
+void RunListInNonAsciiFolder(Report& report, const Paths& paths) {
+    std::puts("== a list folder named with letters outside ASCII");
+    const char* SHELL_FOLDERS = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
+    const std::string folder = "C:\\users\\\x8A\xE1rka", list = folder + "\\Kaleidra\\Kaleidra.LST";
+    RegSetKeyValueA(HKEY_CURRENT_USER, SHELL_FOLDERS, "Local AppData", REG_SZ, folder.c_str(),
+                    static_cast<DWORD>(folder.size() + 1));
+    CreateDirectoryA(folder.c_str(), nullptr);
+    CreateDirectoryA((folder + "\\Kaleidra").c_str(), nullptr);
+    CreateDirectoryA("C:\\Kaleidra", nullptr);
+    std::ofstream(list, std::ios::binary) << "C:\\kept.bmp\r\n";
+    std::ofstream("C:\\Kaleidra\\Kaleidra.LST", std::ios::binary) << "C:\\old.bmp\r\n";
+    Session run(report, paths);
+    SetEnvironmentVariableA("KALEIDRA_TEST_MACHINE_READONLY", "1");
+    const bool started = run.Start(paths.exe);
+    SetEnvironmentVariableA("KALEIDRA_TEST_MACHINE_READONLY", nullptr);
+    if (started) {
+        run.Answer(IDOK, {"Kaleidra", "Previous version of Kaleidra Image List found.\r\n"
+                                      "Click OK to convert the list so it can be used with this version."},
+                   "the previous version's list is offered");
+        run.Answer(IDOK, {"Kaleidra", "Image List successfully converted."}, "and converted");
+        const std::string merged = ReadTextFile(list).value_or("(missing)");
+        run.Check(merged == "C:\\kept.bmp\r\nC:\\old.bmp\r\n", "the list keeps its entry and gains the old one",
+                  Quoted(merged));
+        WaitFor([&] { return (run.main = FindMainWindow(run.app.Id())) != nullptr && !IsWindowVisible(run.main); });
+        CheckExit(run);
+    }
+    RegDeleteKeyValueA(HKEY_CURRENT_USER, SHELL_FOLDERS, "Local AppData");
+}
+
 }  // namespace
 
 void CheckExit(Session& run) {
@@ -287,5 +319,6 @@ int main(int argc, char** argv) {
     RunSecondaryDialogs(report, paths);
     RunCopyWithoutDocuments(report, paths);
     RunReadOnlyMachine(report, paths);
+    RunListInNonAsciiFolder(report, paths);
     return report.Finish();
 }
