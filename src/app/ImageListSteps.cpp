@@ -21,6 +21,16 @@ std::string NamingOldList(std::string text) {
     return text;
 }
 
+std::string OldEntriesTooLongMessage(std::uint32_t count) {
+    const bool one = count == 1;
+    return NamingOldList(std::to_string(count) +
+                         (one ? " entry of the old Image List is" : " entries of the old Image List are") +
+                         " longer than the " + std::to_string(core::LIST_ENTRY_CHARS) +
+                         " characters a line can hold and " + (one ? "was" : "were") +
+                         " not taken over. The old list stays in " + std::string(OLD_LIST_PATH_IN_MESSAGE) +
+                         (one ? " with it." : " with them."));
+}
+
 std::string MessageText(const core::Message& message) {
     using enum core::MessageId;
     switch (message.id) {
@@ -40,10 +50,7 @@ std::string MessageText(const core::Message& message) {
     case OldListNotDeleted:
         return NamingOldList(LoadStringA(IDS_OLD_LIST_NOT_DELETED));
     case OldEntriesTooLong:
-        return NamingOldList(std::to_string(message.count) + " entries of the old Image List are longer than the " +
-                             std::to_string(core::LIST_ENTRY_CHARS) +
-                             " characters a line can hold, so they were not taken over. They stay in " +
-                             std::string(OLD_LIST_PATH_IN_MESSAGE) + ".");
+        return OldEntriesTooLongMessage(message.count);
     case MissingMinutes:
         return "missing mins error in doregstuff";
     case EntryGone:  // the Image List dialog's own

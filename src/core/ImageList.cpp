@@ -120,7 +120,8 @@ std::optional<Message> ImageList::Remove(const std::string& entry, int occurrenc
     if (!lines) {
         return SystemFailure();
     }
-    auto found = std::ranges::find_if(*lines, [&](const std::string& line) { return line == entry && occurrence-- == 0; });
+    auto found =
+        std::ranges::find_if(*lines, [&](const std::string& line) { return line == entry && occurrence-- == 0; });
     if (found == lines->end()) {
         return Message{MessageId::EntryGone};
     }
@@ -130,7 +131,8 @@ std::optional<Message> ImageList::Remove(const std::string& entry, int occurrenc
 
 std::optional<Message> ImageList::Rewrite(const std::vector<std::string>& lines) {
     ListFileRewriter list(m_system, m_path);
-    bool written = list.IsOpen() && std::ranges::all_of(lines, [&](const std::string& line) { return list.Write(line); });
+    bool written =
+        list.IsOpen() && std::ranges::all_of(lines, [&](const std::string& line) { return list.Write(line); });
     if (!written || !list.Commit()) {
         return Message::System(list.Error());
     }

@@ -11,8 +11,8 @@
 namespace {
 
 constexpr const char* ENTRY_GONE =
-    "This image is no longer in the Image List: the list was changed since this window opened. The window now shows the "
-    "list as it is.";
+    "This image is no longer in the Image List: the list was changed since this window opened. "
+    "The window now shows the list as it is.";
 constexpr const char* DROP_HINT =
     "You must add images to Image List by choosing Open Image command in main window or by dropping it there.";
 // The text editor the list is opened in; other desktops pick their own for the file.

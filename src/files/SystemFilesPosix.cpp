@@ -121,7 +121,8 @@ std::FILE* CreateFresh(const std::string& target, Links links, std::string& fres
         return nullptr;
     }
     struct stat info {};
-    bool replacesFile = (links == Links::Replace ? ::lstat : ::stat)(target.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+    auto status = links == Links::Replace ? ::lstat : ::stat;
+    bool replacesFile = status(target.c_str(), &info) == 0 && S_ISREG(info.st_mode);
     std::FILE* file = nullptr;
     if (::fchmod(fd, replacesFile ? info.st_mode & 07777 : NewFileMode()) == 0) {
         file = ::fdopen(fd, "wb");

@@ -101,7 +101,8 @@ std::FILE* CreateFresh(const std::string& target, Links, std::string& fresh) {
         char name[64];
         wsprintfA(name, "\\.kaleidra-%lx-%x", ::GetCurrentProcessId(), ++serial);
         fresh = FolderOf(target) + name;
-        HANDLE handle = ::CreateFileA(fresh.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        HANDLE handle =
+            ::CreateFileA(fresh.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (handle != INVALID_HANDLE_VALUE) {
             std::FILE* file = StreamOver(handle, _O_WRONLY, "wb");
             if (file == nullptr) {

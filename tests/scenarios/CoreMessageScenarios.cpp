@@ -7,7 +7,6 @@
 #include <cstring>
 #include <filesystem>
 
-
 namespace {
 
 constexpr const char* FOUND =
@@ -16,7 +15,8 @@ constexpr const char* CONVERTED = "Image List successfully converted.";
 
 class CoreMessages : public Scenario {};
 
-// The old list is taken over and one that stays is named as this system spells it. A list
+// The old list is taken over and one that stays is named as this system spells it, as is one
+// left with entries too long for a line. A list
 // that cannot be opened is told when counted and when read; refused writes of the settings
 // show nothing and the program runs on.
 TEST_F(CoreMessages, EachIsShownInOrderInABoxOfItsKind) {
@@ -29,6 +29,8 @@ TEST_F(CoreMessages, EachIsShownInOrderInABoxOfItsKind) {
     RunMainWindow([&](CMainDlg& dlg) {
         EXPECT_EQ(ReadList(), "one\n");
         EXPECT_TRUE(world.HasTimer(dlg.m_hWnd, ID_TIMER_CHANGE));
+        WriteFile(oldList.string(), std::string(300, 'x') + "\n");
+        dlg.MigrateOldList();
         std::filesystem::remove(ListPath());
         dlg.m_nFreq = core::FREQ_EVERYRUN;
         dlg.ChangeWallpaper();
@@ -43,6 +45,12 @@ TEST_F(CoreMessages, EachIsShownInOrderInABoxOfItsKind) {
                                          {CONVERTED, "Kaleidra", MB_OK},
                                          {notDeleted, "Kaleidra", MB_OK},
                                          {"missing mins error in doregstuff", "kaleidra", MB_OK},
+                                         {FOUND, "Kaleidra", MB_OK},
+                                         {CONVERTED, "Kaleidra", MB_OK},
+                                         {"1 entry of the old Image List is longer than the 258 characters a line can "
+                                          "hold and was not taken over. The old list stays in " +
+                                              world.NativePath("C:\\Kaleidra\\Kaleidra.lst") + " with it.",
+                                          "Kaleidra", MB_OK},
                                          {std::strerror(ENOENT), "kaleidra", MB_OK | MB_ICONEXCLAMATION},
                                          {std::strerror(ENOENT), "kaleidra", MB_OK | MB_ICONEXCLAMATION}}));
 }

@@ -44,7 +44,8 @@ protected:
 // name; a run that fails writes nothing. Which names match a reader, and the readers'
 // own messages and pictures, are the codec tests' and the scenarios' concern.
 TEST_F(ConvertTool, ExitCodesOutputsAndMessages) {
-    Shell("convert -size 7x5 gradient:red-blue -write sky.GIF a.bmp && printf 'not a picture' >fake.jpg && mkfifo pipe.jpg");
+    Shell("convert -size 7x5 gradient:red-blue -write sky.GIF a.bmp && printf 'not a picture' >fake.jpg && "
+          "mkfifo pipe.jpg");
     ASSERT_EQ(m_exitCode, 0);
     // The arguments, the exit code, how standard error begins (empty: it stays empty), the output.
     const std::tuple<std::string, int, std::string, std::string> runs[] = {
