@@ -2,23 +2,21 @@
 // same file, and every failure must bring exactly the one message the user is meant to see.
 #include "codecs/FileBytes.h"
 #include "codecs/JpegFile.h"
+#include "support/FaultInjection.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <string_view>
 #include <tuple>
-#include <unistd.h>
 #include <vector>
 
 namespace {
 
-namespace fs = std::filesystem;
 using Bytes = std::vector<unsigned char>;
 
 // Width, height and the RGB samples.
@@ -26,15 +24,12 @@ using Picture = std::tuple<std::uint32_t, std::uint32_t, Bytes>;
 
 class JpegFileTest : public testing::Test {
 protected:
-    JpegFileTest() { fs::create_directories(m_dir); }
-    ~JpegFileTest() override { fs::remove_all(m_dir); }
-
     // A shell command in the test's own folder, so parallel tests never share a file.
     int Shell(const std::string& command) const {
-        return std::system(("cd '" + m_dir.string() + "' && " + command).c_str());
+        return std::system(("cd '" + m_dir.Path().string() + "' && " + command).c_str());
     }
 
-    Bytes Read(const std::string& name) const { return ReadFileBytes((m_dir / name).string()).value_or(Bytes{}); }
+    Bytes Read(const std::string& name) const { return ReadFileBytes(m_dir / name).value_or(Bytes{}); }
 
     Picture Load(const Bytes& file) {
         const DecodedImage decoded = JpegFile::Load(file);
@@ -60,8 +55,7 @@ protected:
         return picture;
     }
 
-    const fs::path m_dir = fs::temp_directory_path() / ("kaleidra-jpeg-" + std::to_string(getpid()) + "-" +
-                           testing::UnitTest::GetInstance()->current_test_info()->name());
+    const TestFolder m_dir{"jpeg"};
     CodecMessages m_messages;
 };
 

@@ -1,27 +1,22 @@
 // kaleidra-convert run as a user runs it: exit codes, output files and messages.
+#include "support/FaultInjection.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <filesystem>
 #include <string>
 #include <tuple>
 
 #include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
-namespace fs = std::filesystem;
-
 class ConvertTool : public ::testing::Test {
 protected:
-    ConvertTool() { fs::create_directories(m_dir); }
-    ~ConvertTool() override { fs::remove_all(m_dir); }
-
     // What a shell command run in the test's folder writes to standard output; its exit code
     // goes to m_exitCode.
     std::string Shell(const std::string& command) {
-        std::FILE* pipe = ::popen(("cd '" + m_dir.string() + "' && " + command).c_str(), "r");
+        std::FILE* pipe = ::popen(("cd '" + m_dir.Path().string() + "' && " + command).c_str(), "r");
         std::string output;
         for (int c = std::fgetc(pipe); c != EOF; c = std::fgetc(pipe)) {
             output += static_cast<char>(c);
@@ -37,7 +32,7 @@ protected:
     }
 
     int m_exitCode = -1;
-    const fs::path m_dir = fs::temp_directory_path() / ("kaleidra-convert-" + std::to_string(::getpid()));
+    const TestFolder m_dir{"convert"};
 };
 
 // A GIF or JPEG source (any case) gets its BMP beside it and a BMP source needs an output
