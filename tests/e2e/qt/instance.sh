@@ -26,7 +26,7 @@ listen() { python3 -c 'import socket,sys,time; s=socket.socket(socket.AF_UNIX); 
 plant() {
     mkdir -p "$1"
     listen "$1/KaleidraMainWindow"
-    flock "$1/KaleidraMainWindow.lock" sleep 60 & PIDS+=($!)
+    exec {lock}>"$1/KaleidraMainWindow.lock" && flock -n "$lock"
 }
 for planted in open link; do
     rm -rf "$TMPDIR" "$LIST" && mkdir -p "$TMPDIR"
