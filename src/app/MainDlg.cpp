@@ -12,19 +12,35 @@
 
 namespace {
 
+// The copy that holds the instance may not have made its window yet.
+constexpr int FIND_ATTEMPTS = 50;
+constexpr DWORD FIND_INTERVAL_MS = 100;
+
 // A running copy: its window has our class, or (a copy of the previous build) the title.
-HWND FindRunningCopy(const std::string& title) {
-    HWND running = fw::FindWindowA(MAIN_WINDOW_CLASS, nullptr);
-    return running != nullptr ? running : fw::FindWindowA(nullptr, title.c_str());
+HWND FindRunningCopy(const std::string& title, int attempts) {
+    for (int attempt = 1;; ++attempt) {
+        HWND running = fw::FindWindowA(MAIN_WINDOW_CLASS, nullptr);
+        running = running != nullptr ? running : fw::FindWindowA(nullptr, title.c_str());
+        if (running != nullptr || attempt >= attempts) {
+            return running;
+        }
+        fw::Sleep(FIND_INTERVAL_MS);
+    }
 }
 
 }  // namespace
 
 // A second copy brings the running one forward and ends here, before it has a window.
+// The instance decides which copy runs, in one step; a copy of the previous build holds
+// none, so its window is still looked for.
 CMainDlg::CMainDlg(CWnd* pParent) : CDialog(IDD_MAIN, pParent) {
     m_hIcon = fw::LoadIconA(IDR_MAINFRAME);
-    if (HWND running = FindRunningCopy(LoadStringA(IDS_TITLE))) {
+    bool first = fw::ClaimSingleInstance(MAIN_WINDOW_CLASS);
+    HWND running = FindRunningCopy(LoadStringA(IDS_TITLE), first ? 1 : FIND_ATTEMPTS);
+    if (running != nullptr) {
         fw::SetForegroundWindow(running);
+    }
+    if (!first || running != nullptr) {
         fw::ExitProcess(0);
     }
 }

@@ -49,6 +49,10 @@ std::string FormatMessageA(DWORD messageId);
 // argument matches any).
 HWND FindWindowA(const char* className, const char* windowName);
 BOOL SetForegroundWindow(HWND hWnd);
+// Takes the program's one instance for this process, in a single step that no other copy
+// can also win; false when another copy holds it. Held until the process ends.
+bool ClaimSingleInstance(const char* name);
+void Sleep(DWORD milliseconds);
 
 // The component library, which the shell's link objects need.
 void CoInitialize();

@@ -17,6 +17,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -157,6 +158,8 @@ public:
     int openProcessHandles = 0;  // handles of viewers the shell started, not yet closed
     std::optional<UINT> exitCode;
     HWND foregroundWindow = nullptr;
+    std::set<std::string> claimedInstances;  // a test adds one to stand for another copy
+    DWORD sleptMs = 0;
     int comInitializations = 0;  // CoInitialize less CoUninitialize
     int waitCursorShows = 0;     // times the busy cursor was shown
     int waitCursorDepth = 0;     // above 0 while it shows

@@ -23,6 +23,15 @@ BOOL SetForegroundWindow(HWND hWnd) {
     return TRUE;
 }
 
+bool ClaimSingleInstance(const char* name) {
+    return HeadlessWorld::Current().claimedInstances.insert(name).second;
+}
+
+// Time a program waits passes at once; the world counts it.
+void Sleep(DWORD milliseconds) {
+    HeadlessWorld::Current().sleptMs += milliseconds;
+}
+
 void CoInitialize() {
     ++HeadlessWorld::Current().comInitializations;
 }

@@ -28,8 +28,16 @@ class QtListBox : public emulated::ListBoxState {
 public:
     explicit QtListBox(QListWidget& list) : m_list(list) {}
     int Count() const override { return m_list.count(); }
-    std::string Text(int index) const override { return m_list.item(index)->text().toLocal8Bit().toStdString(); }
-    void Append(const char* text) override { m_list.addItem(QString::fromLocal8Bit(text)); }
+    // The text shown is for the eye; the bytes given come back, a name that is not
+    // UTF-8 among them.
+    std::string Text(int index) const override {
+        return m_list.item(index)->data(Qt::UserRole).toByteArray().toStdString();
+    }
+    void Append(const char* text) override {
+        auto* item = new QListWidgetItem(QString::fromLocal8Bit(text));
+        item->setData(Qt::UserRole, QByteArray(text));
+        m_list.addItem(item);
+    }
     void Remove(int index) override { delete m_list.takeItem(index); }
     int Selection() const override {
         QList<QListWidgetItem*> selected = m_list.selectedItems();

@@ -3,13 +3,18 @@
 #include "platform/qt/X11RootBackground.h"
 #include "platform/qt/X11Windows.h"
 
+#include <QFile>
 #include <QImage>
-#include <QProcess>
-#include <QUrl>
 
+#include <cctype>
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
+#include <string_view>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -41,39 +46,32 @@ std::optional<WallpaperMethod> MethodForNames(const QString& names) {
     return std::nullopt;
 }
 
-QString Native(const std::string& path) {
-    return QString::fromLocal8Bit(path.c_str());
-}
-
-// The output of a command that ran and succeeded; none, with errno set, for one that
-// could not start or failed.
-std::optional<QString> Run(const QStringList& command) {
-    QProcess process;
-    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    process.start(command.first(), command.mid(1));
-    if (!process.waitForStarted(COMMAND_TIMEOUT_MS)) {
-        errno = ENOENT;
-        return std::nullopt;
-    }
-    if (!process.waitForFinished(COMMAND_TIMEOUT_MS) || process.exitStatus() != QProcess::NormalExit ||
-        process.exitCode() != 0) {
-        errno = EIO;
-        return std::nullopt;
-    }
-    return QString::fromLocal8Bit(process.readAllStandardOutput());
-}
-
-bool RunAll(const std::vector<QStringList>& commands) {
-    for (const QStringList& command : commands) {
-        if (!Run(command)) {
+bool RunAll(const std::vector<Command>& commands) {
+    for (const Command& command : commands) {
+        if (!RunCommand(command, COMMAND_TIMEOUT_MS)) {
             return false;
         }
     }
     return true;
 }
 
+// Only a regular file is read; a pipe or a device under a picture's name would never end.
+QByteArray ReadRegularFile(const std::string& path) {
+    int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    struct stat status {};
+    QFile file;
+    if (fd < 0 || ::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) ||
+        !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        if (fd >= 0) {
+            ::close(fd);
+        }
+        return {};
+    }
+    return file.readAll();
+}
+
 bool SetRootBackground(const std::string& path) {
-    QImage picture(Native(path));
+    QImage picture = QImage::fromData(ReadRegularFile(path));
     if (picture.isNull()) {
         std::error_code error;
         errno = std::filesystem::exists(path, error) ? EINVAL : ENOENT;
@@ -84,6 +82,13 @@ bool SetRootBackground(const std::string& path) {
         return false;
     }
     return true;
+}
+
+// What a URI path keeps as it is: unreserved characters, sub-delimiters, ':', '@', '/',
+// and the brackets, which GLib and Qt leave alone too.
+bool KeptInUri(unsigned char byte) {
+    static constexpr std::string_view KEPT = "-._~!$&'()*+,;=:@/[]";
+    return (byte < 0x80 && std::isalnum(byte) != 0) || KEPT.find(static_cast<char>(byte)) != std::string_view::npos;
 }
 
 }  // namespace
@@ -99,32 +104,45 @@ WallpaperMethod ChooseWallpaperMethod(const char* currentDesktop, const char* de
     return hasX11 ? WallpaperMethod::X11Root : WallpaperMethod::None;
 }
 
-std::vector<QStringList> GnomeWallpaperCommands(const std::string& path) {
-    QString uri = QUrl::fromLocalFile(Native(path)).toString(QUrl::FullyEncoded);
-    QStringList set{"gsettings", "set", "org.gnome.desktop.background"};
-    return {set + QStringList{"picture-uri", uri}, set + QStringList{"picture-uri-dark", uri}};
+std::string FileUri(const std::string& path) {
+    static constexpr char HEX[] = "0123456789ABCDEF";
+    std::string uri = "file://";
+    for (unsigned char byte : path) {
+        if (KeptInUri(byte)) {
+            uri += static_cast<char>(byte);
+        } else {
+            uri += {'%', HEX[byte >> 4], HEX[byte & 0xF]};
+        }
+    }
+    return uri;
 }
 
-std::vector<QStringList> PlasmaWallpaperCommands(const std::string& path) {
-    return {{"plasma-apply-wallpaperimage", Native(path)}};
+std::vector<Command> GnomeWallpaperCommands(const std::string& path) {
+    std::string uri = FileUri(path);
+    return {{"gsettings", "set", "org.gnome.desktop.background", "picture-uri", uri},
+            {"gsettings", "set", "org.gnome.desktop.background", "picture-uri-dark", uri}};
 }
 
-QStringList XfceListCommand() {
+std::vector<Command> PlasmaWallpaperCommands(const std::string& path) {
+    return {{"plasma-apply-wallpaperimage", path}};
+}
+
+Command XfceListCommand() {
     return {"xfconf-query", "-c", XFCE_CHANNEL, "-l"};
 }
 
 // Every monitor and workspace it lists; with none listed yet, the first one's is made.
-std::vector<QStringList> XfceWallpaperCommands(const std::string& path, const QString& listedProperties) {
-    std::vector<QStringList> commands;
-    for (const QString& line : listedProperties.split(u'\n', Qt::SkipEmptyParts)) {
-        QString property = line.trimmed();
-        if (property.startsWith(QLatin1String("/backdrop/")) && property.endsWith(QLatin1String("/last-image"))) {
-            commands.push_back({"xfconf-query", "-c", XFCE_CHANNEL, "-p", property, "-s", Native(path)});
+std::vector<Command> XfceWallpaperCommands(const std::string& path, const std::string& listedProperties) {
+    std::vector<Command> commands;
+    for (const QByteArray& line : QByteArray::fromStdString(listedProperties).split('\n')) {
+        std::string property = line.trimmed().toStdString();
+        if (property.starts_with("/backdrop/") && property.ends_with("/last-image")) {
+            commands.push_back({"xfconf-query", "-c", XFCE_CHANNEL, "-p", property, "-s", path});
         }
     }
     if (commands.empty()) {
-        commands.push_back({"xfconf-query", "-c", XFCE_CHANNEL, "-p", XFCE_DEFAULT_PROPERTY, "-n", "-t", "string",
-                            "-s", Native(path)});
+        commands.push_back(
+            {"xfconf-query", "-c", XFCE_CHANNEL, "-p", XFCE_DEFAULT_PROPERTY, "-n", "-t", "string", "-s", path});
     }
     return commands;
 }
@@ -137,8 +155,8 @@ bool SetDesktopWallpaper(const std::string& path) {
     case WallpaperMethod::Plasma:
         return RunAll(PlasmaWallpaperCommands(path));
     case WallpaperMethod::Xfce: {
-        std::optional<QString> listed = Run(XfceListCommand());
-        return RunAll(XfceWallpaperCommands(path, listed.value_or(QString())));
+        std::optional<std::string> listed = RunCommand(XfceListCommand(), COMMAND_TIMEOUT_MS);
+        return RunAll(XfceWallpaperCommands(path, listed.value_or(std::string())));
     }
     case WallpaperMethod::X11Root:
         return SetRootBackground(path);

@@ -1,7 +1,7 @@
 // The desktop wallpaper of a Linux session: how it is set depends on the desktop.
 #pragma once
 
-#include <QStringList>
+#include "platform/qt/CommandRunner.h"
 
 #include <string>
 #include <vector>
@@ -17,12 +17,15 @@ enum class WallpaperMethod {
 // By XDG_CURRENT_DESKTOP (a ':'-separated list), else DESKTOP_SESSION, else X11.
 WallpaperMethod ChooseWallpaperMethod(const char* currentDesktop, const char* desktopSession, bool hasX11);
 
+// A file: URI of the path's own bytes, percent-encoded where a URI needs it.
+std::string FileUri(const std::string& path);
+
 // The commands that set a picture, in order. Xfce's depend on the backdrop properties
 // that xfconf-query lists (its output is given).
-std::vector<QStringList> GnomeWallpaperCommands(const std::string& path);
-std::vector<QStringList> PlasmaWallpaperCommands(const std::string& path);
-std::vector<QStringList> XfceWallpaperCommands(const std::string& path, const QString& listedProperties);
-QStringList XfceListCommand();
+std::vector<Command> GnomeWallpaperCommands(const std::string& path);
+std::vector<Command> PlasmaWallpaperCommands(const std::string& path);
+std::vector<Command> XfceWallpaperCommands(const std::string& path, const std::string& listedProperties);
+Command XfceListCommand();
 
 // Sets the wallpaper for this session; false with errno set when it failed.
 bool SetDesktopWallpaper(const std::string& path);

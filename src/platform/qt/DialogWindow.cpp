@@ -33,11 +33,12 @@ Qt::WindowFlags FlagsFor(DWORD style) {
     return flags;
 }
 
+// A URL's encoded path holds a name's own bytes, also those that are not UTF-8.
 std::vector<std::string> LocalFiles(const QMimeData* data) {
     std::vector<std::string> files;
     for (const QUrl& url : data->urls()) {
         if (url.isLocalFile()) {
-            files.push_back(url.toLocalFile().toLocal8Bit().toStdString());
+            files.push_back(QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()).toStdString());
         }
     }
     return files;

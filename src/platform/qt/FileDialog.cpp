@@ -2,6 +2,7 @@
 // type a path into). Its pattern matching ignores case, as Windows' does.
 #include "framework/FileDialog.h"
 #include "platform/qt/FileFilter.h"
+#include "platform/qt/FileNameBytes.h"
 #include "platform/qt/Handles.h"
 
 #include <QFileDialog>
@@ -24,6 +25,6 @@ int CFileDialog::DoModal() {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return IDCANCEL;
     }
-    m_strPathName = dialog.selectedFiles().constFirst().toLocal8Bit().toStdString();
+    m_strPathName = FileNameBytes(dialog.selectedFiles().constFirst());
     return IDOK;
 }

@@ -1,11 +1,15 @@
 #include "platform/qt/LocalInstance.h"
 
+#include "platform/qt/RunFolder.h"
+
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QWidget>
 
-#include <cstdlib>
+#include <cerrno>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 namespace local_instance {
@@ -17,18 +21,31 @@ constexpr char ACTIVATE[] = "activate\n";
 
 }  // namespace
 
-// In the session's runtime folder, which is the user's own; without one, in the
-// temporary folder with the user's id in the name.
-std::string SocketName(const char* className) {
-    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-    if (runtime != nullptr && runtime[0] == '/') {
-        return std::string(runtime) + "/kaleidra-" + className;
+// The descriptor stays open, unseen by commands the program starts. Without a private
+// folder or a lock file nothing can be decided, so the program starts.
+bool Claim(const char* name) {
+    if (run_folder::Path().empty()) {
+        return true;
     }
-    return "kaleidra-" + std::to_string(::getuid()) + "-" + className;
+    std::string lockFile = run_folder::Path() + "/" + name + ".lock";
+    int fd = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (fd < 0 || ::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+        return true;
+    }
+    bool heldElsewhere = errno == EWOULDBLOCK;
+    ::close(fd);
+    return !heldElsewhere;
+}
+
+std::string SocketName(const char* className) {
+    return run_folder::Path().empty() ? std::string() : run_folder::Path() + "/" + className;
 }
 
 void Listen(QWidget& window, const char* className) {
     QString name = QString::fromStdString(SocketName(className));
+    if (name.isEmpty()) {
+        return;
+    }
     auto* server = new QLocalServer(&window);
     QLocalServer::removeServer(name);  // left by a copy that ended without closing it
     if (!server->listen(name)) {

@@ -1,6 +1,7 @@
-// Where there is no X11 display (a Wayland session), another program's windows can't be
-// listed: a running copy is found through a local socket named after its window class
-// (its title changes while it runs; its class does not).
+// The one running copy: a lock only one process can hold, and, where there is no X11
+// display (a Wayland session) to list another program's windows, a local socket named
+// after its window class (its title changes while it runs; its class does not). Both live
+// in the private run folder.
 #pragma once
 
 #include <string>
@@ -9,6 +10,9 @@ class QWidget;
 
 namespace local_instance {
 
+// False when another process holds the lock; the lock is kept until the process ends.
+bool Claim(const char* name);
+// Empty when there is no private folder for it.
 std::string SocketName(const char* className);
 // The window answers on the socket while it lives; asked to, it comes forward.
 void Listen(QWidget& window, const char* className);

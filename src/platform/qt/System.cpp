@@ -20,6 +20,8 @@
 #include <map>
 #include <memory>
 
+#include <unistd.h>
+
 namespace {
 
 // Handles of other programs' windows found by FindWindowA; few, kept for the process.
@@ -75,7 +77,7 @@ HWND FindWindowA(const char* className, const char* windowName) {
         return nullptr;
     }
     std::string socket = local_instance::SocketName(className);
-    return local_instance::Find(socket) ? ForeignWindow(0, socket) : nullptr;
+    return !socket.empty() && local_instance::Find(socket) ? ForeignWindow(0, socket) : nullptr;
 }
 
 BOOL SetForegroundWindow(HWND hWnd) {
@@ -91,6 +93,14 @@ BOOL SetForegroundWindow(HWND hWnd) {
         return local_instance::Activate(hWnd->foreignSocket);
     }
     return x11::Activate(hWnd->foreignWindow);
+}
+
+bool ClaimSingleInstance(const char* name) {
+    return local_instance::Claim(name);
+}
+
+void Sleep(DWORD milliseconds) {
+    ::usleep(static_cast<useconds_t>(milliseconds) * 1000);
 }
 
 // Nothing on Linux needs the component library.

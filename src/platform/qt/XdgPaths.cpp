@@ -35,4 +35,8 @@ std::filesystem::path ConfigHome() {
     return FromEnvironment("XDG_CONFIG_HOME", ".config");
 }
 
+std::filesystem::path CacheHome() {
+    return FromEnvironment("XDG_CACHE_HOME", ".cache");
+}
+
 }  // namespace xdg

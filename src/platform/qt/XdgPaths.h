@@ -10,5 +10,7 @@ std::filesystem::path Home();
 std::filesystem::path DataHome();
 // $XDG_CONFIG_HOME, or ~/.config when it is unset or not absolute.
 std::filesystem::path ConfigHome();
+// $XDG_CACHE_HOME, or ~/.cache when it is unset or not absolute.
+std::filesystem::path CacheHome();
 
 }  // namespace xdg

@@ -27,6 +27,17 @@ BOOL SetForegroundWindow(HWND hWnd) {
     return ::SetForegroundWindow(hWnd);
 }
 
+// The mutex is never closed: the process holds the name until it ends. One that cannot be
+// made at all decides nothing, so the program starts.
+bool ClaimSingleInstance(const char* name) {
+    HANDLE mutex = ::CreateMutexA(nullptr, FALSE, name);
+    return mutex == nullptr || ::GetLastError() != ERROR_ALREADY_EXISTS;
+}
+
+void Sleep(DWORD milliseconds) {
+    ::Sleep(milliseconds);
+}
+
 void CoInitialize() {
     ::CoInitialize(nullptr);
 }

@@ -1,14 +1,11 @@
 #!/usr/bin/env bash
 # The wallpaper on GNOME, KDE Plasma and XFCE: no such desktop runs here, so recording
 # stand-ins of their commands come first on PATH. gsettings itself runs on its memory
-# backend, which checks the schema, the keys and the value type.
+# backend, which checks the schema, the keys and the value type. Each gets the picture's
+# name as the file system spells it, also one that is not UTF-8; so does the root window
+# of an X11 session without a desktop of its own.
 source "$(dirname "$0")/session.sh"
 start_display
-
-picture="$WORLD/my pictures/sun.bmp"
-mkdir -p "$(dirname "$picture")"
-solid_bmp "$picture" 'rgb(1,2,3)'
-uri="file://$WORLD/my%20pictures/sun.bmp"
 
 bin=$WORLD/bin
 calls=$WORLD/calls
@@ -51,14 +48,22 @@ expect_calls() {
     diff <(printf '%s\n' "$@") "$calls" >&2 || fail "unexpected wallpaper commands"
 }
 
-apply_on GNOME 2
-expect_calls "gsettings set org.gnome.desktop.background picture-uri $uri -> 0" \
-    "gsettings set org.gnome.desktop.background picture-uri-dark $uri -> 0"
+for picture in "$WORLD/my pictures/sun.bmp" "$WORLD/caf"$'\xe9'".bmp"; do
+    mkdir -p "$(dirname "$picture")"
+    solid_bmp "$WORLD/picture.bmp" 'rgb(1,2,3)' && mv "$WORLD/picture.bmp" "$picture"
+    uri=file://$(LC_ALL=C sed 's/ /%20/g; s/\xe9/%E9/g' <<<"$picture")
+    apply_on GNOME 2
+    expect_calls "gsettings set org.gnome.desktop.background picture-uri $uri -> 0" \
+        "gsettings set org.gnome.desktop.background picture-uri-dark $uri -> 0"
 
-apply_on KDE 1
-expect_calls "plasma-apply-wallpaperimage $picture"
+    apply_on KDE 1
+    expect_calls "plasma-apply-wallpaperimage $picture"
 
-apply_on XFCE 2
-expect_calls "xfconf-query -c xfce4-desktop -p /backdrop/screen0/monitorVirtual1/workspace0/last-image -s $picture" \
-    "xfconf-query -c xfce4-desktop -p /backdrop/screen0/monitorVirtual1/workspace1/last-image -s $picture"
+    apply_on XFCE 2
+    expect_calls "xfconf-query -c xfce4-desktop -p /backdrop/screen0/monitorVirtual1/workspace0/last-image -s $picture" \
+        "xfconf-query -c xfce4-desktop -p /backdrop/screen0/monitorVirtual1/workspace1/last-image -s $picture"
+done
+
+apply_on '' 0
+wait_for 5 pixel_is 512 384 1,2,3 || fail "the root window shows $(pixel 512 384)"
 echo "wallpaper-commands: ok"

@@ -181,6 +181,8 @@ void RunFirstStart(Report& report, const Paths& paths) {
     const bool ended = second.Start(paths.exe) && second.WaitForExit(EXIT_WAIT_MS, &code);
     run.Check(ended && code == 0, "a second start ends with code 0",
               ended ? "code " + std::to_string(code) : "it did not end");
+    run.Check(TopLevels(MAIN_WINDOW_CLASS, 0, false) == std::vector<HWND>{run.main} && !run.app.WaitForExit(0, &code),
+              "the first start runs on, the only one");
     CheckTrayDoubleClick(run);
     CheckDrop(run, paths.pictures + "\\rose.gif");
     CheckDrop(run, paths.pictures + "\\rose.jpg");

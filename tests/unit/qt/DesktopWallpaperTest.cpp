@@ -1,5 +1,7 @@
 #include "platform/qt/DesktopWallpaper.h"
 
+#include <QUrl>
+
 #include <gtest/gtest.h>
 
 TEST(WallpaperMethod, TheCurrentDesktopDecidesThenTheSessionThenX11) {
@@ -11,8 +13,20 @@ TEST(WallpaperMethod, TheCurrentDesktopDecidesThenTheSessionThenX11) {
 }
 
 TEST(WallpaperMethod, XfceWithNoBackdropListedMakesTheFirst) {
-    std::vector<QStringList> fresh = XfceWallpaperCommands("/p.bmp", "");
+    std::vector<Command> fresh = XfceWallpaperCommands("/p.bmp", "");
     ASSERT_EQ(fresh.size(), 1u);
-    EXPECT_TRUE(fresh[0].contains("-n"));
-    EXPECT_EQ(fresh[0].last(), "/p.bmp");
+    EXPECT_NE(std::find(fresh[0].begin(), fresh[0].end(), "-n"), fresh[0].end());
+    EXPECT_EQ(fresh[0].back(), "/p.bmp");
+}
+
+// A name in UTF-8 gets the URI it always had; other bytes are encoded as they are.
+TEST(WallpaperMethod, TheFileUriEncodesThePathsOwnBytes) {
+    std::string ascii = "/";
+    for (char c = 0x20; c < 0x7f; ++c) {
+        ascii += c;
+    }
+    for (const std::string& path : {ascii, std::string("/caf\xc3\xa9.bmp")}) {
+        EXPECT_EQ(FileUri(path), QUrl::fromLocalFile(QString::fromStdString(path)).toString(QUrl::FullyEncoded).toStdString());
+    }
+    EXPECT_EQ(FileUri("/caf\xe9 1.bmp"), "file:///caf%E9%201.bmp");
 }

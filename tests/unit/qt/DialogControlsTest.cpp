@@ -1,11 +1,14 @@
-// The controls of the secondary dialogs in Qt windows: checks, the edit, and files dropped
-// on the list.
+// The controls of the secondary dialogs in Qt windows: checks, the edit, files dropped on
+// the list and the names it holds.
+#include "framework/ListBox.h"
 #include "unit/qt/RecordingDialog.h"
 
 #include <QDropEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
+
+#include <cstring>
 
 namespace {
 
@@ -45,13 +48,23 @@ TEST_F(ImageListControls, LocalFilesDroppedOnTheListArriveAsOneDrop) {
     window->show();
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile("/tmp/a b.gif"), QUrl("https://example.org/x.gif"),
-                  QUrl::fromLocalFile("/tmp/c.jpg")});
+                  QUrl::fromLocalFile("/tmp/c.jpg"), QUrl("file:///tmp/caf%E9.bmp")});
     auto* widget = qobject_cast<QListWidget*>(dialog.GetDlgItem(IDC_IMAGE_LIST)->m_hWnd->widget.data());
     QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(widget->viewport(), &enter);
     EXPECT_TRUE(enter.isAccepted());
     QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(window, &drop);
-    EXPECT_EQ(dialog.dropped, (std::vector<std::string>{"/tmp/a b.gif", "/tmp/c.jpg"}));
+    EXPECT_EQ(dialog.dropped, (std::vector<std::string>{"/tmp/a b.gif", "/tmp/c.jpg", "/tmp/caf\xe9.bmp"}));
     EXPECT_TRUE(dialog.dropFinished);
+}
+
+TEST_F(ImageListControls, TheListGivesBackTheBytesItWasGiven) {
+    CListBox list;
+    list.m_hWnd = dialog.GetDlgItem(IDC_IMAGE_LIST)->m_hWnd;
+    std::string text;
+    for (const char* name : {"/p/caf\xe9.bmp", "/p/caf\xc3\xa9.bmp"}) {
+        EXPECT_EQ(list.GetText(list.AddString(name), text), static_cast<int>(std::strlen(name)));
+        EXPECT_EQ(text, name);
+    }
 }
