@@ -1,5 +1,6 @@
 #include "platform/qt/DesktopWallpaper.h"
 
+#include "files/RegularFile.h"
 #include "platform/qt/X11RootBackground.h"
 #include "platform/qt/X11Windows.h"
 
@@ -11,10 +12,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string_view>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -57,14 +54,9 @@ bool RunAll(const std::vector<Command>& commands) {
 
 // Only a regular file is read; a pipe or a device under a picture's name would never end.
 QByteArray ReadRegularFile(const std::string& path) {
-    int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    struct stat status {};
+    files::FilePtr opened = files::OpenRegular(path, files::Access::Read);
     QFile file;
-    if (fd < 0 || ::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) ||
-        !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        if (fd >= 0) {
-            ::close(fd);
-        }
+    if (opened == nullptr || !file.open(opened.get(), QIODevice::ReadOnly)) {
         return {};
     }
     return file.readAll();
