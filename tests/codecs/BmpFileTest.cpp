@@ -8,14 +8,11 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
-#include <unistd.h>
 
 namespace {
 
 namespace fs = std::filesystem;
-
 
 // The 54 header bytes, then the rest of the file.
 Bytes Bmp(std::uint32_t width, std::uint32_t height, std::uint32_t bits, std::uint32_t offset, const Bytes& rest,
@@ -33,8 +30,6 @@ Bytes Slurp(const std::string& path) {
 
 class BmpFileTest : public testing::Test {
 protected:
-    ~BmpFileTest() override { fs::remove(m_path); }
-
     // The pixels in reader order; empty when the load failed, with the message kept.
     Bytes Load(const Bytes& file) {
         const DecodedImage decoded = m_bmp.Load(file);
@@ -48,8 +43,8 @@ protected:
         return BmpFile::Save(path, image);
     }
 
-    const std::string m_path = fs::temp_directory_path() / ("kaleidra-bmp-" + std::to_string(getpid()) + "-" +
-                               testing::UnitTest::GetInstance()->current_test_info()->name());
+    const TestFolder m_dir{"bmp"};
+    const std::string m_path = m_dir / "picture.bmp";
     BmpFile m_bmp;
     std::string m_error;
 };
@@ -132,7 +127,6 @@ TEST_F(BmpFileTest, SaveNeverWritesThroughALink) {
     EXPECT_EQ(Save(m_path, {1, 2, 3}, 1, 1), std::nullopt);
     EXPECT_FALSE(fs::is_symlink(m_path));
     EXPECT_EQ(ReadFile(victim), "keep");
-    fs::remove(victim);
 }
 
 }  // namespace

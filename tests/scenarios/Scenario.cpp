@@ -3,8 +3,6 @@
 #include "app/RotatorApp.h"
 
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 
 void Scenario::RunMainWindow(const std::function<void(CMainDlg&)>& body) {
     world.OnNextModal([&](CDialog& dialog) {
@@ -32,13 +30,7 @@ void Scenario::WriteList(std::string_view contents) const {
 }
 
 std::string Scenario::ReadList() const {
-    std::ostringstream text;
-    text << std::ifstream(ListPath(), std::ios::binary).rdbuf();
-    return text.str();
-}
-
-void Scenario::WriteFile(const std::string& path, std::string_view contents) {
-    std::ofstream(path, std::ios::binary) << contents;
+    return ReadFile(ListPath());
 }
 
 void Scenario::StoreSettings(std::initializer_list<std::pair<const char*, const char*>> values) {

@@ -3,6 +3,7 @@
 
 #include "app/MainDlg.h"
 #include "platform/headless/HeadlessWorld.h"
+#include "support/FaultInjection.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -26,7 +27,6 @@ protected:
     std::string ListPath() const;
     void WriteList(std::string_view contents) const;
     std::string ReadList() const;
-    static void WriteFile(const std::string& path, std::string_view contents);
 
     // Values under Software\Shareware\Kaleidra\3.0\.
     void StoreSettings(std::initializer_list<std::pair<const char*, const char*>> values);

@@ -1,6 +1,6 @@
 // The Qt tests run on the offscreen platform: no display needed, same pixels everywhere.
 // Each run has a runtime folder of its own, so runs side by side don't meet there.
-#include "unit/qt/TempFolder.h"
+#include "support/FaultInjection.h"
 
 #include <QApplication>
 
@@ -10,7 +10,7 @@
 
 int main(int argc, char** argv) {
     ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    TempFolder runtime;
+    TestFolder runtime("qt-runtime");
     ::setenv("XDG_RUNTIME_DIR", runtime.Path().c_str(), 1);
     QApplication application(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);

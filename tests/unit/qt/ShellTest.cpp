@@ -2,7 +2,7 @@
 // autostart entry as the start-up shortcut.
 #include "framework/SystemServices.h"
 #include "platform/qt/AutostartEntry.h"
-#include "unit/qt/TempFolder.h"
+#include "support/FaultInjection.h"
 
 #include <QDeadlineTimer>
 #include <QThread>
@@ -11,22 +11,13 @@
 
 #include <cerrno>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 
 namespace {
-
-std::string ReadFile(const std::filesystem::path& path) {
-    std::ifstream file(path);
-    std::ostringstream contents;
-    contents << file.rdbuf();
-    return contents.str();
-}
 
 // An opener on PATH that writes down its folder and arguments, a line a call.
 class ShellTest : public ::testing::Test {
 protected:
-    TempFolder folder;
+    TestFolder folder{"shell"};
     std::filesystem::path record = folder.Path() / "opened";
     std::filesystem::path document = folder.Path() / "doc s" / "krindex.htm";
     std::string savedPath = std::getenv("PATH");

@@ -3,14 +3,13 @@
 #include "framework/SystemServices.h"
 #include "platform/qt/FileNameBytes.h"
 #include "platform/qt/RunFolder.h"
-#include "unit/qt/TempFolder.h"
+#include "support/FaultInjection.h"
 
 #include <QFile>
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <fstream>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -19,7 +18,7 @@ namespace {
 
 class SystemPathsTest : public ::testing::Test {
 protected:
-    TempFolder home;
+    TestFolder home{"home"};
     std::string savedHome = std::getenv("HOME") != nullptr ? std::getenv("HOME") : "";
     SystemPathsTest() {
         ::setenv("HOME", home.Path().c_str(), 1);
@@ -57,7 +56,7 @@ TEST_F(SystemPathsTest, TheRunFolderIsTheRuntimeFolderOnlyWhenItIsPrivate) {
 TEST_F(SystemPathsTest, AFileNameThatIsNotUtf8ComesBackAsItsOwnBytes) {
     std::string folder = home.Path() / "d\xe9j\xe0", file = folder + "/caf\xe9.bmp";
     std::filesystem::create_directory(folder);
-    std::ofstream(file).put('x');
+    WriteFile(file, "x");
     EXPECT_EQ(FileNameBytes(QFile::decodeName(file.c_str())), file);
     EXPECT_EQ(FileNameBytes(QString::fromUtf8("/nowhere/caf\xef\xbf\xbd.bmp")), "/nowhere/caf\xef\xbf\xbd.bmp");
 }
