@@ -3,12 +3,10 @@
 #include "codecs/BmpFile.h"
 #include "codecs/FileBytes.h"
 
-#include "Bytes.h"
+#include "support/Bytes.h"
 #include "support/FaultInjection.h"
 
 #include <gtest/gtest.h>
-
-#include <string>
 
 namespace {
 

@@ -2,7 +2,7 @@
 // Whole files written by ImageMagick are checked through kaleidra-convert.
 #include "codecs/GifFile.h"
 
-#include "Bytes.h"
+#include "support/Bytes.h"
 
 #include <gtest/gtest.h>
 

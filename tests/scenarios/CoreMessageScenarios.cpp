@@ -5,7 +5,6 @@
 #include "app/MainWindowIds.h"
 
 #include <cstring>
-#include <filesystem>
 
 namespace {
 

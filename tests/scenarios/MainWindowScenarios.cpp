@@ -6,9 +6,6 @@
 #include "resources/ResourceIds.h"
 #include "resources/StringTable.h"
 
-#include <filesystem>
-#include <tuple>
-
 using namespace std::chrono_literals;
 using ::testing::ElementsAre;
 

@@ -2,8 +2,6 @@
 // the pixels is the readers' concern and the end-to-end preview's.
 #include "Scenario.h"
 
-#include <filesystem>
-
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 

@@ -3,7 +3,6 @@
 
 #include "app/MainWindowIds.h"
 
-#include <filesystem>
 #include <set>
 
 using namespace std::chrono_literals;

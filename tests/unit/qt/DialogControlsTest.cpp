@@ -24,17 +24,15 @@ protected:
 
 }  // namespace
 
-// Qt's radio groups move a check by themselves; a message must not.
-TEST_F(OptionsControls, AChecksSetByMessageMovesNoOtherCheck) {
+// Qt's radio groups move a check by themselves; a message must not. The edit tells of
+// every change, the program's and the user's.
+TEST_F(OptionsControls, AChecksSetByMessageMovesNoOtherCheckAndTheEditTellsOfEveryChange) {
     dialog.CheckRadioButton(IDC_EVERY_MINUTES, IDC_EVERY_RUN, IDC_EVERY_RUN);
     dialog.CheckDlgButton(IDC_ONCE_A_DAY, BST_CHECKED);
     EXPECT_EQ(dialog.IsDlgButtonChecked(IDC_EVERY_RUN), BST_CHECKED);
     EXPECT_EQ(dialog.IsDlgButtonChecked(IDC_ONCE_A_DAY), BST_CHECKED);
     EXPECT_EQ(dialog.IsDlgButtonChecked(IDC_EVERY_MINUTES), BST_UNCHECKED);
     EXPECT_TRUE(dialog.commands.empty());
-}
-
-TEST_F(OptionsControls, TheEditTellsOfEveryChangeTheProgramsAndTheUsers) {
     CWnd* minutes = dialog.GetDlgItem(IDC_MINUTES);
     minutes->SetWindowTextA("12.5");
     qobject_cast<QLineEdit*>(minutes->m_hWnd->widget.data())->insert("0");
@@ -44,7 +42,7 @@ TEST_F(OptionsControls, TheEditTellsOfEveryChangeTheProgramsAndTheUsers) {
 
 // The list's viewport is the widget under the mouse; only local files make the drop, and
 // the default processing finishes it.
-TEST_F(ImageListControls, LocalFilesDroppedOnTheListArriveAsOneDrop) {
+TEST_F(ImageListControls, LocalFilesDroppedOnTheListArriveAsOneDropAndItsNamesKeepTheirBytes) {
     window->show();
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile("/tmp/a b.gif"), QUrl("https://example.org/x.gif"),
@@ -57,10 +55,7 @@ TEST_F(ImageListControls, LocalFilesDroppedOnTheListArriveAsOneDrop) {
     QApplication::sendEvent(window, &drop);
     EXPECT_EQ(dialog.dropped, (std::vector<std::string>{"/tmp/a b.gif", "/tmp/c.jpg", "/tmp/caf\xe9.bmp"}));
     EXPECT_TRUE(dialog.dropFinished);
-}
-
-TEST_F(ImageListControls, TheListGivesBackTheBytesItWasGiven) {
-    CListBox list;
+    CListBox list;  // gives back the bytes it was given
     list.m_hWnd = dialog.GetDlgItem(IDC_IMAGE_LIST)->m_hWnd;
     std::string text;
     for (const char* name : {"/p/caf\xe9.bmp", "/p/caf\xc3\xa9.bmp"}) {

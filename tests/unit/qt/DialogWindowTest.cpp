@@ -21,23 +21,16 @@ protected:
 
 }  // namespace
 
-TEST_F(DialogWindowTest, OnlyThePictureShowsCentredInAClientAreaOfTheTemplatesSize) {
+// The close box is Cancel, and the program decides whether the window goes.
+TEST_F(DialogWindowTest, OnlyThePictureShowsCentredTheCloseBoxIsCancelAndMinimizingIsASizeMessage) {
     EXPECT_EQ(window->Client()->sizeHint(), QSize(494, 475));  // 329 x 292 units of 6/4 x 13/8 pixels
     window->show();
     CWnd* splash = dialog.GetDlgItem(IDC_SPLASH);
     EXPECT_TRUE(splash->IsWindowVisible());
     EXPECT_FALSE(dialog.GetDlgItem(IDOK)->IsWindowVisible());
     EXPECT_EQ(splash->m_hWnd->widget->geometry(), QRect(117, 111, 257, 265));
-}
-
-TEST_F(DialogWindowTest, TheCloseBoxIsCancelAndTheProgramDecides) {
-    window->show();
     EXPECT_FALSE(window->close());
     EXPECT_EQ(dialog.commands, std::vector<UINT_PTR>{IDCANCEL});
-}
-
-TEST_F(DialogWindowTest, MinimizingIsASizeMessageOfItsOwn) {
-    window->show();
     dialog.sizeTypes.clear();
     window->showMinimized();
     ASSERT_TRUE(ProcessEventsUntil([&] { return !dialog.sizeTypes.empty(); }));

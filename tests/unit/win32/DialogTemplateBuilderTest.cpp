@@ -2,11 +2,11 @@
 // and templates without a class, are read by Wine in every end-to-end run: each dialog is
 // built from its template there.
 #include "platform/win32/DialogTemplateBuilder.h"
+#include "support/Bytes.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -18,14 +18,6 @@ std::vector<WORD> Words(const std::u16string& text) {
     std::vector<WORD> words(text.begin(), text.end());
     words.push_back(0);
     return words;
-}
-
-std::vector<WORD> Cat(std::initializer_list<std::vector<WORD>> parts) {
-    std::vector<WORD> all;
-    for (const std::vector<WORD>& part : parts) {
-        all.insert(all.end(), part.begin(), part.end());
-    }
-    return all;
 }
 
 TEST(DialogTemplateBuilder, TheHeaderCarriesStylesSizeClassLatin1CaptionAndFont) {

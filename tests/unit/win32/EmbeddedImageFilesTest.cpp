@@ -1,25 +1,15 @@
 // The built-in icon and bitmap files taken apart as the system's icon and bitmap calls
-// want them, and malformed files refused instead of read past their end.
+// want them.
 #include "platform/win32/EmbeddedImageFiles.h"
 #include "framework/ResourceData.h"
 #include "resources/ResourceIds.h"
 
 #include <gtest/gtest.h>
 
-#include <vector>
-
 namespace {
-
-using Bytes = std::vector<unsigned char>;
 
 std::uint32_t U32(ByteSpan bytes, std::size_t at) {
     return bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 | static_cast<std::uint32_t>(bytes[at + 3]) << 24;
-}
-
-Bytes Changed(ByteSpan file, std::size_t at, unsigned char value) {
-    Bytes copy(file.begin(), file.end());
-    copy[at] = value;
-    return copy;
 }
 
 // 16 colours, 4-bit rows, then the mask's rows, bottom up: the corner shows the desktop,
@@ -46,29 +36,6 @@ TEST(EmbeddedImageFiles, TheSplashSplitsIntoHeaderAndPixels) {
     EXPECT_EQ(U32(parts->info, 0), 40u);
     EXPECT_EQ(parts->bits.data(), splash.data() + U32(splash, 10));
     EXPECT_EQ(parts->bits.data() + parts->bits.size(), splash.data() + splash.size());
-}
-
-TEST(EmbeddedImageFiles, MalformedFilesGiveNothing) {
-    const ByteSpan icon = FindResourceData(ResourceKind::Icon, IDR_MAINFRAME);
-    const ByteSpan splash = FindResourceData(ResourceKind::Bitmap, IDB_SPLASH);
-    const Bytes icons[] = {
-        Bytes(icon.begin(), icon.begin() + 5),
-        Bytes(icon.begin(), icon.begin() + 30),  // directory cut short
-        Changed(icon, 2, 2),                     // a cursor file
-        Changed(icon, 6 + 9, 0xFF),              // the first image's size past the end
-    };
-    for (const Bytes& file : icons) {
-        EXPECT_TRUE(FindIconImage(file, 32).empty()) << file.size();
-    }
-    const Bytes bitmaps[] = {
-        Bytes(splash.begin(), splash.end() - 1),
-        Bytes(splash.begin(), splash.begin() + 40),
-        Changed(splash, 0, 'X'),
-        Changed(splash, 13, 0x7F),  // pixels past the end
-    };
-    for (const Bytes& file : bitmaps) {
-        EXPECT_FALSE(SplitBitmapFile(file)) << file.size();
-    }
 }
 
 }  // namespace

@@ -15,17 +15,16 @@ namespace {
 
 constexpr const char* KEY = "Software\\Shareware\\Kaleidra\\3.0\\mins";
 
-class RegistryFallback : public ::testing::Test {
-protected:
-    std::map<std::pair<HKEY, std::string>, std::string> values;
-
+TEST(RegistryFallback, APerUserValueStaysThePlaceEvenWhenTheMachineTakesWritesAgain) {
+    std::map<std::pair<HKEY, std::string>, std::string> values{{{HKEY_CURRENT_USER, KEY}, "1.00"},
+                                                                {{HKEY_LOCAL_MACHINE, KEY}, "30.00"}};
     // A registry whose machine-wide part takes writes.
     RegistryCalls calls{
-        [this](HKEY root, const char* key, const char* data, DWORD) {
+        [&](HKEY root, const char* key, const char* data, DWORD) {
             values[{root, key}] = data;
             return ERROR_SUCCESS;
         },
-        [this](HKEY root, const char* key, char* value, LONG* cbValue) {
+        [&](HKEY root, const char* key, char* value, LONG* cbValue) {
             auto found = values.find({root, key});
             if (found == values.end() || *cbValue <= static_cast<LONG>(found->second.size())) {
                 return static_cast<LONG>(found == values.end() ? ERROR_FILE_NOT_FOUND : ERROR_MORE_DATA);
@@ -34,18 +33,10 @@ protected:
             return ERROR_SUCCESS;
         },
     };
-
-    std::string Read() {
-        char text[20] = "unchanged";
-        LONG size = sizeof text;
-        return QueryValueWithFallback(calls, HKEY_LOCAL_MACHINE, KEY, text, &size) == ERROR_SUCCESS ? text : "missing";
-    }
-};
-
-TEST_F(RegistryFallback, APerUserValueStaysThePlaceEvenWhenTheMachineTakesWritesAgain) {
-    values[{HKEY_CURRENT_USER, KEY}] = "1.00";
-    values[{HKEY_LOCAL_MACHINE, KEY}] = "30.00";
-    EXPECT_EQ(Read(), "1.00");
+    char text[20] = "unchanged";
+    LONG size = sizeof text;
+    EXPECT_EQ(QueryValueWithFallback(calls, HKEY_LOCAL_MACHINE, KEY, text, &size), ERROR_SUCCESS);
+    EXPECT_STREQ(text, "1.00");
     EXPECT_EQ(SetValueWithFallback(calls, HKEY_LOCAL_MACHINE, KEY, "5.00", 5), ERROR_SUCCESS);
     EXPECT_EQ((values[{HKEY_CURRENT_USER, KEY}]), "5.00");
     EXPECT_EQ((values[{HKEY_LOCAL_MACHINE, KEY}]), "30.00");

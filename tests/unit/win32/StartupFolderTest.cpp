@@ -10,19 +10,11 @@
 
 namespace {
 
-class StartupFolder : public ::testing::Test {
-protected:
-    std::set<std::string> folders;
+TEST(StartupFolder, NoDoubleBackslashAndWithNeitherTheWindowsDirectorysAnyway) {
+    const std::set<std::string> folders{"D:\\Start Menu\\Programs\\StartUp\\"};
     std::string userFolder = "C:\\Profiles\\ann\\StartUp\\";
-
-    StartupFolderCalls calls{
-        [this](const std::string& path) { return folders.count(path) > 0; },
-        [this] { return userFolder; },
-    };
-};
-
-TEST_F(StartupFolder, NoDoubleBackslashAndWithNeitherTheWindowsDirectorysAnyway) {
-    folders = {"D:\\Start Menu\\Programs\\StartUp\\"};
+    const StartupFolderCalls calls{[&](const std::string& path) { return folders.count(path) > 0; },
+                                   [&] { return userFolder; }};
     EXPECT_EQ(StartupShortcutIn("D:\\", calls), "D:\\Start Menu\\Programs\\StartUp\\kaleidra.lnk");
     EXPECT_EQ(StartupShortcutIn("C:\\Windows", calls), "C:\\Profiles\\ann\\StartUp\\kaleidra.lnk");
     userFolder.clear();  // the Windows directory's is named, so that writing fails

@@ -7,9 +7,10 @@
 
 using Bytes = std::vector<unsigned char>;
 
-inline Bytes Cat(std::initializer_list<Bytes> parts) {
-    Bytes all;
-    for (const Bytes& part : parts) {
+template <class T>
+std::vector<T> Cat(std::initializer_list<std::vector<T>> parts) {
+    std::vector<T> all;
+    for (const std::vector<T>& part : parts) {
         all.insert(all.end(), part.begin(), part.end());
     }
     return all;
