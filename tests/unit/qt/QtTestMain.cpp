@@ -11,6 +11,7 @@
 int main(int argc, char** argv) {
     ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
     TestFolder runtime("qt-runtime");
+    std::filesystem::permissions(runtime.Path(), std::filesystem::perms::owner_all);  // as a session's own
     ::setenv("XDG_RUNTIME_DIR", runtime.Path().c_str(), 1);
     QApplication application(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
