@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
-"""Draws Kaleidra's icon (resources/kaleidra.ico, and the desktop's icon theme sizes as
-packaging/linux/icons/SIZE.png), its splash picture (resources/splash.bmp), the Image List
+"""Draws Kaleidra's icon (resources/kaleidra.ico, and for the desktop's icon theme
+packaging/linux/icons/SIZE.png and scalable.svg), its splash picture (resources/splash.bmp), the Image List
 heading (resources/listhead.bmp) and the About picture (resources/bricks.bmp).
 
 Run by hand from the repository's top folder after changing a drawing, and commit the
@@ -140,6 +140,32 @@ def png(width, height, rows):
 
 def make_theme_icon(size):
     return png(size, size, [[theme_icon_pixel(x, y, size) for x in range(size)] for y in range(size)])
+
+
+def svg_spiral(part, r):
+    """A point of the line between two parts, at radius r, in the 256-unit square."""
+    a = part * math.pi / 3 - 1.1 * r
+    return f"{128 + 128 * r * math.cos(a):.2f},{128 - 128 * r * math.sin(a):.2f}"
+
+
+def make_scalable_icon():
+    """The icon's drawing as SVG, with the 32-pixel image's line weights: the parts run from
+    the centre to the rim, and the lines, ring and hub are drawn over them."""
+    navy = "#%02x%02x%02x" % VGA[NAVY]
+    radii = [i / 16 for i in range(17)]
+    shapes = []
+    for part, colour in enumerate([RED, YELLOW, LIME, AQUA, BLUE, FUCHSIA]):
+        out = " L".join(svg_spiral(part, r) for r in radii)
+        back = " L".join(svg_spiral(part + 1, r) for r in reversed(radii))
+        shapes.append(f'<path fill="#%02x%02x%02x" d="M{out} A128,128 0 0,0 {back} Z"/>' % VGA[colour])
+    for part in range(6):
+        line = " ".join(svg_spiral(part, r) for r in radii[4:-1])
+        shapes.append(f'<polyline fill="none" stroke="{navy}" stroke-width="12.5" points="{line}"/>')
+    shapes += [f'<circle cx="128" cy="128" r="121.6" fill="none" stroke="{navy}" stroke-width="12.8"/>',
+               f'<circle cx="128" cy="128" r="35.84" fill="{navy}"/>',
+               '<circle cx="128" cy="128" r="26.24" fill="#ffffff"/>']
+    return ('<svg xmlns="http://www.w3.org/2000/svg" width="256" height="256" viewBox="0 0 256 256">\n'
+            + "".join(f"  {shape}\n" for shape in shapes) + "</svg>\n").encode()
 
 
 # ---- Splash: a stained-glass kaleidoscope fading into white, with the name below.
@@ -373,6 +399,7 @@ def main():
     icons.mkdir(parents=True, exist_ok=True)
     for size in THEME_ICON_SIZES:
         (icons / f"{size}.png").write_bytes(make_theme_icon(size))
+    (icons / "scalable.svg").write_bytes(make_scalable_icon())
 
 
 if __name__ == "__main__":
