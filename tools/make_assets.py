@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
-"""Draws Kaleidra's icon (resources/kaleidra.ico), its splash picture (resources/splash.bmp),
-the Image List heading (resources/listhead.bmp) and the About picture (resources/bricks.bmp).
+"""Draws Kaleidra's icon (resources/kaleidra.ico, and for the desktop's icon theme
+packaging/linux/icons/SIZE.png and scalable.svg), its splash picture (resources/splash.bmp), the Image List
+heading (resources/listhead.bmp) and the About picture (resources/bricks.bmp).
 
 Run by hand from the repository's top folder after changing a drawing, and commit the
 files; the build embeds them. The same script always writes the same bytes.
@@ -8,6 +9,7 @@ files; the build embeds them. The same script always writes the same bytes.
 import math
 import struct
 import sys
+import zlib
 from pathlib import Path
 
 # The standard 16-colour palette, in the order every 4-bit icon uses.
@@ -101,6 +103,69 @@ def make_icon():
         out += struct.pack("<BBBBHHII", size, size, 16, 0, 1, 4, len(image), offset)
         offset += len(image)
     return out + b"".join(images)
+
+
+# ---- The icon for the desktop's icon theme: full colour, smooth edges, any size.
+
+THEME_ICON_SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
+
+
+def theme_icon_pixel(x, y, size):
+    """RGBA of one pixel: the mean of 4 x 4 samples; above 32 pixels the lines keep the
+    32-pixel image's weight, so the big icons look like it enlarged."""
+    weight = min(size, 32)
+    red = green = blue = alpha = 0
+    for sy in range(4):
+        for sx in range(4):
+            u = (x + (sx + 0.5) / 4) * 2 / size - 1
+            v = 1 - (y + (sy + 0.5) / 4) * 2 / size
+            colour = icon_pixel(u, v, weight)
+            if colour is not TRANSPARENT:
+                r, g, b = VGA[colour]
+                red, green, blue, alpha = red + r, green + g, blue + b, alpha + 1
+    if alpha == 0:
+        return (0, 0, 0, 0)
+    return (red // alpha, green // alpha, blue // alpha, alpha * 255 // 16)
+
+
+def png(width, height, rows):
+    """A PNG of 8-bit RGBA rows."""
+    def chunk(kind, data):
+        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
+    raw = b"".join(b"\0" + bytes(c for pixel in row for c in pixel) for row in rows)
+    header = struct.pack(">IIBBBBB", width, height, 8, 6, 0, 0, 0)
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(raw, 9))
+            + chunk(b"IEND", b""))
+
+
+def make_theme_icon(size):
+    return png(size, size, [[theme_icon_pixel(x, y, size) for x in range(size)] for y in range(size)])
+
+
+def svg_spiral(part, r):
+    """A point of the line between two parts, at radius r, in the 256-unit square."""
+    a = part * math.pi / 3 - 1.1 * r
+    return f"{128 + 128 * r * math.cos(a):.2f},{128 - 128 * r * math.sin(a):.2f}"
+
+
+def make_scalable_icon():
+    """The icon's drawing as SVG, with the 32-pixel image's line weights: the parts run from
+    the centre to the rim, and the lines, ring and hub are drawn over them."""
+    navy = "#%02x%02x%02x" % VGA[NAVY]
+    radii = [i / 16 for i in range(17)]
+    shapes = []
+    for part, colour in enumerate([RED, YELLOW, LIME, AQUA, BLUE, FUCHSIA]):
+        out = " L".join(svg_spiral(part, r) for r in radii)
+        back = " L".join(svg_spiral(part + 1, r) for r in reversed(radii))
+        shapes.append(f'<path fill="#%02x%02x%02x" d="M{out} A128,128 0 0,0 {back} Z"/>' % VGA[colour])
+    for part in range(6):
+        line = " ".join(svg_spiral(part, r) for r in radii[4:-1])
+        shapes.append(f'<polyline fill="none" stroke="{navy}" stroke-width="12.5" points="{line}"/>')
+    shapes += [f'<circle cx="128" cy="128" r="121.6" fill="none" stroke="{navy}" stroke-width="12.8"/>',
+               f'<circle cx="128" cy="128" r="35.84" fill="{navy}"/>',
+               '<circle cx="128" cy="128" r="26.24" fill="#ffffff"/>']
+    return ('<svg xmlns="http://www.w3.org/2000/svg" width="256" height="256" viewBox="0 0 256 256">\n'
+            + "".join(f"  {shape}\n" for shape in shapes) + "</svg>\n").encode()
 
 
 # ---- Splash: a stained-glass kaleidoscope fading into white, with the name below.
@@ -330,6 +395,11 @@ def main():
     (folder / "splash.bmp").write_bytes(make_splash())
     (folder / "listhead.bmp").write_bytes(make_heading())
     (folder / "bricks.bmp").write_bytes(make_bricks())
+    icons = Path(sys.argv[2] if len(sys.argv) > 2 else "packaging/linux/icons")
+    icons.mkdir(parents=True, exist_ok=True)
+    for size in THEME_ICON_SIZES:
+        (icons / f"{size}.png").write_bytes(make_theme_icon(size))
+    (icons / "scalable.svg").write_bytes(make_scalable_icon())
 
 
 if __name__ == "__main__":

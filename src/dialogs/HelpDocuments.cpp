@@ -9,7 +9,7 @@
 void OpenHelpDocument(const char* fileName) {
     CWnd* mainWnd = AfxGetMainWnd();
     std::string folder = GetModuleDir();
-    std::string path = folder + fileName;
+    std::string path = fw::ProgramDataFolder(folder) + fileName;
     SHELLEXECUTEINFOA info{};
     info.cbSize = sizeof info;
     info.fMask = SEE_MASK_NOCLOSEPROCESS;

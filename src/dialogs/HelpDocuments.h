@@ -1,4 +1,4 @@
-// The help documents beside the program file, opened with the desktop's viewer for them.
+// The help documents among the program's data files, opened with the desktop's viewer for them.
 #pragma once
 
 inline constexpr const char* INDEX_DOCUMENT = "krindex.htm";

@@ -30,6 +30,9 @@ BOOL SystemParametersInfoA(UINT uiAction, UINT uiParam, const char* pvParam, UIN
 
 std::string GetWindowsDirectoryA();
 std::string GetModuleFileNameA();
+// The folder of the program's data files (its help documents), given the program file's
+// folder; both end with the separator. An installed program keeps its data apart.
+std::string ProgramDataFolder(const std::string& programFolder);
 
 // A fixed Windows path of the program's own (such as the previous version's folder
 // on drive C:) as this host spells it.

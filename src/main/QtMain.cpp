@@ -15,6 +15,8 @@ int main(int argc, char** argv) {
         return EXIT_FAILURE;
     }
     QApplication application(argc, argv);
+    // How Wayland desktops match the window to its launcher and icon.
+    QGuiApplication::setDesktopFileName(KALEIDRA_APP_ID);
     // The main window hides itself and lives on in the tray: a closed window ends nothing.
     QApplication::setQuitOnLastWindowClosed(false);
     CRotatorApp program;

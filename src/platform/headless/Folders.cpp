@@ -12,6 +12,10 @@ std::string GetModuleFileNameA() {
     return HeadlessWorld::Current().ModuleFileName();
 }
 
+std::string ProgramDataFolder(const std::string& programFolder) {
+    return programFolder;
+}
+
 std::string NativePath(std::string_view windowsPath) {
     return HeadlessWorld::Current().NativePath(windowsPath);
 }

@@ -53,6 +53,7 @@ std::string FormatAutostartEntry(const std::string& program, const std::string& 
            "Type=Application\n"
            "Name=Kaleidra\n"
            "Comment=" + EscapeValue(description) + "\n"
+           "Icon=kaleidra\n"
            "Exec=" + EscapeValue(ExecArgument(program)) + "\n"
            "Path=" + EscapeValue(workingDir) + "\n";
 }

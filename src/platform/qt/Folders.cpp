@@ -20,6 +20,14 @@ std::string GetModuleFileNameA() {
     return error ? std::string() : path.string();
 }
 
+// Installed, the data lies in share/kaleidra beside bin; in a build tree, beside the program.
+std::string ProgramDataFolder(const std::string& programFolder) {
+    std::filesystem::path installed =
+        (std::filesystem::path(programFolder) / KALEIDRA_DATA_FROM_PROGRAM).lexically_normal();
+    std::error_code ignored;
+    return std::filesystem::is_directory(installed, ignored) ? installed.string() : programFolder;
+}
+
 // "C:\Kaleidra\Kaleidra.LST" is ~/Kaleidra/Kaleidra.LST: drive C: is the home folder.
 std::string NativePath(std::string_view windowsPath) {
     std::string relative(windowsPath);

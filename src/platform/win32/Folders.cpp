@@ -78,6 +78,10 @@ std::string GetModuleFileNameA() {
     return std::string(path, length < sizeof path ? length : 0);
 }
 
+std::string ProgramDataFolder(const std::string& programFolder) {
+    return programFolder;
+}
+
 std::string NativePath(std::string_view windowsPath) {
     return std::string(windowsPath);
 }

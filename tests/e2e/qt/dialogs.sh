@@ -103,5 +103,5 @@ entry=$XDG_CONFIG_HOME/autostart/kaleidra.desktop
 choose_from_menu alt+a Down Return
 answer_box Kaleidra Return
 [ "$(cat "$entry")" = "$(printf '%s\n' '[Desktop Entry]' Type=Application Name=Kaleidra \
-    'Comment=Kaleidra 3.0 shortcut' "Exec=$PROGRAM" "Path=$folder/")" ] || fail "the entry is: $(cat "$entry")"
+    'Comment=Kaleidra 3.0 shortcut' Icon=kaleidra "Exec=$PROGRAM" "Path=$folder/")" ] || fail "the entry is: $(cat "$entry")"
 echo "dialogs: ok"
