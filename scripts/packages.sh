@@ -1,7 +1,7 @@
 # The Debian packages each kind of build needs; sourced by the other scripts.
 # Qt 6 Widgets and Xlib for the Linux program; Liberation Sans is its dialogs' font; xdg-open
 # (xdg-utils) hands its help documents and images to the desktop's applications.
-BUILD_PACKAGES=(cmake ninja-build g++ libjpeg-dev qt6-base-dev libx11-dev fonts-liberation2 xdg-utils)
+BUILD_PACKAGES=(cmake ninja-build g++ libjpeg-dev qt6-base-dev libx11-dev libxrandr-dev fonts-liberation2 xdg-utils)
 # ImageMagick and libjpeg's tools make the reference pictures the readers are checked against.
 # The Linux program's end-to-end tests also run it under Xvfb with trayer as the tray host, drive
 # it with xdotool, read the screen with ImageMagick and X properties with x11-utils, and run
