@@ -4,10 +4,12 @@
 BUILD_PACKAGES=(cmake ninja-build g++ libjpeg-dev qt6-base-dev libx11-dev libxrandr-dev fonts-liberation2 xdg-utils)
 # ImageMagick and libjpeg's tools make the reference pictures the readers are checked against.
 # The Linux program's end-to-end tests also run it under Xvfb with trayer as the tray host, drive
-# it with xdotool, read the screen with ImageMagick and X properties with x11-utils, and run
-# gsettings (libglib2.0-bin) against the desktop schemas.
+# it with xdotool, read the screen with ImageMagick and X properties with x11-utils, define
+# monitors with xrandr (x11-xserver-utils), and run gsettings (libglib2.0-bin) against the
+# GNOME, Cinnamon and MATE schemas.
 TEST_PACKAGES=(libgtest-dev libgmock-dev imagemagick libjpeg-turbo-progs
-  xvfb trayer xdotool x11-utils gsettings-desktop-schemas libglib2.0-bin)
+  xvfb trayer xdotool x11-utils x11-xserver-utils gsettings-desktop-schemas cinnamon-desktop-data
+  mate-desktop-common libglib2.0-bin)
 # The Windows exe: the mingw-w64 cross compilers, nasm for libjpeg-turbo's SIMD code,
 # dpkg-dev to unpack libjpeg-turbo's Debian source package; Wine runs the exe in tests.
 WIN32_BUILD_PACKAGES=(cmake ninja-build mingw-w64 g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix nasm dpkg-dev)

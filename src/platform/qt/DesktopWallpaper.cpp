@@ -99,7 +99,6 @@ bool KeptInUri(unsigned char byte) {
     return (byte < 0x80 && std::isalnum(byte) != 0) || KEPT.find(static_cast<char>(byte)) != std::string_view::npos;
 }
 
-
 bool ProgramInPath(const char* name) {
     for (const QString& folder : qEnvironmentVariable("PATH").split(u':', Qt::SkipEmptyParts)) {
         if (::access(QFile::encodeName(folder + u'/' + QLatin1String(name)).constData(), X_OK) == 0) {
@@ -142,7 +141,7 @@ WallpaperMethod SessionMethod() {
         .currentDesktop = std::getenv("XDG_CURRENT_DESKTOP"),
         .desktopSession = std::getenv("DESKTOP_SESSION"),
         .sway = std::getenv("SWAYSOCK") != nullptr,
-        .wayland = qEnvironmentVariableIsSet("WAYLAND_DISPLAY") || qEnvironmentVariable("XDG_SESSION_TYPE") == u"wayland",
+        .wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") || qEnvironmentVariable("XDG_SESSION_TYPE") == u"wayland",
         .hasX11 = x11::Available(),
     });
     return method;
