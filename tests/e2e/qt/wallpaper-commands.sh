@@ -103,6 +103,15 @@ picture="$WORLD/my pictures/sun.bmp"
 apply_with XDG_CURRENT_DESKTOP=MATE 1
 expect_calls gsettings set org.mate.background picture-filename "$picture" -\> 0
 
+# A desktop command that takes its time holds nothing up: the window comes back from the
+# tray while it runs.
+rm "$bin/pcmanfm-qt" && printf '#!/bin/sh\necho started >>"$CALLS"\nsleep 8\n' >"$bin/pcmanfm-qt" && chmod +x "$bin/pcmanfm-qt"
+rm -f "$calls"
+XDG_CURRENT_DESKTOP=LXQt start_program -slow
+wait_for 5 test -s "$calls" || fail "the slow command did not start"
+show_main_window
+kill "$PROGRAM_PID"
+
 # A Wayland session of a desktop with no known way: the user is told once, and XWayland's
 # root window, which nobody sees, is left alone.
 XDG_SESSION_TYPE=wayland XDG_CURRENT_DESKTOP=Hyprland start_program -wayland
