@@ -31,13 +31,13 @@ STANDIN
 chmod +x "$bin"/*
 for name in plasma-apply-wallpaperimage dbus-send pcmanfm-qt pcmanfm swaymsg; do ln -s record "$bin/$name"; done
 
-# apply_with VARIABLE=VALUE... COUNT: a start in minutes mode every 1.2 s in that session,
-# until COUNT commands were recorded.
+# apply_with VARIABLE=VALUE... COUNT: a start in that session in minutes mode, every 1.2 s
+# (or in the mode FREQ names), until COUNT commands were recorded.
 apply_with() {
     local count=${*: -1}
     rm -f "$calls" "$SETTINGS"
     write_list "$picture"
-    store_settings freq=0 mins=0.02 pick=1 lastindex=0
+    store_settings freq=${FREQ:-0} mins=0.02 pick=1 lastindex=0
     env "${@:1:$#-1}" "$PROGRAM" >"$WORLD/program.log" 2>&1 &
     PROGRAM_PID=$!
     PIDS+=($PROGRAM_PID)
@@ -94,7 +94,8 @@ for picture in "$WORLD/my pictures/sun.bmp" "$WORLD/caf"$'\xe9'".bmp"; do
         xfconf-query -c xfce4-desktop -p /backdrop/screen0/monitorVirtual1/workspace1/last-image -s "$picture"
     apply_with XDG_CURRENT_DESKTOP=LXQt 1
     expect_calls pcmanfm-qt --set-wallpaper "$picture"
-    apply_with DESKTOP_SESSION=LXDE 1
+    # Every-run mode: the change in the middle of start-up.
+    FREQ=2 apply_with DESKTOP_SESSION=LXDE 1
     expect_calls pcmanfm --set-wallpaper "$picture"
     apply_with XDG_CURRENT_DESKTOP=sway 1
     expect_calls swaymsg output '*' bg "\"$picture\"" center '#000000'
