@@ -11,10 +11,7 @@
 
 TEST(WallpaperMethod, TheCurrentDesktopDecidesThenTheSessionThenSwayThenX11) {
     using enum WallpaperMethod;
-    struct Case {
-        DesktopSession session;
-        WallpaperMethod method;
-    } cases[] = {
+    struct { DesktopSession session; WallpaperMethod method; } cases[] = {
         {{.currentDesktop = "ubuntu:GNOME"}, Gnome},
         {{.currentDesktop = "Budgie:GNOME", .desktopSession = "plasma"}, Gnome},
         {{.currentDesktop = "X-Cinnamon"}, Cinnamon},
@@ -29,7 +26,7 @@ TEST(WallpaperMethod, TheCurrentDesktopDecidesThenTheSessionThenSwayThenX11) {
         {{.currentDesktop = "Hyprland", .wayland = true, .hasX11 = true}, None},
         {{}, None},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         EXPECT_EQ(ChooseWallpaperMethod(c.session), c.method) << (c.session.currentDesktop ? c.session.currentDesktop : "-");
     }
 }
