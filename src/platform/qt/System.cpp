@@ -19,6 +19,7 @@
 #include <deque>
 #include <map>
 #include <memory>
+#include <utility>
 
 #include <unistd.h>
 
@@ -57,7 +58,17 @@ BOOL SystemParametersInfoA(UINT uiAction, UINT, const char* pvParam, UINT) {
         SetLastError(EINVAL);
         return FALSE;
     }
-    return SetDesktopWallpaper(pvParam);
+    if (SetDesktopWallpaper(pvParam)) {
+        return TRUE;
+    }
+    // Said once: the next change would fail the same way.
+    static bool told = false;
+    if (errno == ENOTSUP && !std::exchange(told, true)) {
+        ShowMessageBox(QApplication::activeWindow(), NoWallpaperMethodNotice().c_str(), AfxGetAppName().c_str(),
+                       MB_OK | MB_ICONINFORMATION);
+        errno = ENOTSUP;
+    }
+    return FALSE;
 }
 
 // Nothing of the program runs after this, as on Windows; the tray icons go first so no

@@ -5,6 +5,10 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/Xrandr.h>
+
+#include <algorithm>
+#include <vector>
 
 namespace x11 {
 
@@ -39,27 +43,56 @@ void ReleasePreviousPixmap(Display* display, Window root) {
     }
 }
 
+struct Area {
+    int x, y, width, height;
+};
+
+// The monitors XRandR knows; the whole screen where it knows none.
+std::vector<Area> Monitors(Display* display, Window root, int screen) {
+    std::vector<Area> areas;
+    int eventBase = 0, errorBase = 0, count = 0;
+    if (XRRQueryExtension(display, &eventBase, &errorBase)) {
+        XRRMonitorInfo* monitors = XRRGetMonitors(display, root, True, &count);
+        for (int i = 0; i < count; ++i) {
+            areas.push_back({monitors[i].x, monitors[i].y, monitors[i].width, monitors[i].height});
+        }
+        if (monitors != nullptr) {
+            XRRFreeMonitors(monitors);
+        }
+    }
+    if (areas.empty()) {
+        areas.push_back({0, 0, DisplayWidth(display, screen), DisplayHeight(display, screen)});
+    }
+    return areas;
+}
+
+// The picture's middle on the area's middle, cut to the area.
+void PutCentred(Display* display, Pixmap pixmap, GC gc, XImage* image, const Area& area) {
+    const int srcX = std::max(0, (image->width - area.width) / 2);
+    const int srcY = std::max(0, (image->height - area.height) / 2);
+    const int destX = area.x + std::max(0, (area.width - image->width) / 2);
+    const int destY = area.y + std::max(0, (area.height - image->height) / 2);
+    XPutImage(display, pixmap, gc, image, srcX, srcY, destX, destY,
+              static_cast<unsigned>(std::min(area.width, image->width)),
+              static_cast<unsigned>(std::min(area.height, image->height)));
+}
+
 bool DrawCentred(Display* display, Pixmap pixmap, int screen, const QImage& picture) {
-    const int width = DisplayWidth(display, screen);
-    const int height = DisplayHeight(display, screen);
     const int depth = DefaultDepth(display, screen);
     if (depth != 24 && depth != 32) {
         return false;
     }
     GC gc = XCreateGC(display, pixmap, 0, nullptr);
     XSetForeground(display, gc, BlackPixel(display, screen));
-    XFillRectangle(display, pixmap, gc, 0, 0, static_cast<unsigned>(width), static_cast<unsigned>(height));
+    XFillRectangle(display, pixmap, gc, 0, 0, static_cast<unsigned>(DisplayWidth(display, screen)),
+                   static_cast<unsigned>(DisplayHeight(display, screen)));
     QImage pixels = picture.convertToFormat(QImage::Format_RGB32);
     XImage* image = XCreateImage(display, DefaultVisual(display, screen), static_cast<unsigned>(depth), ZPixmap, 0,
                                  reinterpret_cast<char*>(pixels.bits()), static_cast<unsigned>(pixels.width()),
                                  static_cast<unsigned>(pixels.height()), 32, static_cast<int>(pixels.bytesPerLine()));
-    const int srcX = std::max(0, (pixels.width() - width) / 2);
-    const int srcY = std::max(0, (pixels.height() - height) / 2);
-    const int destX = std::max(0, (width - pixels.width()) / 2);
-    const int destY = std::max(0, (height - pixels.height()) / 2);
-    XPutImage(display, pixmap, gc, image, srcX, srcY, destX, destY,
-              static_cast<unsigned>(std::min(width, pixels.width())),
-              static_cast<unsigned>(std::min(height, pixels.height())));
+    for (const Area& monitor : Monitors(display, RootWindow(display, screen), screen)) {
+        PutCentred(display, pixmap, gc, image, monitor);
+    }
     image->data = nullptr;  // the pixels are the QImage's
     XDestroyImage(image);
     XFreeGC(display, gc);

@@ -7,8 +7,8 @@ class QImage;
 
 namespace x11 {
 
-// The picture centred on a black screen, as Windows places a wallpaper by default;
-// one larger than the screen shows its middle.
+// The picture centred on each monitor of a black screen, as Windows places a wallpaper
+// by default; one larger than a monitor shows its middle.
 bool SetRootBackground(const QImage& picture);
 
 }  // namespace x11

@@ -1,15 +1,45 @@
+#include "platform/qt/BackgroundJob.h"
 #include "platform/qt/DesktopWallpaper.h"
 
+#include <QTimer>
 #include <QUrl>
+
+#include <cerrno>
+#include <chrono>
 
 #include <gtest/gtest.h>
 
-TEST(WallpaperMethod, TheCurrentDesktopDecidesThenTheSessionThenX11) {
-    EXPECT_EQ(ChooseWallpaperMethod("ubuntu:GNOME", nullptr, true), WallpaperMethod::GnomeSettings);
-    EXPECT_EQ(ChooseWallpaperMethod("Budgie:GNOME", "plasma", true), WallpaperMethod::GnomeSettings);
-    EXPECT_EQ(ChooseWallpaperMethod(nullptr, "xfce", true), WallpaperMethod::Xfce);
-    EXPECT_EQ(ChooseWallpaperMethod("", "plasmawayland", false), WallpaperMethod::Plasma);
-    EXPECT_EQ(ChooseWallpaperMethod("sway", nullptr, false), WallpaperMethod::None);
+TEST(WallpaperMethod, TheCurrentDesktopDecidesThenTheSessionThenSwayThenX11) {
+    using enum WallpaperMethod;
+    struct { DesktopSession session; WallpaperMethod method; } cases[] = {
+        {{.currentDesktop = "ubuntu:GNOME"}, Gnome},
+        {{.currentDesktop = "Budgie:GNOME", .desktopSession = "plasma"}, Gnome},
+        {{.currentDesktop = "X-Cinnamon"}, Cinnamon},
+        {{.currentDesktop = "MATE"}, Mate},
+        {{.currentDesktop = "", .desktopSession = "plasmawayland"}, Plasma},
+        {{.desktopSession = "xfce", .hasX11 = true}, Xfce},
+        {{.currentDesktop = "LXQt"}, Lxqt},
+        {{.desktopSession = "LXDE"}, Lxde},
+        {{.currentDesktop = "sway"}, Sway},
+        {{.currentDesktop = "Hyprland", .sway = true}, Sway},
+        {{.currentDesktop = "i3", .hasX11 = true}, X11Root},
+        {{.currentDesktop = "Hyprland", .wayland = true, .hasX11 = true}, None},
+        {{}, None},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ChooseWallpaperMethod(c.session), c.method) << (c.session.currentDesktop ? c.session.currentDesktop : "-");
+    }
+}
+
+// A hung command ends at its time; meanwhile the window's events go on.
+TEST(DesktopCommands, RunOffTheWindowWithinTheirTime) {
+    bool timerFired = false;
+    QTimer::singleShot(0, [&] { timerFired = true; });
+    auto started = std::chrono::steady_clock::now();
+    EXPECT_FALSE(RunInBackground([] { return RunCommand({"sleep", "5"}, 300).has_value(); }));
+    EXPECT_EQ(errno, EIO);
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(3));
+    EXPECT_TRUE(timerFired);
 }
 
 TEST(WallpaperMethod, XfceWithNoBackdropListedMakesTheFirst) {
