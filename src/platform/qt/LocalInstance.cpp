@@ -17,7 +17,7 @@ namespace local_instance {
 namespace {
 
 constexpr int CONNECT_TIMEOUT_MS = 500;
-constexpr char ACTIVATE[] = "activate\n";
+constexpr char SHOW[] = "activate\n";  // the word earlier builds understand
 
 }  // namespace
 
@@ -55,7 +55,8 @@ void Listen(QWidget& window, const char* className) {
     QObject::connect(server, &QLocalServer::newConnection, &window, [server, &window] {
         while (QLocalSocket* client = server->nextPendingConnection()) {
             QObject::connect(client, &QLocalSocket::readyRead, &window, [client, &window] {
-                if (client->readAll().contains(ACTIVATE)) {
+                if (client->readAll().contains(SHOW)) {
+                    window.showNormal();
                     window.raise();
                     window.activateWindow();
                 }
@@ -71,13 +72,13 @@ bool Find(const std::string& socketName) {
     return socket.waitForConnected(CONNECT_TIMEOUT_MS);
 }
 
-bool Activate(const std::string& socketName) {
+bool Show(const std::string& socketName) {
     QLocalSocket socket;
     socket.connectToServer(QString::fromStdString(socketName));
     if (!socket.waitForConnected(CONNECT_TIMEOUT_MS)) {
         return false;
     }
-    socket.write(ACTIVATE);
+    socket.write(SHOW);
     bool written = socket.waitForBytesWritten(CONNECT_TIMEOUT_MS);
     socket.disconnectFromServer();
     return written;

@@ -42,8 +42,8 @@ TEST_F(OptionsControls, TheEditTellsOfEveryChangeTheProgramsAndTheUsers) {
     EXPECT_EQ(dialog.commands, (std::vector<UINT_PTR>{EN_CHANGE, EN_CHANGE}));
 }
 
-// The list's viewport is the widget under the mouse; only local files make the drop, and
-// the default processing finishes it.
+// The list's viewport is the widget under the mouse; only local files make the drop, which
+// arrives once the exchange is over, and the default processing finishes it.
 TEST_F(ImageListControls, LocalFilesDroppedOnTheListArriveAsOneDrop) {
     window->show();
     QMimeData data;
@@ -55,6 +55,8 @@ TEST_F(ImageListControls, LocalFilesDroppedOnTheListArriveAsOneDrop) {
     EXPECT_TRUE(enter.isAccepted());
     QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(window, &drop);
+    EXPECT_TRUE(dialog.dropped.empty());
+    QApplication::processEvents();
     EXPECT_EQ(dialog.dropped, (std::vector<std::string>{"/tmp/a b.gif", "/tmp/c.jpg", "/tmp/caf\xe9.bmp"}));
     EXPECT_TRUE(dialog.dropFinished);
 }
