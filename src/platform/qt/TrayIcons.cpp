@@ -33,8 +33,7 @@ std::map<IconKey, QPointer<QSystemTrayIcon>>& Icons() {
     return icons;
 }
 
-// Icons added while the session had no tray: made when one appears, which may be a tray
-// of either kind, so the icon is made for the tray that is there then.
+// Icons added while the session had no tray, made when one appears.
 std::map<IconKey, NOTIFYICONDATAA>& Waiting() {
     static std::map<IconKey, NOTIFYICONDATAA> waiting;
     return waiting;
@@ -81,6 +80,9 @@ BOOL Add(const NOTIFYICONDATAA& data) {
     if (window == nullptr || slot || Waiting().contains({data.hWnd, data.uID})) {
         return FALSE;
     }
+    // Qt takes the D-Bus tray or the X11 one at its first look for a tray and keeps to it,
+    // also when another kind appears later; the clicks are read by that same look.
+    static const bool statusNotifier = HasStatusNotifierTray();
     if (!QSystemTrayIcon::isSystemTrayAvailable()) {
         WaitForTray(data);
         return FALSE;
@@ -88,7 +90,6 @@ BOOL Add(const NOTIFYICONDATAA& data) {
     auto* icon = new QSystemTrayIcon(window);
     Update(*icon, data);
     if (data.uFlags & NIF_MESSAGE) {
-        const bool statusNotifier = HasStatusNotifierTray();
         const QPointer<DialogWindow> owner(window);
         const UINT message = data.uCallbackMessage;
         const UINT id = data.uID;

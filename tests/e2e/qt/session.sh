@@ -44,12 +44,16 @@ wait_for() {
     done
 }
 
-# Xvfb picks a free display number and writes it.
+# start_display [--no-tray]: Xvfb picks a free display number and writes it.
 start_display() {
     Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 1024x768x24 3>"$WORLD/display" >"$WORLD/xvfb.log" 2>&1 &
     PIDS+=($!)
     wait_for 10 test -s "$WORLD/display" || fail "Xvfb did not start"
     export DISPLAY=:$(head -n1 "$WORLD/display")
+    [ "${1:-}" = --no-tray ] || start_tray
+}
+
+start_tray() {
     trayer --edge top --align right --widthtype request --height 32 --SetDockType false >"$WORLD/trayer.log" 2>&1 &
     PIDS+=($!)
     wait_for 10 xdotool search --class '^trayer$' >/dev/null || fail "trayer did not start"

@@ -15,6 +15,13 @@ wait_for 5 tray_icon >/dev/null || fail "no tray icon"
 [ -f "$LIST" ] && [ ! -s "$LIST" ] || fail "no empty list file at $LIST"
 [ "$(setting ver)" = "3.0" ] || fail "ver is '$(setting ver)'"
 
+# A second start shows the running copy's hidden window and ends with 0.
+start_program -hidden
+wait $PROGRAM_PID || fail "a second start ended with $?"
+wait_for 5 window_shown || fail "a second start did not show the hidden window"
+press_in "$(main_window)" Return
+wait_for 5 window_hidden || fail "Enter did not hide the window"
+
 import -window root -crop 160x40+864+0 "$SHOTS/tray.png"
 double_click_tray_icon
 wait_for 5 window_shown || fail "a double-click on the tray icon did not show the window"
