@@ -19,6 +19,17 @@ namespace {
 constexpr int CONNECT_TIMEOUT_MS = 500;
 constexpr char SHOW[] = "activate\n";  // the word earlier builds understand
 
+// A minimized window cannot be restored by its program everywhere (Wayland has no such
+// request); one hidden first comes back as a new window.
+void ShowInFront(QWidget& window) {
+    if (window.isMinimized()) {
+        window.hide();
+    }
+    window.showNormal();
+    window.raise();
+    window.activateWindow();
+}
+
 }  // namespace
 
 // The descriptor stays open, unseen by commands the program starts. Without a private
@@ -56,9 +67,7 @@ void Listen(QWidget& window, const char* className) {
         while (QLocalSocket* client = server->nextPendingConnection()) {
             QObject::connect(client, &QLocalSocket::readyRead, &window, [client, &window] {
                 if (client->readAll().contains(SHOW)) {
-                    window.showNormal();
-                    window.raise();
-                    window.activateWindow();
+                    ShowInFront(window);
                 }
             });
             QObject::connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);

@@ -10,12 +10,13 @@
 
 #include <gtest/gtest.h>
 
-TEST(RunningCopy, WithoutX11ItIsFoundByItsWindowClassAndIsShownFromHidden) {
+TEST(RunningCopy, WithoutX11ItIsFoundByItsWindowClassAndIsRestoredInFront) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // windows earlier tests closed
     EXPECT_EQ(fw::FindWindowA(MAIN_WINDOW_CLASS, nullptr), nullptr);
     CDialog dialog(IDD_MAIN);
     {
         DialogWindow window(dialog, FindDialogTemplate(IDD_MAIN), nullptr);
+        window.showMinimized();
         QWidget other;
         other.show();
         other.activateWindow();
@@ -28,7 +29,7 @@ TEST(RunningCopy, WithoutX11ItIsFoundByItsWindowClassAndIsShownFromHidden) {
             QApplication::processEvents(QEventLoop::AllEvents, 20);
         }
         EXPECT_EQ(QApplication::activeWindow(), &window);
-        EXPECT_TRUE(window.isVisible());
+        EXPECT_TRUE(window.isVisible() && !window.isMinimized());
     }
     EXPECT_EQ(fw::FindWindowA(MAIN_WINDOW_CLASS, nullptr), nullptr);  // gone with its window
 }
