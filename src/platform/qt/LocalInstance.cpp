@@ -2,6 +2,7 @@
 
 #include "platform/qt/RunFolder.h"
 
+#include <QGuiApplication>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QWidget>
@@ -18,6 +19,7 @@ namespace {
 
 constexpr int CONNECT_TIMEOUT_MS = 500;
 constexpr char SHOW[] = "activate\n";  // the word earlier builds understand
+constexpr char SHOWN[] = "shown\n";
 
 // A minimized window cannot be restored by its program everywhere (Wayland has no such
 // request); one hidden first comes back as a new window.
@@ -68,6 +70,8 @@ void Listen(QWidget& window, const char* className) {
             QObject::connect(client, &QLocalSocket::readyRead, &window, [client, &window] {
                 if (client->readAll().contains(SHOW)) {
                     ShowInFront(window);
+                    QGuiApplication::sync();
+                    client->write(SHOWN);
                 }
             });
             QObject::connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
@@ -89,6 +93,8 @@ bool Show(const std::string& socketName) {
     }
     socket.write(SHOW);
     bool written = socket.waitForBytesWritten(CONNECT_TIMEOUT_MS);
+    // The window is mapped once the answer comes, so the window manager can activate it.
+    socket.waitForReadyRead(CONNECT_TIMEOUT_MS);
     socket.disconnectFromServer();
     return written;
 }

@@ -74,8 +74,7 @@ stored pick 0 || fail "pick is '$(setting pick)', not 0"
 choose_from_menu alt+a o
 await_window "Kaleidra Options"
 xdotool mousemove --window "$WINDOW" 19 26 click 1 key shift+Tab Return
-wait_for 5 gone "Kaleidra Options" || fail "Enter on Cancel did not close the Options"
-[ -z "$(window_titled Kaleidra)" ] && stored pick 0 || fail "Enter on Cancel ran OK"
+wait_for 5 gone "Kaleidra Options" && [ -z "$(window_titled Kaleidra)" ] && stored pick 0 || fail "Enter on Cancel did not cancel"
 
 # About (Help > About): the brick wall stretched over the whole client area, under the
 # three lines of text; OK closes it.
