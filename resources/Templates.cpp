@@ -87,7 +87,8 @@ constexpr MenuItemTemplate FILE_MENU[] = {
 };
 constexpr MenuItemTemplate APPLICATION_MENU[] = {
     {"&Options...", ID_OPTIONS, {}},
-    {"Automatically run Kaleidra when Windows starts", ID_AUTO_LAUNCH, {}},
+    {"Automatically run Kaleidra when Windows starts", ID_AUTO_LAUNCH, {}, false,
+     "Automatically run Kaleidra when you log in"},
     {"&Hide", IDOK, {}},
     {nullptr, 0, {}},
     {"E&xit", IDCANCEL, {}},

@@ -30,7 +30,8 @@ HWND FindRunningCopy(const std::string& title, int attempts) {
 
 }  // namespace
 
-// A second copy brings the running one forward and ends here, before it has a window.
+// A second copy shows the running one's window, restored and in front, and ends here,
+// before it has a window: the running copy may have no tray icon to be shown from.
 // The instance decides which copy runs, in one step; a copy of the previous build holds
 // none, so its window is still looked for.
 CMainDlg::CMainDlg(CWnd* pParent) : CDialog(IDD_MAIN, pParent) {
@@ -38,6 +39,7 @@ CMainDlg::CMainDlg(CWnd* pParent) : CDialog(IDD_MAIN, pParent) {
     bool first = fw::ClaimSingleInstance(MAIN_WINDOW_CLASS);
     HWND running = FindRunningCopy(LoadStringA(IDS_TITLE), first ? 1 : FIND_ATTEMPTS);
     if (running != nullptr) {
+        fw::ShowWindow(running, SW_RESTORE);
         fw::SetForegroundWindow(running);
     }
     if (!first || running != nullptr) {

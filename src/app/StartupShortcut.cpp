@@ -7,10 +7,27 @@
 namespace {
 
 constexpr const char* SHORTCUT_DESCRIPTION = "Kaleidra 3.0 shortcut";
-constexpr const char* ALREADY_CONFIGURED = "Kaleidra is already configured to start automatically with Windows.";
-constexpr const char* NOW_CONFIGURED =
+
+struct ConfiguredTexts {
+    const char* already;
+    const char* now;
+};
+
+constexpr ConfiguredTexts WINDOWS_TEXTS{
+    "Kaleidra is already configured to start automatically with Windows.",
     "Kaleidra is now configured to start automatically with Windows. \r\n"
-    "Next time you start Windows,Kaleidra will automatically update your wallpaper without any intervention.";
+    "Next time you start Windows,Kaleidra will automatically update your wallpaper without any intervention.",
+};
+// A Linux desktop session starts at the user's log-in, not with the system.
+constexpr ConfiguredTexts SESSION_TEXTS{
+    "Kaleidra is already configured to start automatically when you log in.",
+    "Kaleidra is now configured to start automatically when you log in. \r\n"
+    "Next time you log in, Kaleidra will automatically update your wallpaper without any intervention.",
+};
+
+const ConfiguredTexts& Texts() {
+    return fw::IsWindowsSession() ? WINDOWS_TEXTS : SESSION_TEXTS;
+}
 
 }  // namespace
 
@@ -21,7 +38,7 @@ void CMainDlg::OnAutoLaunch() {
     std::string shortcut = fw::StartupShortcutPath();
     std::string workingDir = GetModuleDir();
     if (FileExists(shortcut)) {
-        MessageBoxA(ALREADY_CONFIGURED, g_strAppName.c_str(), MB_OK | MB_ICONINFORMATION);
+        MessageBoxA(Texts().already, g_strAppName.c_str(), MB_OK | MB_ICONINFORMATION);
         return;
     }
     HRESULT result = fw::CreateShortcut(target.c_str(), shortcut.c_str(), workingDir.c_str(), SHORTCUT_DESCRIPTION);
@@ -30,5 +47,5 @@ void CMainDlg::OnAutoLaunch() {
         return;
     }
     SaveAutoLaunch();
-    MessageBoxA(NOW_CONFIGURED, g_strAppName.c_str(), MB_OK | MB_ICONINFORMATION);
+    MessageBoxA(Texts().now, g_strAppName.c_str(), MB_OK | MB_ICONINFORMATION);
 }

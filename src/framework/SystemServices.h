@@ -52,6 +52,8 @@ std::string FormatMessageA(DWORD messageId);
 // argument matches any).
 HWND FindWindowA(const char* className, const char* windowName);
 BOOL SetForegroundWindow(HWND hWnd);
+// Shows a top-level window, also another copy's (SW_RESTORE: shown, restored and active).
+BOOL ShowWindow(HWND hWnd, int nCmdShow);
 // Takes the program's one instance for this process, in a single step that no other copy
 // can also win; false when another copy holds it. Held until the process ends.
 bool ClaimSingleInstance(const char* name);
@@ -103,5 +105,8 @@ int MessageBoxA(HWND hWnd, const char* text, const char* caption, UINT type);
 HWND GetActiveWindow();
 // The application's title: the program file's name without its extension.
 std::string AfxGetAppName();
+// Whether the user's system is Windows, which texts may name; a Linux desktop session's
+// texts speak of logging in instead.
+bool IsWindowsSession();
 
 }  // namespace fw

@@ -37,6 +37,7 @@ struct MenuItemTemplate {
     UINT id;           // the command; 0 for a pop-up
     std::span<const MenuItemTemplate> popup;
     bool rightAligned = false;  // placed at the right end of a menu bar
+    const char* sessionText = nullptr;  // the text on a Linux desktop session, where it differs
 };
 
 struct MenuTemplate {

@@ -299,6 +299,7 @@ inline constexpr int SW_HIDE = 0;
 inline constexpr int SW_SHOWNORMAL = 1;
 inline constexpr int SW_SHOW = 5;
 inline constexpr int SW_MINIMIZE = 6;
+inline constexpr int SW_RESTORE = 9;
 inline constexpr UINT USER_TIMER_MAXIMUM = 0x7FFFFFFF;
 inline constexpr UINT USER_TIMER_MINIMUM = 10;  // shorter periods run at this one
 

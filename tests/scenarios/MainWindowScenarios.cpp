@@ -15,11 +15,16 @@ constexpr const char* NOW_CONFIGURED =
     "Kaleidra is now configured to start automatically with Windows. \r\n"
     "Next time you start Windows,Kaleidra will automatically update your wallpaper without any intervention.";
 constexpr const char* ALREADY_CONFIGURED = "Kaleidra is already configured to start automatically with Windows.";
+constexpr const char* NOW_CONFIGURED_AT_LOG_IN =
+    "Kaleidra is now configured to start automatically when you log in. \r\n"
+    "Next time you log in, Kaleidra will automatically update your wallpaper without any intervention.";
+constexpr const char* ALREADY_CONFIGURED_AT_LOG_IN =
+    "Kaleidra is already configured to start automatically when you log in.";
 
 class MainWindow : public Scenario {};
 
 // A second start then finds the running copy by its class (a timed change has put the
-// applied path in its title), brings it forward without showing it, and ends. Hide and
+// applied path in its title), shows it restored and in front, and ends. Hide and
 // minimizing take the window off the screen; only a left double-click on our tray icon
 // brings it back, restored. Exit asks: No changes nothing; Yes stores the settings, removes
 // the icon and ends.
@@ -37,13 +42,14 @@ TEST_F(MainWindow, LeavesAListSettingsAndATrayIconHidesShowsOnlyFromTheTrayIconA
         EXPECT_FALSE(dlg.IsWindowVisible());
         EXPECT_FALSE(world.HasTimer(dlg.m_hWnd, ID_TIMER_HIDE));
         dlg.SetWindowTextA("/w/a.bmp");
+        world.Minimize(dlg);
         world.RunProcess([] { CMainDlg second; });
         EXPECT_EQ(world.exitCode, 0u);
         EXPECT_EQ(world.foregroundWindow, dlg.m_hWnd);
-        EXPECT_FALSE(dlg.IsWindowVisible());
+        EXPECT_TRUE(dlg.IsWindowVisible());
+        EXPECT_FALSE(dlg.IsIconic());
         EXPECT_EQ(world.TopLevelWindows().size(), 1u);
         world.exitCode.reset();
-        dlg.ShowWindow(SW_SHOWNORMAL);
         world.SendCommand(dlg, IDOK);
         EXPECT_FALSE(dlg.IsWindowVisible());
         dlg.ShowWindow(SW_SHOWNORMAL);
@@ -180,6 +186,17 @@ TEST_F(MainWindow, HelpOpensTheIndexTheShortcutIsWrittenOnceAndAboutPaintsTheWal
     ASSERT_EQ(world.shortcuts.size(), 1u);
     EXPECT_EQ(world.shortcuts[0].path, world.StartupFolder() + "/kaleidra.lnk");
     EXPECT_EQ(Setting("autolaunch"), "1");
+}
+
+// A Linux desktop session is not Windows: the same boxes speak of logging in.
+TEST_F(MainWindow, TheStartUpEntryBoxesOfALinuxSessionSpeakOfLoggingIn) {
+    world.windowsSession = false;
+    RunMainWindow([&](CMainDlg& main) {
+        world.SendCommand(main, ID_AUTO_LAUNCH);
+        world.SendCommand(main, ID_AUTO_LAUNCH);
+    });
+    EXPECT_EQ(Boxes(), (std::vector<Box>{{NOW_CONFIGURED_AT_LOG_IN, "Kaleidra", MB_OK | MB_ICONINFORMATION},
+                                         {ALREADY_CONFIGURED_AT_LOG_IN, "Kaleidra", MB_OK | MB_ICONINFORMATION}}));
 }
 
 }  // namespace

@@ -158,6 +158,7 @@ public:
     int openProcessHandles = 0;  // handles of viewers the shell started, not yet closed
     std::optional<UINT> exitCode;
     HWND foregroundWindow = nullptr;
+    bool windowsSession = true;  // false: the texts of a Linux desktop session
     std::set<std::string> claimedInstances;  // a test adds one to stand for another copy
     DWORD sleptMs = 0;
     int comInitializations = 0;  // CoInitialize less CoUninitialize

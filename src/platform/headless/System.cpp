@@ -23,6 +23,14 @@ BOOL SetForegroundWindow(HWND hWnd) {
     return TRUE;
 }
 
+BOOL ShowWindow(HWND hWnd, int nCmdShow) {
+    return hWnd->wnd->ShowWindow(nCmdShow);
+}
+
+bool IsWindowsSession() {
+    return HeadlessWorld::Current().windowsSession;
+}
+
 bool ClaimSingleInstance(const char* name) {
     return HeadlessWorld::Current().claimedInstances.insert(name).second;
 }

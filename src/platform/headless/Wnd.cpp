@@ -11,7 +11,7 @@ CWnd* CWnd::FromHandle(HWND hWnd) {
 BOOL CWnd::ShowWindow(int nCmdShow) {
     BOOL wasVisible = m_hWnd->visible;
     m_hWnd->visible = nCmdShow != SW_HIDE;
-    if (nCmdShow == SW_SHOWNORMAL) {
+    if (nCmdShow == SW_SHOWNORMAL || nCmdShow == SW_RESTORE) {
         m_hWnd->iconic = false;
     } else if (nCmdShow == SW_MINIMIZE) {
         m_hWnd->iconic = true;

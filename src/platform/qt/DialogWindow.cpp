@@ -13,11 +13,13 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPushButton>
 #include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -42,6 +44,10 @@ std::vector<std::string> LocalFiles(const QMimeData* data) {
         }
     }
     return files;
+}
+
+bool IsEnter(const QKeyEvent& event) {
+    return event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
 }
 
 }  // namespace
@@ -83,7 +89,8 @@ void DialogWindow::ApplyStyle(const DialogTemplate& dialogTemplate) {
     }
     if (dialogTemplate.windowClass != nullptr && x11::Available()) {
         x11::SetWindowClass(*this, dialogTemplate.windowClass);
-    } else if (dialogTemplate.windowClass != nullptr) {
+    }
+    if (dialogTemplate.windowClass != nullptr) {
         local_instance::Listen(*this, dialogTemplate.windowClass);
     }
 }
@@ -117,6 +124,7 @@ void DialogWindow::BuildControls(const DialogTemplate& dialogTemplate) {
             Deliver(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(id), code), reinterpret_cast<LPARAM>(hwnd));
         };
         handle->widget = CreateControl(control, units, colors, notify, m_client);
+        handle->widget->installEventFilter(this);
         if (control.kind == ControlKind::DefPushButton) {
             m_defaultCommand = control.id;
         }
@@ -210,13 +218,27 @@ void DialogWindow::PaintClient(QPainter& painter) {
     m_handle.paintDC = nullptr;
 }
 
+// The dialog manager's Enter, whatever the style lets a control do with the key: a focused
+// push button is pressed, on any other control it is the default button.
+bool DialogWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress || !IsEnter(*static_cast<QKeyEvent*>(event))) {
+        return QWidget::eventFilter(watched, event);
+    }
+    if (auto* button = qobject_cast<QPushButton*>(watched)) {
+        button->click();
+    } else {
+        Deliver(WM_COMMAND, m_defaultCommand);
+    }
+    return true;
+}
+
 // The dialog manager's keys: Enter is the default button, Esc is Cancel, F1 asks for help.
 void DialogWindow::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
+    if (IsEnter(*event)) {
         Deliver(WM_COMMAND, m_defaultCommand);
-        break;
+        return;
+    }
+    switch (event->key()) {
     case Qt::Key_Escape:
         Deliver(WM_COMMAND, IDCANCEL);
         break;
@@ -262,11 +284,13 @@ void DialogWindow::dragEnterEvent(QDragEnterEvent* event) {
     }
 }
 
+// The drop reaches the program once the exchange is over, as on Windows: the boxes it may
+// open must not keep the dragging program waiting.
 void DialogWindow::dropEvent(QDropEvent* event) {
-    HDROP__ drop{LocalFiles(event->mimeData())};
-    if (drop.files.empty()) {
+    auto drop = std::make_shared<HDROP__>(HDROP__{LocalFiles(event->mimeData())});
+    if (drop->files.empty()) {
         return;
     }
     event->acceptProposedAction();
-    Deliver(WM_DROPFILES, reinterpret_cast<WPARAM>(&drop));
+    QTimer::singleShot(0, this, [this, drop] { Deliver(WM_DROPFILES, reinterpret_cast<WPARAM>(drop.get())); });
 }

@@ -1,5 +1,6 @@
-// CFileDialog over Qt's own file dialog, the same on every desktop (and one a test can
-// type a path into). Its pattern matching ignores case, as Windows' does.
+// CFileDialog over the desktop's own file dialog (GTK, KDE or the desktop portal, as Qt's
+// platform theme gives it); Qt's own where the session offers none, as a bare X11 session
+// does (the end-to-end tests type a path into that one).
 #include "framework/FileDialog.h"
 #include "platform/qt/FileFilter.h"
 #include "platform/qt/FileNameBytes.h"
@@ -11,7 +12,7 @@ int CFileDialog::DoModal() {
     QWidget* owner = m_pParentWnd != nullptr && m_pParentWnd->m_hWnd != nullptr ? m_pParentWnd->m_hWnd->widget.data()
                                                                                  : nullptr;
     QFileDialog dialog(owner, QString::fromLocal8Bit(m_strTitle.c_str()));
-    dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails);
+    dialog.setOptions(QFileDialog::HideNameFilterDetails);
     dialog.setAcceptMode(m_bOpenFileDialog ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     dialog.setFileMode(m_bOpenFileDialog && (m_dwFlags & OFN_FILEMUSTEXIST) ? QFileDialog::ExistingFile
                                                                             : QFileDialog::AnyFile);

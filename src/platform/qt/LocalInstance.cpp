@@ -2,6 +2,7 @@
 
 #include "platform/qt/RunFolder.h"
 
+#include <QGuiApplication>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QWidget>
@@ -17,7 +18,19 @@ namespace local_instance {
 namespace {
 
 constexpr int CONNECT_TIMEOUT_MS = 500;
-constexpr char ACTIVATE[] = "activate\n";
+constexpr char SHOW[] = "activate\n";  // the word earlier builds understand
+constexpr char SHOWN[] = "shown\n";
+
+// A minimized window cannot be restored by its program everywhere (Wayland has no such
+// request); one hidden first comes back as a new window.
+void ShowInFront(QWidget& window) {
+    if (window.isMinimized()) {
+        window.hide();
+    }
+    window.showNormal();
+    window.raise();
+    window.activateWindow();
+}
 
 }  // namespace
 
@@ -55,9 +68,10 @@ void Listen(QWidget& window, const char* className) {
     QObject::connect(server, &QLocalServer::newConnection, &window, [server, &window] {
         while (QLocalSocket* client = server->nextPendingConnection()) {
             QObject::connect(client, &QLocalSocket::readyRead, &window, [client, &window] {
-                if (client->readAll().contains(ACTIVATE)) {
-                    window.raise();
-                    window.activateWindow();
+                if (client->readAll().contains(SHOW)) {
+                    ShowInFront(window);
+                    QGuiApplication::sync();
+                    client->write(SHOWN);
                 }
             });
             QObject::connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
@@ -71,14 +85,16 @@ bool Find(const std::string& socketName) {
     return socket.waitForConnected(CONNECT_TIMEOUT_MS);
 }
 
-bool Activate(const std::string& socketName) {
+bool Show(const std::string& socketName) {
     QLocalSocket socket;
     socket.connectToServer(QString::fromStdString(socketName));
     if (!socket.waitForConnected(CONNECT_TIMEOUT_MS)) {
         return false;
     }
-    socket.write(ACTIVATE);
+    socket.write(SHOW);
     bool written = socket.waitForBytesWritten(CONNECT_TIMEOUT_MS);
+    // The window is mapped once the answer comes, so the window manager can activate it.
+    socket.waitForReadyRead(CONNECT_TIMEOUT_MS);
     socket.disconnectFromServer();
     return written;
 }

@@ -3,7 +3,7 @@
 namespace {
 
 QString ItemText(const MenuItemTemplate& item) {
-    return QString::fromLocal8Bit(item.text);
+    return QString::fromLocal8Bit(item.sessionText != nullptr ? item.sessionText : item.text);
 }
 
 }  // namespace

@@ -79,15 +79,13 @@ void ExitProcess(UINT exitCode) {
     std::_Exit(static_cast<int>(exitCode));
 }
 
+// A window of our class also answers on its socket, which can show it where X11 cannot.
 HWND FindWindowA(const char* className, const char* windowName) {
+    std::string socket = className != nullptr ? local_instance::SocketName(className) : std::string();
     if (x11::Available()) {
         unsigned long window = x11::FindTopLevel(className, windowName);
-        return window != 0 ? ForeignWindow(window, {}) : nullptr;
+        return window != 0 ? ForeignWindow(window, socket) : nullptr;
     }
-    if (className == nullptr) {
-        return nullptr;
-    }
-    std::string socket = local_instance::SocketName(className);
     return !socket.empty() && local_instance::Find(socket) ? ForeignWindow(0, socket) : nullptr;
 }
 
@@ -100,10 +98,25 @@ BOOL SetForegroundWindow(HWND hWnd) {
         hWnd->widget->activateWindow();
         return TRUE;
     }
-    if (!hWnd->foreignSocket.empty()) {
-        return local_instance::Activate(hWnd->foreignSocket);
+    if (hWnd->foreignWindow != 0) {
+        return x11::Activate(hWnd->foreignWindow);
     }
-    return x11::Activate(hWnd->foreignWindow);
+    return local_instance::Show(hWnd->foreignSocket);
+}
+
+// Another copy's window is shown by that copy, asked on its socket.
+BOOL ShowWindow(HWND hWnd, int nCmdShow) {
+    if (hWnd == nullptr) {
+        return FALSE;
+    }
+    if (CWnd* own = CWnd::FromHandle(hWnd)) {
+        return own->ShowWindow(nCmdShow);
+    }
+    return !hWnd->foreignSocket.empty() && local_instance::Show(hWnd->foreignSocket);
+}
+
+bool IsWindowsSession() {
+    return false;
 }
 
 bool ClaimSingleInstance(const char* name) {

@@ -1,5 +1,7 @@
 // The notification-area icons: QSystemTrayIcon, its activations told to the owner
-// window as the mouse messages Windows sends.
+// window as the mouse messages Windows sends. A session may have no tray at start-up
+// (stock GNOME, or an autostart before the panel): the user is told once, and the icons
+// come when a tray does.
 #pragma once
 
 #include "framework/WinTypes.h"
@@ -15,3 +17,6 @@ bool HasStatusNotifierTray();
 
 // Removes every icon: the process is about to end.
 void RemoveAllTrayIcons();
+
+// Whether an icon of the window waits for a tray to appear (there was none when it was added).
+bool WaitsForTray(HWND hWnd);

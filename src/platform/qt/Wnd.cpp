@@ -3,6 +3,7 @@
 #include "framework/Dialog.h"
 #include "framework/WinApp.h"
 #include "platform/qt/DialogWindow.h"
+#include "platform/qt/TrayIcons.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -20,12 +21,18 @@ BOOL CWnd::ShowWindow(int nCmdShow) {
     BOOL wasVisible = widget->isVisible();
     switch (nCmdShow) {
     case SW_HIDE:
-        widget->hide();
+        // Until a tray takes its icon, a hidden window would be out of reach.
+        if (WaitsForTray(m_hWnd)) {
+            widget->showMinimized();
+        } else {
+            widget->hide();
+        }
         break;
     case SW_MINIMIZE:
         widget->showMinimized();
         break;
     case SW_SHOWNORMAL:
+    case SW_RESTORE:
         widget->showNormal();
         widget->raise();
         widget->activateWindow();

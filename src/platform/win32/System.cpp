@@ -27,6 +27,14 @@ BOOL SetForegroundWindow(HWND hWnd) {
     return ::SetForegroundWindow(hWnd);
 }
 
+BOOL ShowWindow(HWND hWnd, int nCmdShow) {
+    return ::ShowWindow(hWnd, nCmdShow);
+}
+
+bool IsWindowsSession() {
+    return true;
+}
+
 // The mutex is never closed: the process holds the name until it ends. One that cannot be
 // made at all decides nothing, so the program starts.
 bool ClaimSingleInstance(const char* name) {

@@ -74,12 +74,17 @@ xdotool key F1
 opened_last 2 options.htm || fail "F1 in Options opened: $(cat "$OPENED")"
 press_in "$options"
 xdotool mousemove --window "$options" 30 131 click 1   # Once a day
-xdotool mousemove --window "$options" 19 26 click 1    # Randomly pick
+xdotool mousemove --window "$options" 19 26 click 1    # Randomly pick, which takes the focus
 press_in "$options" Return
 answer_box Kaleidra Return
 wait_for 5 gone "Kaleidra Options" || fail "OK did not close the Options"
 wait_for 5 stored freq 1 || fail "freq is '$(setting freq)'"
 stored pick 0 || fail "pick is '$(setting pick)', not 0"
+# Enter on a focused push button presses that one: Cancel, with no note and nothing taken.
+choose_from_menu alt+a o
+await_window "Kaleidra Options"
+xdotool mousemove --window "$WINDOW" 19 26 click 1 key shift+Tab Return
+wait_for 5 gone "Kaleidra Options" && [ -z "$(window_titled Kaleidra)" ] && stored pick 0 || fail "Enter on Cancel did not cancel"
 
 # About (Help > About): the brick wall stretched over the whole client area, under the
 # three lines of text; OK closes it.

@@ -13,7 +13,7 @@ WORLD=$(mktemp -d "${TMPDIR:-/tmp}/kaleidra-e2e-XXXXXX")
 export HOME=$WORLD/home
 export XDG_DATA_HOME=$WORLD/data XDG_CONFIG_HOME=$WORLD/config XDG_CACHE_HOME=$WORLD/cache
 export XDG_RUNTIME_DIR=$WORLD/runtime
-unset XDG_CURRENT_DESKTOP DESKTOP_SESSION WAYLAND_DISPLAY QT_QPA_PLATFORM DBUS_SESSION_BUS_ADDRESS
+unset XDG_CURRENT_DESKTOP DESKTOP_SESSION WAYLAND_DISPLAY QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME DBUS_SESSION_BUS_ADDRESS
 mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 LIST=$XDG_DATA_HOME/kaleidra/Kaleidra.LST
 SETTINGS=$XDG_CONFIG_HOME/kaleidra/settings.reg
@@ -44,12 +44,16 @@ wait_for() {
     done
 }
 
-# Xvfb picks a free display number and writes it.
+# start_display [--no-tray]: Xvfb picks a free display number and writes it.
 start_display() {
     Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 1024x768x24 3>"$WORLD/display" >"$WORLD/xvfb.log" 2>&1 &
     PIDS+=($!)
     wait_for 10 test -s "$WORLD/display" || fail "Xvfb did not start"
     export DISPLAY=:$(head -n1 "$WORLD/display")
+    [ "${1:-}" = --no-tray ] || start_tray
+}
+
+start_tray() {
     trayer --edge top --align right --widthtype request --height 32 --SetDockType false >"$WORLD/trayer.log" 2>&1 &
     PIDS+=($!)
     wait_for 10 xdotool search --class '^trayer$' >/dev/null || fail "trayer did not start"

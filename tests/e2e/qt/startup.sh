@@ -11,6 +11,13 @@ xprop -id "$(main_window)" _NET_WM_ICON | grep -q 'CARDINAL' || fail "the window
 wait_for 5 window_hidden || fail "the main window did not hide"
 wait_for 5 tray_icon >/dev/null || fail "no tray icon"
 
+# A second start shows the running copy's hidden window and ends with 0.
+start_program -hidden
+wait $PROGRAM_PID || fail "a second start ended with $?"
+wait_for 5 window_shown || fail "a second start did not show the hidden window"
+press_in "$(main_window)" Return
+wait_for 5 window_hidden || fail "Enter did not hide the window"
+
 import -window root -crop 160x40+864+0 "$SHOTS/tray.png"
 double_click_tray_icon
 wait_for 5 window_shown || fail "a double-click on the tray icon did not show the window"

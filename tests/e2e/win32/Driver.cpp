@@ -183,6 +183,9 @@ void RunFirstStart(Report& report, const Paths& paths) {
               ended ? "code " + std::to_string(code) : "it did not end");
     run.Check(TopLevels(MAIN_WINDOW_CLASS, 0, false) == std::vector<HWND>{run.main} && !run.app.WaitForExit(0, &code),
               "the first start runs on, the only one");
+    run.Await([&] { return IsWindowVisible(run.main) && !IsIconic(run.main); }, "a second start shows the hidden window");
+    PostMessageA(run.main, WM_COMMAND, IDOK, 0);
+    run.Await([&] { return !IsWindowVisible(run.main); }, "Hide hides it again");
     CheckTrayDoubleClick(run);
     CheckDrop(run, paths.pictures + "\\rose.gif");
     CheckDrop(run, paths.pictures + "\\rose.jpg");

@@ -40,8 +40,8 @@ TEST_F(OptionsControls, AChecksSetByMessageMovesNoOtherCheckAndTheEditTellsOfEve
     EXPECT_EQ(dialog.commands, (std::vector<UINT_PTR>{EN_CHANGE, EN_CHANGE}));
 }
 
-// The list's viewport is the widget under the mouse; only local files make the drop, and
-// the default processing finishes it.
+// The list's viewport is the widget under the mouse; only local files make the drop, which
+// arrives once the exchange is over, and the default processing finishes it.
 TEST_F(ImageListControls, LocalFilesDroppedOnTheListArriveAsOneDropAndItsNamesKeepTheirBytes) {
     window->show();
     QMimeData data;
@@ -53,6 +53,8 @@ TEST_F(ImageListControls, LocalFilesDroppedOnTheListArriveAsOneDropAndItsNamesKe
     EXPECT_TRUE(enter.isAccepted());
     QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(window, &drop);
+    EXPECT_TRUE(dialog.dropped.empty());
+    QApplication::processEvents();
     EXPECT_EQ(dialog.dropped, (std::vector<std::string>{"/tmp/a b.gif", "/tmp/c.jpg", "/tmp/caf\xe9.bmp"}));
     EXPECT_TRUE(dialog.dropFinished);
     CListBox list;  // gives back the bytes it was given

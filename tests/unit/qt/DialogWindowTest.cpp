@@ -1,7 +1,9 @@
-// The main window's template in a Qt window: layout, close box, size messages and timers.
+// The main window's template in a Qt window: layout, menu texts, close box, size messages and timers.
 #include "unit/qt/RecordingDialog.h"
 
 #include <QCloseEvent>
+#include <QMenu>
+#include <QMenuBar>
 #include <QDeadlineTimer>
 
 namespace {
@@ -29,6 +31,8 @@ TEST_F(DialogWindowTest, OnlyThePictureShowsCentredTheCloseBoxIsCancelAndMinimiz
     EXPECT_TRUE(splash->IsWindowVisible());
     EXPECT_FALSE(dialog.GetDlgItem(IDOK)->IsWindowVisible());
     EXPECT_EQ(splash->m_hWnd->widget->geometry(), QRect(117, 111, 257, 265));
+    const QList<QAction*> application = window->MenuBar()->actions().at(1)->menu()->actions();
+    EXPECT_EQ(application.at(1)->text(), "Automatically run Kaleidra when you log in");  // not "when Windows starts"
     EXPECT_FALSE(window->close());
     EXPECT_EQ(dialog.commands, std::vector<UINT_PTR>{IDCANCEL});
     dialog.sizeTypes.clear();

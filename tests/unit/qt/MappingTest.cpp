@@ -9,8 +9,8 @@
 TEST(FileFilter, EachDescriptionGetsItsPatternsSpaceSeparated) {
     EXPECT_EQ(NameFiltersFromWindowsFilter("Supported Files Types(*.bmp;*.gif;*.jpg;)|*.bmp;*.gif;*.jpg;|"
                                            "Bitmaps (*.bmp)|*.bmp||"),
-              (QStringList{"Supported Files Types(*.bmp;*.gif;*.jpg;) (*.bmp *.gif *.jpg)",
-                           "Bitmaps (*.bmp) (*.bmp)"}));
+              (QStringList{"Supported Files Types(*.bmp;*.gif;*.jpg;) (*.[bB][mM][pP] *.[gG][iI][fF] *.[jJ][pP][gG])",
+                           "Bitmaps (*.bmp) (*.[bB][mM][pP])"}));
     EXPECT_EQ(NameFiltersFromWindowsFilter("All|*.*||ignored|*.x||"), QStringList{"All (*.*)"});
     EXPECT_TRUE(NameFiltersFromWindowsFilter("").isEmpty());
 }

@@ -10,25 +10,26 @@
 
 #include <gtest/gtest.h>
 
-TEST(RunningCopy, WithoutX11ItIsFoundByItsWindowClassAndComesForward) {
+TEST(RunningCopy, WithoutX11ItIsFoundByItsWindowClassAndIsRestoredInFront) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // windows earlier tests closed
     EXPECT_EQ(fw::FindWindowA(MAIN_WINDOW_CLASS, nullptr), nullptr);
     CDialog dialog(IDD_MAIN);
     {
         DialogWindow window(dialog, FindDialogTemplate(IDD_MAIN), nullptr);
-        window.show();
+        window.showMinimized();
         QWidget other;
         other.show();
         other.activateWindow();
         HWND running = fw::FindWindowA(MAIN_WINDOW_CLASS, nullptr);
         ASSERT_NE(running, nullptr);
         EXPECT_EQ(fw::FindWindowA("SomeOtherClass", nullptr), nullptr);
-        EXPECT_TRUE(fw::SetForegroundWindow(running));
+        EXPECT_TRUE(fw::ShowWindow(running, SW_RESTORE));
         QDeadlineTimer deadline(5000);
         while (QApplication::activeWindow() != &window && !deadline.hasExpired()) {
             QApplication::processEvents(QEventLoop::AllEvents, 20);
         }
         EXPECT_EQ(QApplication::activeWindow(), &window);
+        EXPECT_TRUE(window.isVisible() && !window.isMinimized());
     }
     EXPECT_EQ(fw::FindWindowA(MAIN_WINDOW_CLASS, nullptr), nullptr);  // gone with its window
 }
