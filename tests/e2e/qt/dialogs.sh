@@ -7,16 +7,7 @@ source "$(dirname "$0")/session.sh"
 start_display
 folder=$(dirname "$PROGRAM")
 
-# A recording stand-in for the desktop's opener: a line per call, its folder and arguments.
-OPENED=$WORLD/opened
-mkdir -p "$WORLD/bin"
-cat >"$WORLD/bin/xdg-open" <<STANDIN
-#!/bin/sh
-echo "\$PWD|\$*" >>"$OPENED"
-STANDIN
-chmod +x "$WORLD/bin/xdg-open"
-export PATH=$WORLD/bin:$PATH
-opened_count_is() { [ "$(cat "$OPENED" 2>/dev/null | wc -l)" -eq "$1" ]; }
+record_opened_documents
 
 pictures=$WORLD/pictures
 mkdir -p "$pictures"

@@ -152,6 +152,19 @@ answer_box() {
     wait_for 5 gone "$1" || fail "the box '$1' stayed"
 }
 
+# A recording stand-in for the desktop's opener: a line per call, its folder and arguments.
+record_opened_documents() {
+    OPENED=$WORLD/opened
+    mkdir -p "$WORLD/bin"
+    cat >"$WORLD/bin/xdg-open" <<STANDIN
+#!/bin/sh
+echo "\$PWD|\$*" >>"$OPENED"
+STANDIN
+    chmod +x "$WORLD/bin/xdg-open"
+    export PATH=$WORLD/bin:$PATH
+}
+opened_count_is() { [ "$(cat "$OPENED" 2>/dev/null | wc -l)" -eq "$1" ]; }
+
 show_main_window() {
     wait_for 5 window_hidden || fail "the main window did not hide"
     wait_for 5 tray_icon >/dev/null || fail "no tray icon"
