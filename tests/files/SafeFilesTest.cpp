@@ -62,19 +62,12 @@ TEST(FileReplacer, AFullDiskLeavesTheOldFileAsItWas) {
     const std::string file = folder / "file";
     WriteFile(file, "old contents");
     FullDiskAfter limit(1000);
-    files::FileReplacer replacer(file, Links::WriteThrough);
-    ASSERT_TRUE(replacer.IsOpen());
-    const std::string rows(4 << 20, 'x');  // more than the buffer, so the write itself fails
-    errno = 0;
-    EXPECT_FALSE(replacer.Write(rows));
-    EXPECT_EQ(errno, EFBIG);
-    EXPECT_FALSE(replacer.Commit());
-    EXPECT_EQ(errno, EFBIG);
-    EXPECT_EQ(ReadFile(file), "old contents");
-    EXPECT_EQ(folder.Entries(), 1);
-    EXPECT_FALSE(files::ReplaceFile(file, std::string(2000, 'y'), Links::WriteThrough));  // fails only at the flush
-    EXPECT_EQ(ReadFile(file), "old contents");
-    EXPECT_EQ(folder.Entries(), 1);
+    for (std::size_t size : {std::size_t{4} << 20, std::size_t{2000}}) {  // failing in a write, or at the flush
+        EXPECT_FALSE(files::ReplaceFile(file, std::string(size, 'x'), Links::WriteThrough));
+        EXPECT_EQ(errno, EFBIG);
+        EXPECT_EQ(ReadFile(file), "old contents");
+        EXPECT_EQ(folder.Entries(), 1);
+    }
 }
 
 TEST(RegularFile, OnlyARegularFileOpensAndNothingBlocks) {
