@@ -18,7 +18,7 @@ xdotool type --delay 5 "$gif"
 xdotool key Return
 
 wait_for 10 test -s "$gif.bmp" || fail "no BMP beside the GIF"
-wait_for 5 titled "$TITLE$gif.bmp" || fail "the title is '$(xdotool getwindowname "$(main_window)")'"
+wait_for 10 titled "$TITLE$gif.bmp" || fail "the title is '$(xdotool getwindowname "$(main_window)")'"
 
 # The preview: exactly the picture's pixels, not scaled, at the client area's corner.
 shoot_window "$(main_window)" main-window-preview
