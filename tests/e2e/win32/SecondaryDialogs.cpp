@@ -109,6 +109,25 @@ void CloseDialog(Session& run, HWND dialog, int button, const std::string& what)
     run.Await([&] { return !IsWindow(dialog); }, what + " closes the dialog", [] { return "still open"; });
 }
 
+// A picture control does not own its bitmap: a dialog that made one at each opening would
+// leave it behind every time. (Wine counts no GDI objects for GetGuiResources.)
+void CheckHeadingMadeOnce(Session& run) {
+    constexpr int OPENINGS = 20;
+    std::set<LRESULT> bitmaps;
+    for (int opening = 0; opening < OPENINGS; ++opening) {
+        HWND dialog = nullptr;
+        run.Command(ID_VIEW_LIST);
+        WaitFor([&] { return (dialog = FindDialog(run.app.Id(), "Kaleidra Image List")) != nullptr; });
+        HWND heading = FindWindowExA(dialog, nullptr, "Static", nullptr);
+        bitmaps.insert(SendMessageA(heading, STM_GETIMAGE, IMAGE_BITMAP, 0));
+        ClickButton(dialog, IDCANCEL);
+        WaitFor([&] { return !IsWindow(dialog); });
+    }
+    run.Check(bitmaps.size() == 1 && !bitmaps.contains(0),
+              "the Image List's heading is one bitmap over twenty openings",
+              std::to_string(bitmaps.size()) + " bitmaps");
+}
+
 // The list shows the file's entries; a double-click hands one to the desktop's viewer; a
 // deleted entry leaves the file once confirmed; a picture dropped here only gets the hint.
 void CheckImageList(Session& run, const OpenedFiles& opened) {
@@ -285,6 +304,7 @@ void RunSecondaryDialogs(Report& report, const Paths& paths) {
         return;
     }
     CheckImageList(run, opened);
+    CheckHeadingMadeOnce(run);
     CheckOptions(run, opened);
     CheckAbout(run);
     // F1 in the main window asks the desktop to open the index beside the program.
