@@ -22,6 +22,20 @@ Icon "${ICON}"
 UninstallIcon "${ICON}"
 ShowInstDetails nevershow
 
+; A running copy holds its exe open: neither replacing nor removing it would work.
+!macro REFUSE_WHILE_RUNNING
+  FindWindow $0 "KaleidraMainWindow"
+  StrCmp $0 0 +3
+    MessageBox MB_OK|MB_ICONEXCLAMATION "Kaleidra is running. Double-click its icon in the notification area, choose Application, Exit, then try again." /SD IDOK
+    Abort
+!macroend
+Function .onInit
+  !insertmacro REFUSE_WHILE_RUNNING
+FunctionEnd
+Function un.onInit
+  !insertmacro REFUSE_WHILE_RUNNING
+FunctionEnd
+
 Page directory
 Page instfiles
 UninstPage uninstConfirm

@@ -11,6 +11,13 @@ constexpr DWORD SETUP_WAIT_MS = 60000;
 constexpr std::array INSTALLED_FILES = {"kaleidra.exe", "kaleidra-convert.exe", "krindex.htm", "options.htm",
                                         "uninstall.exe"};
 
+// The installer's exit code: 0 when done, 2 when it stopped before doing anything.
+DWORD RunSilently(const std::string& setup) {
+    AppProcess install;
+    DWORD code = 99;
+    return install.Start(setup, "/S") && install.WaitForExit(SETUP_WAIT_MS, &code) ? code : 99;
+}
+
 bool Exists(const std::string& path) {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
@@ -61,10 +68,8 @@ void RunInstaller(Report& report, const Paths& paths, const std::string& setup) 
     std::puts("== the installer, for this user");
     const std::string folder = ShellFolder(CSIDL_LOCAL_APPDATA) + "\\Programs\\Kaleidra";
     const std::string shortcut = ShellFolder(CSIDL_PROGRAMS) + "\\Kaleidra.lnk";
-    AppProcess install;
-    DWORD code = 99;
-    report.Check(install.Start(setup, "/S") && install.WaitForExit(SETUP_WAIT_MS, &code) && code == 0,
-                 "the installer runs silently to the end", std::to_string(code));
+    const DWORD code = RunSilently(setup);
+    report.Check(code == 0, "the installer runs silently to the end", std::to_string(code));
     std::string missing;
     for (const char* file : INSTALLED_FILES) {
         missing += Exists(folder + "\\" + file) ? "" : std::string(" ") + file;
@@ -78,6 +83,8 @@ void RunInstaller(Report& report, const Paths& paths, const std::string& setup) 
     Session run(report, paths);
     if (run.Start(folder + "\\kaleidra.exe")) {
         WaitFor([&] { return (run.main = FindMainWindow(run.app.Id())) != nullptr && !IsWindowVisible(run.main); });
+        const DWORD again = RunSilently(setup);
+        run.Check(again == 2, "installing over the running program is refused", std::to_string(again));
         CheckExit(run);
     }
     CheckStartFromShortcut(report, shortcut, folder + "\\kaleidra.exe");
