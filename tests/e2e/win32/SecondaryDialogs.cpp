@@ -2,8 +2,6 @@
 // and used from outside as a user does.
 #include "Checks.h"
 
-#include <shlobj.h>
-#include <shobjidl.h>
 
 #include <algorithm>
 #include <sstream>
@@ -112,19 +110,16 @@ void CloseDialog(Session& run, HWND dialog, int button, const std::string& what)
 // A picture control does not own its bitmap: a dialog that made one at each opening would
 // leave it behind every time. (Wine counts no GDI objects for GetGuiResources.)
 void CheckHeadingMadeOnce(Session& run) {
-    constexpr int OPENINGS = 20;
     std::set<LRESULT> bitmaps;
-    for (int opening = 0; opening < OPENINGS; ++opening) {
+    for (int opening = 0; opening < 20; ++opening) {
         HWND dialog = nullptr;
         run.Command(ID_VIEW_LIST);
         WaitFor([&] { return (dialog = FindDialog(run.app.Id(), "Kaleidra Image List")) != nullptr; });
-        HWND heading = FindWindowExA(dialog, nullptr, "Static", nullptr);
-        bitmaps.insert(SendMessageA(heading, STM_GETIMAGE, IMAGE_BITMAP, 0));
+        bitmaps.insert(SendMessageA(FindWindowExA(dialog, nullptr, "Static", nullptr), STM_GETIMAGE, IMAGE_BITMAP, 0));
         ClickButton(dialog, IDCANCEL);
         WaitFor([&] { return !IsWindow(dialog); });
     }
-    run.Check(bitmaps.size() == 1 && !bitmaps.contains(0),
-              "the Image List's heading is one bitmap over twenty openings",
+    run.Check(bitmaps.size() == 1 && !bitmaps.contains(0), "the Image List's heading is one bitmap in twenty openings",
               std::to_string(bitmaps.size()) + " bitmaps");
 }
 
@@ -250,37 +245,6 @@ void CheckAbout(Session& run) {
     run.Check(SaveScreen(WindowArea(dialog), run.paths.shots + "\\about.bmp"), "screenshot of About");
     CloseDialog(run, dialog, IDOK, "OK");
 }
-
-struct ShortcutSeen {
-    std::string target;
-    std::string workingDir;
-    std::string description;
-};
-
-// A shell link as the shell reads it; nothing when it can't.
-std::optional<ShortcutSeen> ReadShortcut(const std::string& path) {
-    IShellLinkA* link = nullptr;
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                reinterpret_cast<void**>(&link)))) {
-        return std::nullopt;
-    }
-    std::optional<ShortcutSeen> seen;
-    IPersistFile* file = nullptr;
-    std::wstring widePath(path.begin(), path.end());
-    if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-        if (SUCCEEDED(file->Load(widePath.c_str(), STGM_READ))) {
-            char target[MAX_PATH] = {}, folder[MAX_PATH] = {}, description[MAX_PATH] = {};
-            link->GetPath(target, sizeof target, nullptr, 0);
-            link->GetWorkingDirectory(folder, sizeof folder);
-            link->GetDescription(description, sizeof description);
-            seen = ShortcutSeen{target, folder, description};
-        }
-        file->Release();
-    }
-    link->Release();
-    return seen;
-}
-
 
 // The system's own text for an error, as the program shows it.
 BoxText SystemError(DWORD error) {
