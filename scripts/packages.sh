@@ -13,6 +13,8 @@ TEST_PACKAGES=(libgtest-dev libgmock-dev imagemagick libjpeg-turbo-progs
   xvfb trayer xdotool x11-utils x11-xserver-utils gsettings-desktop-schemas cinnamon-desktop-data
   mate-desktop-common libglib2.0-bin desktop-file-utils appstream file dpkg-dev)
 # The Windows exe: the mingw-w64 cross compilers, nasm for libjpeg-turbo's SIMD code,
-# dpkg-dev to unpack libjpeg-turbo's Debian source package; Wine runs the exe in tests.
-WIN32_BUILD_PACKAGES=(cmake ninja-build mingw-w64 g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix nasm dpkg-dev)
+# dpkg-dev to unpack libjpeg-turbo's Debian source package; nsis makes the installer. Wine
+# runs the exe in tests.
+WIN32_BUILD_PACKAGES=(cmake ninja-build mingw-w64 g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix nasm dpkg-dev
+  nsis)
 WIN32_TEST_PACKAGES=(wine wine64 imagemagick xvfb)

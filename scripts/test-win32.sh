@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Windows exes (libjpeg-turbo for mingw-w64 once per machine, then the win32
-# preset), runs the converter's smoke test under Wine against the native build's output, and
-# the program itself under Wine inside Xvfb, driven from outside (screenshots land in
-# build/win32/shots/).
+# preset, with its installer and portable zip), runs the converter's smoke test under Wine
+# against the native build's output, and the program itself under Wine inside Xvfb, driven
+# from outside, last through its installer (screenshots land in build/win32/shots/).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
@@ -22,5 +22,5 @@ status=0
 tests/e2e/win32/convert-smoke.sh build/win32/bin/kaleidra-convert.exe \
   build/default/bin/kaleidra-convert build/win32/e2e || status=1
 tests/e2e/win32/app-e2e.sh build/win32/bin/kaleidra.exe build/win32/bin/kaleidra-e2e-driver.exe \
-  build/win32/app-e2e build/win32/shots || status=1
+  build/win32/app-e2e build/win32/shots build/win32/dist/kaleidra-3.0-setup.exe || status=1
 exit $status

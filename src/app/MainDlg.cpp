@@ -54,6 +54,7 @@ const MessageMap* CMainDlg::GetMessageMap() const {
         MapCommand(ID_OPEN_IMAGE, &CMainDlg::OnOpenImage),
         MapCtlColor(&CMainDlg::OnCtlColor),
         MapMessage(WM_TRAYNOTIFY, &CMainDlg::OnTrayNotify),
+        MapMessage(fw::RegisterWindowMessageA(TASKBAR_CREATED_MESSAGE), &CMainDlg::OnTaskbarCreated),
         MapContextMenu(&CMainDlg::OnContextMenu),
         MapCommand(ID_SET_AS_WALLPAPER, &CMainDlg::OnSetAsWallpaper),
         MapCommand(ID_ADD_TO_LIST, &CMainDlg::OnAddCurrentToList),

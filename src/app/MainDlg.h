@@ -62,6 +62,7 @@ protected:
     void OnSize(UINT nType, int cx, int cy);
     void OnTimer(UINT_PTR nIDEvent);
     LRESULT OnTrayNotify(WPARAM wParam, LPARAM lParam);
+    LRESULT OnTaskbarCreated(WPARAM wParam, LPARAM lParam);
     void OnContextMenu(CWnd* pWnd, POINT point);
     void OnOpenImage();
     void OnDropFiles(HDROP hDropInfo);

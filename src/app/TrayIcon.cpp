@@ -24,8 +24,11 @@ NOTIFYICONDATAA TrayRecord(HWND hWnd, HICON hIcon, UINT flags) {
 
 }  // namespace
 
+// The tray shows small icons; the small image is drawn for that size, where the large one
+// shrunk loses its lines.
 void CMainDlg::AddTrayIcon() {
-    NOTIFYICONDATAA data = TrayRecord(m_hWnd, m_hIcon, NIF_MESSAGE | NIF_ICON | NIF_TIP);
+    HICON small = fw::LoadIconA(IDR_MAINFRAME, fw::GetSystemMetrics(SM_CXSMICON));
+    NOTIFYICONDATAA data = TrayRecord(m_hWnd, small, NIF_MESSAGE | NIF_ICON | NIF_TIP);
     data.uCallbackMessage = WM_TRAYNOTIFY;
     std::snprintf(data.szTip, sizeof data.szTip, "%s", TRAY_TIP);
     fw::Shell_NotifyIconA(NIM_ADD, &data);
@@ -34,6 +37,13 @@ void CMainDlg::AddTrayIcon() {
 void CMainDlg::RemoveTrayIcon() {
     NOTIFYICONDATAA data = TrayRecord(m_hWnd, m_hIcon, NIF_ICON);
     fw::Shell_NotifyIconA(NIM_DELETE, &data);
+}
+
+// A restarted shell has a new, empty tray; without the icon again the hidden window would
+// be out of reach.
+LRESULT CMainDlg::OnTaskbarCreated(WPARAM, LPARAM) {
+    AddTrayIcon();
+    return 0;
 }
 
 LRESULT CMainDlg::OnTrayNotify(WPARAM wParam, LPARAM lParam) {

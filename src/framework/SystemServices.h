@@ -63,8 +63,12 @@ void Sleep(DWORD milliseconds);
 void CoInitialize();
 void CoUninitialize();
 
-// An icon of the program's resources; null when there is none.
+// An icon of the program's resources; null when there is none. The first form is the
+// large icon; the second is size pixels square, where the host's icons have sizes.
 HICON LoadIconA(UINT nIDResource);
+HICON LoadIconA(UINT nIDResource, int size);
+// The message id the system gives that name, the same for every window of the session.
+UINT RegisterWindowMessageA(const char* name);
 int GetSystemMetrics(int nIndex);
 
 // The shell: a verb applied to a file or program with the desktop's associations; the

@@ -220,6 +220,7 @@ inline constexpr int OPAQUE = 2;
 // Painting.
 inline constexpr int SM_CXICON = 11;
 inline constexpr int SM_CYICON = 12;
+inline constexpr int SM_CXSMICON = 49;
 inline constexpr DWORD BI_RGB = 0;
 inline constexpr UINT DIB_RGB_COLORS = 0;
 inline constexpr DWORD SRCCOPY = 0x00CC0020;

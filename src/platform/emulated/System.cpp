@@ -3,6 +3,8 @@
 #include "framework/SystemServices.h"
 
 #include <algorithm>
+#include <map>
+#include <string>
 
 namespace {
 
@@ -27,7 +29,22 @@ std::string StrDate(const std::tm& local) {
 namespace fw {
 
 int GetSystemMetrics(int nIndex) {
+    if (nIndex == SM_CXSMICON) {
+        return emulated::SMALL_ICON_SIZE;
+    }
     return nIndex == SM_CXICON || nIndex == SM_CYICON ? emulated::ICON_SIZE : 0;
+}
+
+// The desktop scales one icon to every size it shows.
+HICON LoadIconA(UINT nIDResource, int) {
+    return LoadIconA(nIDResource);
+}
+
+// Registered messages take the range Windows gives them, in the order they are asked for.
+UINT RegisterWindowMessageA(const char* name) {
+    static std::map<std::string, UINT> messages;
+    constexpr UINT FIRST_REGISTERED_MESSAGE = 0xC000;
+    return messages.try_emplace(name, FIRST_REGISTERED_MESSAGE + static_cast<UINT>(messages.size())).first->second;
 }
 
 std::string DragQueryFileA(HDROP hDrop, UINT index) {

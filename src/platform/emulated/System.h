@@ -1,5 +1,5 @@
 // Small rules of the Windows system that the Linux hosts keep as Windows keeps them. The
-// services written once here (rand and srand, dropped files, icon metrics) are defined in
+// services written once here (rand and srand, dropped files, icon metrics, registered messages) are defined in
 // System.cpp for every host but win32.
 #pragma once
 
@@ -19,6 +19,7 @@ namespace emulated {
 
 // The system's icon size, SM_CXICON by SM_CYICON.
 inline constexpr int ICON_SIZE = 32;
+inline constexpr int SMALL_ICON_SIZE = 16;
 
 // A timer's period as SetTimer takes it: shorter than USER_TIMER_MINIMUM runs at that.
 UINT TimerPeriod(UINT elapse);

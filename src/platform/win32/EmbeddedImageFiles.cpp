@@ -36,13 +36,16 @@ ByteSpan FindIconImage(ByteSpan iconFile, int size) {
     if (count == 0 || iconFile.size() < ICON_DIRECTORY_BYTES + count * ICON_ENTRY_BYTES) {
         return {};
     }
-    std::size_t chosen = ICON_DIRECTORY_BYTES;
+    // Scaled down, an image keeps its lines; scaled up, it blurs.
+    std::size_t chosen = 0;
+    int chosenWidth = 0;
     for (std::uint32_t i = 0; i < count; ++i) {
         const std::size_t entry = ICON_DIRECTORY_BYTES + i * ICON_ENTRY_BYTES;
         const int width = iconFile[entry] == 0 ? 256 : iconFile[entry];
-        if (width == size) {
+        const bool fitsBetter = chosenWidth < size ? width > chosenWidth : width >= size && width < chosenWidth;
+        if (fitsBetter) {
             chosen = entry;
-            break;
+            chosenWidth = width;
         }
     }
     return Slice(iconFile, U32(iconFile, chosen + 12), U32(iconFile, chosen + 8));

@@ -9,7 +9,8 @@
 using ByteSpan = std::span<const unsigned char>;
 
 // The image (its BITMAPINFOHEADER, colours, XOR and AND masks) of the directory entry
-// whose width is size pixels, else the first entry; empty when the file is malformed.
+// whose width is size pixels, else the smallest wider one, else the widest; empty when
+// the file is malformed.
 ByteSpan FindIconImage(ByteSpan iconFile, int size);
 
 struct BitmapFileParts {

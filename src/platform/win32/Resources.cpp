@@ -59,16 +59,19 @@ std::optional<PackedBitmap> PackBitmapFile(std::span<const unsigned char> bitmap
     return packed;
 }
 
+// A picture control does not own the bitmap it is given, so one made per dialog would
+// outlive it; each bitmap is made once and shared by every dialog that shows it.
 HBITMAP EmbeddedBitmap(UINT id) {
-    std::optional<PackedBitmap> packed = PackBitmapFile(FindResourceData(ResourceKind::Bitmap, id));
-    if (!packed) {
-        return nullptr;
+    static std::map<UINT, HBITMAP> bitmaps;
+    auto [entry, inserted] = bitmaps.try_emplace(id, nullptr);
+    std::optional<PackedBitmap> packed;
+    if (inserted && (packed = PackBitmapFile(FindResourceData(ResourceKind::Bitmap, id)))) {
+        HDC screen = GetDC(nullptr);
+        entry->second = CreateDIBitmap(screen, &packed->Info()->bmiHeader, CBM_INIT, packed->bits, packed->Info(),
+                                       DIB_RGB_COLORS);
+        ReleaseDC(nullptr, screen);
     }
-    HDC screen = GetDC(nullptr);
-    HBITMAP bitmap = CreateDIBitmap(screen, &packed->Info()->bmiHeader, CBM_INIT, packed->bits, packed->Info(),
-                                    DIB_RGB_COLORS);
-    ReleaseDC(nullptr, screen);
-    return bitmap;
+    return entry->second;
 }
 
 HMENU BuildMenu(UINT menuId) {

@@ -20,7 +20,8 @@ struct PackedBitmap {
 };
 std::optional<PackedBitmap> PackBitmapFile(std::span<const unsigned char> bitmapFile);
 
-// A device-dependent bitmap of the built-in bitmap file; null when there is none.
+// A device-dependent bitmap of the built-in bitmap file; null when there is none. Made once
+// and kept for the life of the process.
 HBITMAP EmbeddedBitmap(UINT id);
 // A menu bar (or, for a pop-up, a pop-up menu) with its pop-ups, from a menu template.
 HMENU BuildMenu(UINT menuId);

@@ -55,7 +55,15 @@ void CoUninitialize() {
 }
 
 HICON LoadIconA(UINT nIDResource) {
-    return win32::EmbeddedIcon(nIDResource, ::GetSystemMetrics(SM_CXICON));
+    return LoadIconA(nIDResource, ::GetSystemMetrics(SM_CXICON));
+}
+
+HICON LoadIconA(UINT nIDResource, int size) {
+    return win32::EmbeddedIcon(nIDResource, size);
+}
+
+UINT RegisterWindowMessageA(const char* name) {
+    return ::RegisterWindowMessageA(name);
 }
 
 int GetSystemMetrics(int nIndex) {

@@ -141,3 +141,5 @@ void CheckExit(Session& run);
 void RunSecondaryDialogs(Report& report, const Paths& paths);
 // A copy without the help documents, and a system with the StartUp folder of old.
 void RunCopyWithoutDocuments(Report& report, const Paths& paths);
+// The installer put through an install, the program's starts and an uninstall.
+void RunInstaller(Report& report, const Paths& paths, const std::string& setup);

@@ -8,6 +8,7 @@
 #include <windows.h>
 #include <shlobj.h>
 #include <shellapi.h>
+#include <shobjidl.h>
 
 #include <fstream>
 #include <optional>
@@ -281,4 +282,34 @@ inline bool SaveScreen(const RECT& area, const std::string& path, HWND repaintFi
     out.write(reinterpret_cast<const char*>(&info), sizeof info);
     out.write(bits.data(), static_cast<std::streamsize>(bits.size()));
     return !bits.empty() && out.good();
+}
+
+struct ShortcutSeen {
+    std::string target;
+    std::string workingDir;
+    std::string description;
+};
+
+// A shell link as the shell reads it; nothing when it can't.
+inline std::optional<ShortcutSeen> ReadShortcut(const std::string& path) {
+    IShellLinkA* link = nullptr;
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                reinterpret_cast<void**>(&link)))) {
+        return std::nullopt;
+    }
+    std::optional<ShortcutSeen> seen;
+    IPersistFile* file = nullptr;
+    std::wstring widePath(path.begin(), path.end());
+    if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
+        if (SUCCEEDED(file->Load(widePath.c_str(), STGM_READ))) {
+            char target[MAX_PATH] = {}, folder[MAX_PATH] = {}, description[MAX_PATH] = {};
+            link->GetPath(target, sizeof target, nullptr, 0);
+            link->GetWorkingDirectory(folder, sizeof folder);
+            link->GetDescription(description, sizeof description);
+            seen = ShortcutSeen{target, folder, description};
+        }
+        file->Release();
+    }
+    link->Release();
+    return seen;
 }

@@ -2,6 +2,7 @@
 // the system see it. Each check prints PASS or FAIL with what was seen; the last line
 // counts them.
 // Usage: kaleidra-e2e-driver EXE PICTURES_FOLDER SHOTS_FOLDER (Windows paths)
+//        kaleidra-e2e-driver EXE PICTURES_FOLDER SHOTS_FOLDER SETUP_EXE (and the installer)
 //        kaleidra-e2e-driver --save-wallpaper FILE (the wallpaper as this process sees it)
 //        kaleidra-e2e-driver --record-open RECORD FILE (the desktop's viewer: FILE goes in RECORD)
 #include "Checks.h"
@@ -83,15 +84,29 @@ bool CheckStartUp(Session& run) {
     return true;
 }
 
-// The icon in Wine's own notification area (there is no tray on the X display),
-// double-clicked with the mouse at its centre.
+// The icon in Wine's own notification area (there is no tray on the X display).
+HWND TrayIconWindow() {
+    HWND tray = FindWindowA("__winex11_standalone_tray", nullptr);
+    return tray ? FindWindowExA(tray, nullptr, "__winex11_tray_icon", nullptr) : nullptr;
+}
+
+// A restarted shell has an empty tray and tells every top-level window so.
+void CheckTrayAfterShellRestart(Session& run) {
+    NOTIFYICONDATAA icon{};
+    icon.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    icon.hWnd = run.main;
+    icon.uID = ID_TRAYICON;
+    run.Await([] { return TrayIconWindow() != nullptr; }, "the notification area shows the icon");
+    Shell_NotifyIconA(NIM_DELETE, &icon);
+    run.Await([] { return TrayIconWindow() == nullptr; }, "the tray loses it");
+    PostMessageA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+    run.Await([] { return TrayIconWindow() != nullptr; }, "a broadcast TaskbarCreated brings it back");
+}
+
+// The icon double-clicked with the mouse at its centre.
 void CheckTrayDoubleClick(Session& run) {
     HWND main = run.main;
-    HWND icon = nullptr;
-    run.Await([&] {
-        HWND tray = FindWindowA("__winex11_standalone_tray", nullptr);
-        return (icon = tray ? FindWindowExA(tray, nullptr, "__winex11_tray_icon", nullptr) : nullptr) != nullptr;
-    }, "the notification area shows the icon");
+    HWND icon = TrayIconWindow();
     const RECT area = WindowArea(icon);
     SetCursorPos((area.left + area.right) / 2, (area.top + area.bottom) / 2);
     INPUT clicks[4] = {};
@@ -186,6 +201,7 @@ void RunFirstStart(Report& report, const Paths& paths) {
     run.Await([&] { return IsWindowVisible(run.main) && !IsIconic(run.main); }, "a second start shows the hidden window");
     PostMessageA(run.main, WM_COMMAND, IDOK, 0);
     run.Await([&] { return !IsWindowVisible(run.main); }, "Hide hides it again");
+    CheckTrayAfterShellRestart(run);
     CheckTrayDoubleClick(run);
     CheckDrop(run, paths.pictures + "\\rose.gif");
     CheckDrop(run, paths.pictures + "\\rose.jpg");
@@ -310,8 +326,8 @@ int main(int argc, char** argv) {
         std::ofstream(argv[2], std::ios::binary | std::ios::app) << argv[3] << "\n";
         return 0;
     }
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: kaleidra-e2e-driver EXE PICTURES_FOLDER SHOTS_FOLDER\n");
+    if (argc != 4 && argc != 5) {
+        std::fprintf(stderr, "usage: kaleidra-e2e-driver EXE PICTURES_FOLDER SHOTS_FOLDER [SETUP_EXE]\n");
         return 2;
     }
     const Paths paths{argv[1], argv[2], argv[3]};
@@ -325,5 +341,8 @@ int main(int argc, char** argv) {
     RunCopyWithoutDocuments(report, paths);
     RunReadOnlyMachine(report, paths);
     RunListInNonAsciiFolder(report, paths);
+    if (argc == 5) {
+        RunInstaller(report, paths, argv[4]);
+    }
     return report.Finish();
 }

@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
 # Runs kaleidra.exe under Wine inside Xvfb, driven from outside by kaleidra-e2e-driver.exe in
-# a fresh prefix, and turns the driver's screenshots into PNG files.
-# Usage: tests/e2e/win32/app-e2e.sh KALEIDRA_EXE DRIVER_EXE WORK_DIR SHOTS_DIR
+# a fresh prefix, and turns the driver's screenshots into PNG files. With an installer, it is
+# installed, used and uninstalled last.
+# Usage: tests/e2e/win32/app-e2e.sh KALEIDRA_EXE DRIVER_EXE WORK_DIR SHOTS_DIR [SETUP_EXE]
 set -uo pipefail
 
 exe=$(realpath "$1")
 driver=$(realpath "$2")
 work=$(realpath -m "$3")
 shots=$(realpath -m "$4")
+setup=()
+[ $# -ge 5 ] && setup=("$(realpath "$5")")
 
 source "$(dirname "$0")/wine.sh"
 command -v Xvfb >/dev/null || { echo "Xvfb is not installed" >&2; exit 1; }
@@ -42,7 +45,7 @@ windows_path() { local path=$1; echo "Z:${path//\//\\}"; }
 # checks are passed on line by line, so that a slow run shows where it is.
 status=0
 "$wine" "$driver" "$(windows_path "$exe")" "$(windows_path "$work/pictures")" "$(windows_path "$shots")" \
-  2>"$work/wine.log" | stdbuf -oL tr -d '\r' || status=1
+  ${setup:+"$(windows_path "${setup[0]}")"} 2>"$work/wine.log" | stdbuf -oL tr -d '\r' || status=1
 [ $status -eq 0 ] || cat "$work/wine.log" >&2
 
 for bmp in "$shots"/*.bmp; do

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace {
 
 std::uint32_t U32(ByteSpan bytes, std::size_t at) {
@@ -25,7 +27,9 @@ TEST(EmbeddedImageFiles, EachIconSizeFindsItsOwnImageWithItsMask) {
         EXPECT_TRUE(mask[0] & 0x80);
         EXPECT_FALSE(mask[4 * size / 2 + size / 16] & 0x80);
     }
-    EXPECT_EQ(FindIconImage(icon, 48).data(), FindIconImage(icon, 32).data()) << "an absent size takes the first";
+    for (auto [size, taken] : {std::pair{24, 32}, {8, 16}, {48, 32}}) {
+        EXPECT_EQ(FindIconImage(icon, size).data(), FindIconImage(icon, taken).data()) << size;
+    }
 }
 
 TEST(EmbeddedImageFiles, TheSplashSplitsIntoHeaderAndPixels) {
