@@ -27,6 +27,13 @@ public:
     }
     bool Remove(const std::string& path) override { return Allowed("remove") && fs::remove(path); }
     std::string NativePath(std::string_view) const override { return m_oldList; }
+    // As an earlier Windows build wrote "é" in code page 1252.
+    std::string ListLineText(std::string line) const override {
+        if (size_t at = line.find('\xE9'); at != std::string::npos) {
+            line.replace(at, 1, "\xC3\xA9");
+        }
+        return line;
+    }
 
     std::string failing;
 
@@ -193,6 +200,17 @@ TEST_F(ImageListFile, EntriesTooLongForALineStayInTheOldList) {
                                                {MessageId::OldEntriesTooLong, 0, 1}}));
     EXPECT_EQ(ReadFile(list.Path()), "one\n");
     EXPECT_TRUE(fs::exists(m_oldList));
+}
+
+// A line an earlier build wrote in another encoding is read, kept and merged as text.
+TEST_F(ImageListFile, LinesOfAnEarlierEncodingReadAsText) {
+    WriteFile(list.Path(), "caf\xE9\nb\n");
+    EXPECT_EQ(list.Entry(1, 2).value, "caf\xC3\xA9");
+    EXPECT_EQ(list.Lines(), (std::vector<std::string>{"caf\xC3\xA9", "b"}));
+    EXPECT_EQ(list.Remove("b", 0), std::nullopt);
+    WriteFile(m_oldList, "caf\xE9\nnew\n");
+    Migrate();
+    EXPECT_EQ(ReadFile(list.Path()), "caf\xC3\xA9\nnew\n");
 }
 
 // Appends and deletions killed at random moments, over and over: every line stays whole.
