@@ -338,6 +338,26 @@ void RunNamesOutsideTheCodePage(Report& report, const Paths& paths) {
     RegDeleteKeyValueA(HKEY_CURRENT_USER, SHELL_FOLDERS, "Local AppData");
 }
 
+// At 150 % (Wine's LogPixels 144) dialogs grow with their font and the preview stays 1:1 in
+// device pixels; each window is shot for a look.
+void RunAtHighDpi(Report& report, const Paths& paths) {
+    std::puts("== 150 % (144 dpi)");
+    const DWORD dpi = 144;
+    RegSetKeyValueA(HKEY_CURRENT_USER, "Control Panel\\Desktop", "LogPixels", REG_DWORD, &dpi, sizeof dpi);
+    RegSetKeyValueA(HKEY_CURRENT_CONFIG, "Software\\Fonts", "LogPixels", REG_DWORD, &dpi, sizeof dpi);
+    Session run(report, paths);
+    if (!run.StartShown(paths.exe)) {
+        return;
+    }
+    CheckDrop(run, paths.pictures + "\\rose.jpg");
+    std::string difference = CompareWithScreen(run.main, paths.pictures + "\\rose.jpg.bmp");
+    run.Check(difference.empty(), "the preview shows the picture 1:1 at the top left", difference);
+    run.Check(SaveScreen(WindowArea(run.main), paths.shots + "\\preview-150.bmp", run.main),
+              "screenshot with the preview");
+    ShootDialogs(run, "-150");
+    CheckExit(run);
+}
+
 }  // namespace
 
 void CheckExit(Session& run) {
@@ -374,5 +394,6 @@ int main(int argc, char** argv) {
     RunCopyWithoutDocuments(report, paths);
     RunReadOnlyMachine(report, paths);
     RunNamesOutsideTheCodePage(report, paths);
+    RunAtHighDpi(report, paths);
     return report.Finish();
 }
