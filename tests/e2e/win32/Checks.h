@@ -139,8 +139,5 @@ void CheckExit(Session& run);
 
 // The start-up entry, the Image List, Options and About dialogs and the help documents.
 void RunSecondaryDialogs(Report& report, const Paths& paths);
-// Opens the Image List, Options and About, screenshots each (its file name ends in the
-// suffix) and closes it.
-void ShootDialogs(Session& run, const std::string& suffix);
 // A copy without the help documents, and a system with the StartUp folder of old.
 void RunCopyWithoutDocuments(Report& report, const Paths& paths);

@@ -276,22 +276,6 @@ BoxText SystemError(DWORD error) {
 
 }  // namespace
 
-void ShootDialogs(Session& run, const std::string& suffix) {
-    const std::tuple<int, const char*, const char*, int> dialogs[] = {
-        {ID_VIEW_LIST, "Kaleidra Image List", "imagelist", IDCANCEL},
-        {ID_OPTIONS, "Kaleidra Options", "options", IDCANCEL},
-        {ID_ABOUT, "About This Program", "about", IDOK},
-    };
-    for (const auto& [command, title, name, button] : dialogs) {
-        if (HWND dialog = OpenDialog(run, command, title)) {
-            run.Await([&] { return ScreenColours(dialog, ClientArea(dialog)).size() > 1; }, "it is drawn");
-            run.Check(SaveScreen(WindowArea(dialog), run.paths.shots + "\\" + name + suffix + ".bmp"),
-                      "screenshot of " + Quoted(title));
-            CloseDialog(run, dialog, button, Quoted(title) + "'s button " + std::to_string(button));
-        }
-    }
-}
-
 void RunSecondaryDialogs(Report& report, const Paths& paths) {
     std::puts("== dialogs, help and the start-up entry");
     WriteRegistryText(HKEY_LOCAL_MACHINE, std::string(SETTINGS) + "mins", "30");  // no tick meanwhile
