@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <unordered_set>
+#include <utility>
 
 namespace core {
 namespace {
@@ -28,7 +29,7 @@ std::optional<std::vector<std::string>> ReadLines(const FileSystem& system, cons
     std::vector<std::string> lines;
     for (std::string line; reader.ReadLine(line, maxChars);) {
         StripLineBreak(line);
-        lines.push_back(system.ListLineText(line));
+        lines.push_back(system.ListLineText(std::move(line)));
     }
     return lines;
 }
