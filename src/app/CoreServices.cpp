@@ -4,6 +4,7 @@
 #include "framework/SystemServices.h"
 
 #include <cstring>
+#include <utility>
 
 std::uint32_t HostFileSystem::LastError() const {
     return fw::GetLastError();
@@ -23,6 +24,10 @@ bool HostFileSystem::Remove(const std::string& path) {
 
 std::string HostFileSystem::NativePath(std::string_view windowsPath) const {
     return fw::NativePath(windowsPath);
+}
+
+std::string HostFileSystem::ListLineText(std::string line) const {
+    return fw::FromEarlierCodePage(std::move(line));
 }
 
 std::optional<std::string> RegistryStore::Read(const std::string& keyPath, std::size_t capacity) const {

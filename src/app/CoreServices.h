@@ -11,6 +11,7 @@ public:
     bool CopyOver(const std::string& from, const std::string& to) override;
     bool Remove(const std::string& path) override;
     std::string NativePath(std::string_view windowsPath) const override;
+    std::string ListLineText(std::string line) const override;
 };
 
 // The settings live in the registry, under the local machine.

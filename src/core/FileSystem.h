@@ -23,6 +23,9 @@ public:
     // A fixed Windows path of the program's own (such as the previous version's folder on
     // drive C:) as this system spells it.
     virtual std::string NativePath(std::string_view windowsPath) const = 0;
+    // A line read from a list as the program's own text: earlier builds may have written
+    // it in another encoding than this one's.
+    virtual std::string ListLineText(std::string line) const = 0;
 };
 
 }  // namespace core

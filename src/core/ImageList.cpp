@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <unordered_set>
+#include <utility>
 
 namespace core {
 namespace {
@@ -19,7 +20,8 @@ constexpr char PATH_SEPARATOR = '\\';
 constexpr char PATH_SEPARATOR = '/';
 #endif
 
-std::optional<std::vector<std::string>> ReadLines(const std::string& path, size_t maxChars) {
+std::optional<std::vector<std::string>> ReadLines(const FileSystem& system, const std::string& path,
+                                                  size_t maxChars) {
     ListFileReader reader(path);
     if (!reader.IsOpen()) {
         return std::nullopt;
@@ -27,7 +29,7 @@ std::optional<std::vector<std::string>> ReadLines(const std::string& path, size_
     std::vector<std::string> lines;
     for (std::string line; reader.ReadLine(line, maxChars);) {
         StripLineBreak(line);
-        lines.push_back(line);
+        lines.push_back(system.ListLineText(std::move(line)));
     }
     return lines;
 }
@@ -93,12 +95,13 @@ Outcome<std::optional<std::string>> ImageList::Entry(int i, int count) const {
     }
     if (entry) {
         StripLineBreak(*entry);
+        entry = m_system.ListLineText(*entry);
     }
     return {entry, std::nullopt};
 }
 
 std::vector<std::string> ImageList::Lines() const {
-    return ReadLines(m_path, std::string::npos).value_or(std::vector<std::string>{});
+    return ReadLines(m_system, m_path, std::string::npos).value_or(std::vector<std::string>{});
 }
 
 Message ImageList::Append(const std::string& path) {
@@ -116,7 +119,7 @@ Message ImageList::Append(const std::string& path) {
 }
 
 std::optional<Message> ImageList::Remove(const std::string& entry, int occurrence) {
-    auto lines = ReadLines(m_path, std::string::npos);
+    auto lines = ReadLines(m_system, m_path, std::string::npos);
     if (!lines) {
         return SystemFailure();
     }
@@ -144,7 +147,7 @@ void ImageList::MigrateOldList(const std::function<void(const Message&)>& show) 
         return;
     }
     show({MessageId::OldListFound});
-    auto oldEntries = ReadLines(m_oldPath, std::string::npos);
+    auto oldEntries = ReadLines(m_system, m_oldPath, std::string::npos);
     if (!oldEntries) {
         show(SystemFailure());
         return;
@@ -166,7 +169,8 @@ void ImageList::MigrateOldList(const std::function<void(const Message&)>& show) 
 
 bool ImageList::MergeOldEntries(const std::vector<std::string>& oldEntries) {
     // A missing list is made by the first append.
-    auto current = IsMissingOrEmpty(m_path) ? std::vector<std::string>{} : ReadLines(m_path, std::string::npos);
+    auto current =
+        IsMissingOrEmpty(m_path) ? std::vector<std::string>{} : ReadLines(m_system, m_path, std::string::npos);
     if (!current) {
         return false;
     }

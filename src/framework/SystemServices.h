@@ -38,6 +38,11 @@ std::string ProgramDataFolder(const std::string& programFolder);
 // on drive C:) as this host spells it.
 std::string NativePath(std::string_view windowsPath);
 
+// Text an earlier build wrote, as this build's: on Windows, text that is not UTF-8 was
+// written in the system's ANSI code page and is converted; where file names are bytes
+// (Linux) it stays as it is.
+std::string FromEarlierCodePage(std::string text);
+
 BOOL CopyFileA(const char* existingFile, const char* newFile, BOOL failIfExists);
 BOOL DeleteFileA(const char* fileName);
 

@@ -15,7 +15,7 @@ constexpr const char* CONVERTED = "Image List successfully converted.";
 class CoreMessages : public Scenario {};
 
 // The old list is taken over and one that stays is named as this system spells it, as is one
-// left with entries too long for a line. A list
+// left with entries too long for a line, whose other entries are taken over. A list
 // that cannot be opened is told when counted and when read; refused writes of the settings
 // show nothing and the program runs on.
 TEST_F(CoreMessages, EachIsShownInOrderInABoxOfItsKind) {
@@ -28,8 +28,10 @@ TEST_F(CoreMessages, EachIsShownInOrderInABoxOfItsKind) {
     RunMainWindow([&](CMainDlg& dlg) {
         EXPECT_EQ(ReadList(), "one\n");
         EXPECT_TRUE(world.HasTimer(dlg.m_hWnd, ID_TIMER_CHANGE));
-        WriteFile(oldList.string(), std::string(300, 'x') + "\n");
+        WriteFile(oldList.string(), "two\n" + std::string(300, 'x') + "\n");
         dlg.MigrateOldList();
+        EXPECT_EQ(ReadList(), "one\ntwo\n");  // the long entry stays behind, in the old list
+        EXPECT_TRUE(std::filesystem::exists(oldList));
         std::filesystem::remove(ListPath());
         dlg.m_nFreq = core::FREQ_EVERYRUN;
         dlg.ChangeWallpaper();

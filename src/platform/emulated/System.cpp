@@ -51,6 +51,11 @@ std::string DragQueryFileA(HDROP hDrop, UINT index) {
     return index < hDrop->files.size() ? hDrop->files[index] : std::string();
 }
 
+// File names here are bytes, whatever their encoding: a list line is taken as it stands.
+std::string FromEarlierCodePage(std::string text) {
+    return text;
+}
+
 void DragFinish(HDROP hDrop) {
     hDrop->finished = true;
 }

@@ -4,6 +4,7 @@
 #include "framework/SystemServices.h"
 #include "platform/win32/StartupFolder.h"
 #include "platform/win32/Folders.h"
+#include "platform/win32/TextConversion.h"
 
 #include <objbase.h>
 #include <objidl.h>
@@ -20,18 +21,11 @@ std::string UserStartupFolder() {
     return path;
 }
 
-std::wstring WidePath(const char* path) {
-    const int length = MultiByteToWideChar(CP_ACP, 0, path, -1, nullptr, 0);
-    std::wstring wide(length > 0 ? static_cast<size_t>(length) : 1, L'\0');
-    MultiByteToWideChar(CP_ACP, 0, path, -1, wide.data(), length);
-    return wide;
-}
-
 HRESULT SaveLink(IShellLinkA& link, const char* shortcutPath) {
     IPersistFile* file = nullptr;
     HRESULT result = link.QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file));
     if (SUCCEEDED(result)) {
-        result = file->Save(WidePath(shortcutPath).c_str(), TRUE);
+        result = file->Save(win32::WidePath(shortcutPath).c_str(), TRUE);
         file->Release();
     }
     return result;

@@ -18,6 +18,7 @@ constexpr const char* OPEN_TITLE = "Choose an image file";
 constexpr const char* OPEN_FILTERS =
     "Supported Files Types(*.bmp;*.gif;*.jpg;)|Bitmaps (*.bmp)|GIF Files (*.gif)|JPEG Files (*.jpg)";
 constexpr int ID_OPEN_IMAGE = 1000;
+constexpr int ID_SET_AS_WALLPAPER = 1008;
 constexpr int IDC_SPLASH = 1006;
 constexpr int EXE_ICON = 128;
 // The open dialog's controls: the file types and, by system, the file name box.
@@ -65,6 +66,29 @@ std::string CompareWithScreen(HWND hWnd, const std::string& bmpPath) {
     DeleteDC(memory);
     DeleteObject(bitmap);
     return difference;
+}
+
+// A resource of the exe as bytes; empty when it has none.
+std::string ResourceBytes(HMODULE module, LPCSTR id, LPCSTR type) {
+    HRSRC found = module ? FindResourceA(module, id, type) : nullptr;
+    HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
+    return loaded ? std::string(static_cast<const char*>(LockResource(loaded)), SizeofResource(module, found)) : "";
+}
+
+// What the shell and the loader read from the exe: its icon, its manifest and its version.
+void CheckProgramFile(Report& report, const std::string& exe) {
+    HMODULE module = LoadLibraryExA(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    report.Check(!ResourceBytes(module, MAKEINTRESOURCEA(EXE_ICON), RT_GROUP_ICON).empty(),
+                 "the exe carries icon 128 for the shell");
+    std::string texts = ResourceBytes(module, MAKEINTRESOURCEA(1), RT_MANIFEST) +
+                        ResourceBytes(module, MAKEINTRESOURCEA(1), RT_VERSION);
+    FreeLibrary(module);
+    std::erase(texts, '\0');  // version texts are UTF-16 and padded: a name then reads right before its value
+    for (const char* text : {">UTF-8</activeCodePage>", ">PerMonitorV2", ">true/pm<", "\"asInvoker\"",
+                             "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}", "ProductNameKaleidra", "ProductVersion3.0",
+                             "OriginalFilenamekaleidra.exe"}) {
+        report.Check(texts.find(text) != std::string::npos, "the exe's manifest or version holds " + Quoted(text));
+    }
 }
 
 // Start-up: the window by its exact title, shown, then hidden about half a second later.
@@ -184,10 +208,7 @@ void CheckOpenDialog(Session& run, const std::string& picture) {
 void RunFirstStart(Report& report, const Paths& paths) {
     std::puts("== first start, fresh settings");
     Session run(report, paths);
-    HMODULE exe = LoadLibraryExA(paths.exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    report.Check(exe && FindResourceA(exe, MAKEINTRESOURCEA(EXE_ICON), RT_GROUP_ICON),
-                 "the exe carries icon 128 for the shell");
-    FreeLibrary(exe);
+    CheckProgramFile(report, paths.exe);
     if (!run.Start(paths.exe) || !CheckStartUp(run)) {
         return;
     }
@@ -273,20 +294,21 @@ void RunReadOnlyMachine(Report& report, const Paths& paths) {
     run.Check(ListFile() == machineList, "the Windows directory's list is left alone");
 }
 
-// A user folder named with a letter of the ANSI code page outside ASCII ("Šárka" in code page
-// 1252): the list there is found, so the previous version's list is merged into it, not
-// copied over it.
-void RunListInNonAsciiFolder(Report& report, const Paths& paths) {
-    std::puts("== a list folder named with letters outside ASCII");
+// Names outside the ANSI code page: a user folder in Chinese and Cyrillic holds the list,
+// into which the previous version's list, written in code page 1252, is merged as text; a
+// picture so named is opened, dropped, listed and made the wallpaper.
+void RunNamesOutsideTheCodePage(Report& report, const Paths& paths) {
+    std::puts("== names outside the ANSI code page");
     const char* SHELL_FOLDERS = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
-    const std::string folder = "C:\\users\\\x8A\xE1rka", list = folder + "\\Kaleidra\\Kaleidra.LST";
+    const std::string folder = "C:\\users\\测试 Пользователь", list = folder + "\\Kaleidra\\Kaleidra.LST";
+    const std::string picture = paths.pictures + "\\玫瑰 роза.gif";
     RegSetKeyValueA(HKEY_CURRENT_USER, SHELL_FOLDERS, "Local AppData", REG_SZ, folder.c_str(),
                     static_cast<DWORD>(folder.size() + 1));
-    CreateDirectoryA(folder.c_str(), nullptr);
-    CreateDirectoryA((folder + "\\Kaleidra").c_str(), nullptr);
+    SHCreateDirectoryExA(nullptr, (folder + "\\Kaleidra").c_str(), nullptr);
     CreateDirectoryA("C:\\Kaleidra", nullptr);
+    CopyFileA((paths.pictures + "\\rose.gif").c_str(), picture.c_str(), FALSE);
     std::ofstream(list, std::ios::binary) << "C:\\kept.bmp\r\n";
-    std::ofstream("C:\\Kaleidra\\Kaleidra.LST", std::ios::binary) << "C:\\old.bmp\r\n";
+    std::ofstream("C:\\Kaleidra\\Kaleidra.LST", std::ios::binary) << "C:\\caf\xE9.bmp\r\n";
     Session run(report, paths);
     SetEnvironmentVariableA("KALEIDRA_TEST_MACHINE_READONLY", "1");
     const bool started = run.Start(paths.exe);
@@ -297,9 +319,17 @@ void RunListInNonAsciiFolder(Report& report, const Paths& paths) {
                    "the previous version's list is offered");
         run.Answer(IDOK, {"Kaleidra", "Image List successfully converted."}, "and converted");
         const std::string merged = ReadTextFile(list).value_or("(missing)");
-        run.Check(merged == "C:\\kept.bmp\r\nC:\\old.bmp\r\n", "the list keeps its entry and gains the old one",
+        run.Check(merged == "C:\\kept.bmp\r\nC:\\café.bmp\r\n", "the list keeps its entry and gains the old one",
                   Quoted(merged));
         WaitFor([&] { return (run.main = FindMainWindow(run.app.Id())) != nullptr && !IsWindowVisible(run.main); });
+        run.ShowFromTray("the tray shows the window");
+        CheckOpenDialog(run, picture);
+        CheckDrop(run, picture);
+        run.Command(ID_SET_AS_WALLPAPER);
+        run.Answer(IDOK, {"Kaleidra", "Image successfully added to Image List."}, "Set as wallpaper lists it too");
+        const std::string wallpaper = WallpaperSeenByNewProcess();
+        run.Check(wallpaper == picture + ".bmp", "and makes it the wallpaper", Quoted(wallpaper));
+        run.Check(ReadTextFile(list).value_or("").ends_with(picture + ".bmp\r\n"), "the list names it as it is");
         CheckExit(run);
     }
     RegDeleteKeyValueA(HKEY_CURRENT_USER, SHELL_FOLDERS, "Local AppData");
@@ -340,7 +370,7 @@ int main(int argc, char** argv) {
     RunSecondaryDialogs(report, paths);
     RunCopyWithoutDocuments(report, paths);
     RunReadOnlyMachine(report, paths);
-    RunListInNonAsciiFolder(report, paths);
+    RunNamesOutsideTheCodePage(report, paths);
     if (argc == 5) {
         RunInstaller(report, paths, argv[4]);
     }

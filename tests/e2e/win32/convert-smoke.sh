@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Runs the Windows kaleidra-convert.exe under Wine on a small GIF and JPEG and checks that
-# it writes the same BMP bytes as the native build; a missing file gives the same message.
+# Runs the Windows kaleidra-convert.exe under Wine on a small GIF (named in Chinese and
+# Cyrillic) and JPEG and checks that it writes the same BMP bytes as the native build; a
+# missing file gives the same message.
 # Usage: tests/e2e/win32/convert-smoke.sh WIN32_EXE NATIVE_CONVERT WORK_DIR
 set -uo pipefail
 
@@ -14,13 +15,14 @@ rm -rf "$work"
 mkdir -p "$work/pictures"
 # A console program needs no display; without one Wine also opens no configuration window.
 unset DISPLAY WAYLAND_DISPLAY
+export LC_ALL=C.UTF-8  # the names' bytes reach Wine as UTF-8
 trap '"$wineserver" -k >/dev/null 2>&1 || true' EXIT
 
 wine_prefix_init "$work/prefix"
 
 cd "$work/pictures"
 # Odd widths, so that the BMP rows need padding.
-convert rose: -crop 69x45+0+0 +repage -colors 64 -interlace GIF rose.gif
+convert rose: -crop 69x45+0+0 +repage -colors 64 -interlace GIF "玫瑰 роза.gif"
 convert rose: -crop 67x43+1+1 +repage -quality 85 rose.jpg
 
 passed=0
@@ -47,7 +49,7 @@ same_as_native() {
   fi
 }
 
-same_as_native rose.gif
+same_as_native "玫瑰 роза.gif"
 same_as_native rose.jpg
 same_as_native missing.gif
 

@@ -1,0 +1,52 @@
+#include "platform/win32/TextConversion.h"
+
+#include "framework/SystemServices.h"
+
+namespace {
+
+// GetACP() answers UTF-8 under the manifest; the locale still knows the code page that
+// builds without it wrote in.
+UINT EarlierAnsiCodePage() {
+    DWORD codePage = 0;
+    const int got = GetLocaleInfoW(LOCALE_SYSTEM_DEFAULT, LOCALE_IDEFAULTANSICODEPAGE | LOCALE_RETURN_NUMBER,
+                                   reinterpret_cast<LPWSTR>(&codePage), sizeof codePage / sizeof(wchar_t));
+    return got > 0 && codePage != 0 ? codePage : 1252;
+}
+
+std::wstring Wide(UINT codePage, DWORD flags, const std::string& text) {
+    const int length = MultiByteToWideChar(codePage, flags, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(static_cast<size_t>(length > 0 ? length : 0), L'\0');
+    MultiByteToWideChar(codePage, flags, text.data(), static_cast<int>(text.size()), wide.data(), length);
+    return wide;
+}
+
+std::string Utf8(const std::wstring& wide) {
+    const int length =
+        WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
+    std::string text(static_cast<size_t>(length > 0 ? length : 0), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), text.data(), length, nullptr, nullptr);
+    return text;
+}
+
+}  // namespace
+
+namespace win32 {
+
+std::wstring WidePath(const char* path) {
+    return Wide(CP_ACP, 0, path);
+}
+
+}  // namespace win32
+
+namespace fw {
+
+// Text that happens to be valid UTF-8 in the old code page too (rare outside ASCII: it
+// takes an accented capital before a symbol) is taken as UTF-8.
+std::string FromEarlierCodePage(std::string text) {
+    if (text.empty() || !Wide(CP_UTF8, MB_ERR_INVALID_CHARS, text).empty()) {
+        return text;
+    }
+    return Utf8(Wide(EarlierAnsiCodePage(), 0, text));
+}
+
+}  // namespace fw
