@@ -91,16 +91,6 @@ TEST_F(MainWindow, LeavesAListSettingsAndATrayIconHidesShowsOnlyFromTheTrayIconA
     EXPECT_STREQ(icon.szTip, "Kaleidra running...Double-click me to show it.");
 }
 
-// Another copy holds the instance but has no window yet: it is looked for about five
-// seconds, then this start ends all the same, with no window of its own.
-TEST_F(MainWindow, ASecondStartLooksForTheHoldersWindowForAWhileThenEnds) {
-    world.claimedInstances.insert(MAIN_WINDOW_CLASS);
-    world.RunProcess([] { CMainDlg second; });
-    EXPECT_EQ(world.exitCode, 0u);
-    EXPECT_EQ(world.sleptMs, 4900u);
-    EXPECT_TRUE(world.TopLevelWindows().empty());
-}
-
 // No button is ever shown but the splash picture is. A right-click inside the client area
 // opens the File menu, whose items are the menu bar's commands: with no image, Set as
 // wallpaper only tells the user.
