@@ -106,10 +106,15 @@ public:
         return report.Check(passed, what, passed || !seen ? "" : seen());
     }
     void Command(int id) const { PostMessageA(main, WM_COMMAND, id, 0); }
-    // Answers the next box of the program (other than the dialog named) with the button and
-    // checks what it said.
+    // Waits for the next box of the program (other than the dialog named), presses the button,
+    // waits for the box to go and checks what it said.
     bool Answer(int button, const BoxText& expected, const std::string& what, HWND besides = nullptr) {
-        std::optional<MessageBoxSeen> box = AnswerMessageBox(app.Id(), button, besides);
+        std::optional<MessageBoxSeen> box;
+        if (WaitFor([&] { return (box = FindMessageBox(app.Id(), besides)).has_value(); })) {
+            PostMessageA(box->hWnd, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+                         reinterpret_cast<LPARAM>(GetDlgItem(box->hWnd, button)));
+            WaitFor([&] { return !IsWindow(box->hWnd) || !IsWindowVisible(box->hWnd); });
+        }
         return report.Check(Shows(box, expected), what, Seen(box));
     }
     bool Start(const std::string& exe) { return Check(app.Start(exe), "kaleidra.exe starts"); }

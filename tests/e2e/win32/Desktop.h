@@ -98,19 +98,6 @@ inline std::optional<MessageBoxSeen> FindMessageBox(DWORD processId, HWND beside
     return seen;
 }
 
-// Waits for a message box, presses the button and waits for the box to go; the box seen,
-// or nothing when none opened.
-inline std::optional<MessageBoxSeen> AnswerMessageBox(DWORD processId, int button, HWND besides = nullptr) {
-    std::optional<MessageBoxSeen> box;
-    if (!WaitFor([&] { return (box = FindMessageBox(processId, besides)).has_value(); })) {
-        return std::nullopt;
-    }
-    PostMessageA(box->hWnd, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(box->hWnd, button)));
-    WaitFor([&] { return !IsWindow(box->hWnd) || !IsWindowVisible(box->hWnd); });
-    return box;
-}
-
 // The pop-up menu the process shows now.
 inline HWND FindPopupMenu(DWORD processId) {
     return First(TopLevels(POPUP_MENU_CLASS, processId, true));
@@ -134,10 +121,6 @@ inline bool DropFile(const AppProcess& process, HWND target, const std::string& 
 inline bool WriteRegistryText(HKEY root, const std::string& key, const std::string& text) {
     return RegSetValueA(root, key.c_str(), REG_SZ, text.c_str(), static_cast<DWORD>(text.size() + 1)) ==
            ERROR_SUCCESS;
-}
-
-inline void DeleteRegistryKey(HKEY root, const std::string& key) {
-    RegDeleteKeyA(root, key.c_str());
 }
 
 // A file of that name in the temporary folder.
