@@ -9,18 +9,13 @@
 
 #include <gtest/gtest.h>
 
+// One desktop a name: the end-to-end run starts the program in each of them.
 TEST(WallpaperMethod, TheCurrentDesktopDecidesThenTheSessionThenSwayThenX11) {
     using enum WallpaperMethod;
     struct { DesktopSession session; WallpaperMethod method; } cases[] = {
-        {{.currentDesktop = "ubuntu:GNOME"}, Gnome},
         {{.currentDesktop = "Budgie:GNOME", .desktopSession = "plasma"}, Gnome},
-        {{.currentDesktop = "X-Cinnamon"}, Cinnamon},
-        {{.currentDesktop = "MATE"}, Mate},
         {{.currentDesktop = "", .desktopSession = "plasmawayland"}, Plasma},
         {{.desktopSession = "xfce", .hasX11 = true}, Xfce},
-        {{.currentDesktop = "LXQt"}, Lxqt},
-        {{.desktopSession = "LXDE"}, Lxde},
-        {{.currentDesktop = "sway"}, Sway},
         {{.currentDesktop = "Hyprland", .sway = true}, Sway},
         {{.currentDesktop = "i3", .hasX11 = true}, X11Root},
         {{.currentDesktop = "Hyprland", .wayland = true, .hasX11 = true}, None},
