@@ -4,7 +4,8 @@
 # gsettings itself runs on its memory backend, which checks the schema, the key and the
 # value type. Each gets the picture's name as the file system spells it, also one that is
 # not UTF-8. Then the root window of an X11 session without a desktop of its own, centred
-# on each of two monitors, and a Wayland session of a desktop with no known way.
+# on each of two monitors with the root pixmap named for other clients, and a Wayland
+# session of a desktop with no known way.
 source "$(dirname "$0")/session.sh"
 start_display
 
@@ -127,4 +128,6 @@ xrandr --setmonitor right 512/135x768/203+512+0 none >/dev/null
 start_program -x11
 wait_for 5 pixel_is 256 384 1,2,3 || fail "the left monitor shows $(pixel 256 384)"
 pixel_is 768 384 1,2,3 && pixel_is 512 384 0,0,0 || fail "the picture is not centred on each monitor"
+xprop -root _XROOTPMAP_ID ESETROOT_PMAP_ID | grep -c 'PIXMAP): pixmap id # 0x' | grep -qx 2 ||
+    fail "the root pixmap properties are not set"
 echo "wallpaper-commands: ok"

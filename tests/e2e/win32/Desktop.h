@@ -32,8 +32,8 @@ inline std::string WindowText(HWND hWnd) {
     return text;
 }
 
-// The top-level windows of the class (and title when one is given) in the process (any
-// process when 0), the visible ones only when asked.
+// The top-level windows of the class (and title when one is given) in the process, the
+// visible ones only when asked.
 inline std::vector<HWND> TopLevels(const char* className, DWORD processId, bool visibleOnly,
                                    const char* title = nullptr) {
     std::vector<HWND> found;
@@ -41,7 +41,7 @@ inline std::vector<HWND> TopLevels(const char* className, DWORD processId, bool 
          hWnd = FindWindowExA(nullptr, hWnd, className, title)) {
         DWORD owner = 0;
         GetWindowThreadProcessId(hWnd, &owner);
-        if ((processId == 0 || owner == processId) && (!visibleOnly || IsWindowVisible(hWnd))) {
+        if (owner == processId && (!visibleOnly || IsWindowVisible(hWnd))) {
             found.push_back(hWnd);
         }
     }
