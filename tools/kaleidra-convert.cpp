@@ -47,8 +47,7 @@ int main(int argc, char** argv) {
     if (decoded.image.Empty()) {
         return EXIT_FAILED;
     }
-    ToDisplayOrder(decoded.image);
-    if (const auto failure = BmpFile::Save(output, decoded.image)) {
+    if (const auto failure = BmpFile::Save(output, decoded.image, PixelOrder::Reader)) {
         Report(*failure);
         return EXIT_FAILED;
     }

@@ -35,6 +35,9 @@ private:
     std::uint32_t m_height = 0;
 };
 
+// Which of the two orders a buffer holds.
+enum class PixelOrder { Reader, Display };
+
 // Reader order to display order (and back): the rows reversed, red and blue exchanged.
 void ToDisplayOrder(ImageBuffer& image);
 

@@ -117,6 +117,19 @@ TEST_F(BmpFileTest, SaveWritesPaddedRowsBottomUpOrSaysWhyNot) {
     EXPECT_EQ(Slurp(m_path), Bmp(5, 0, 24, 54, {}));
 }
 
+// A reader-order image gives the same file; rows this wide are exchanged in several pieces.
+TEST_F(BmpFileTest, SaveOfAReaderOrderImageWritesTheSameFile) {
+    ImageBuffer image = ImageBuffer::Allocate(4097, 2);
+    for (std::size_t i = 0; i < image.Size(); ++i) {
+        image.Bits()[i] = static_cast<unsigned char>(i * 7);
+    }
+    EXPECT_EQ(BmpFile::Save(m_path, image, PixelOrder::Reader), std::nullopt);
+    const Bytes fromReaderOrder = Slurp(m_path);
+    ToDisplayOrder(image);
+    EXPECT_EQ(BmpFile::Save(m_path, image), std::nullopt);
+    EXPECT_EQ(fromReaderOrder, Slurp(m_path));
+}
+
 // A link planted where the picture goes is replaced; the file it points to is left alone.
 TEST_F(BmpFileTest, SaveNeverWritesThroughALink) {
     const std::string victim = m_path + ".victim";

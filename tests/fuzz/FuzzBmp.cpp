@@ -29,11 +29,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     const std::vector<unsigned char> read(decoded.image.Bits(), decoded.image.Bits() + decoded.image.Size());
-    ToDisplayOrder(decoded.image);  // as the program saves it
     // Made anew each time: ext4 flushes a file rewritten in place when it is closed, which
     // would slow every run down to the disk's pace.
     std::remove(SAVED.c_str());
-    Require(!BmpFile::Save(SAVED, decoded.image));
+    Require(!BmpFile::Save(SAVED, decoded.image, PixelOrder::Reader));  // as the converter saves it
     const auto file = ReadFileBytes(SAVED);
     Require(file.has_value());
     const DecodedImage loaded = BmpFile().Load(*file);
