@@ -14,6 +14,7 @@ constexpr std::size_t STREAM_BUFFER_BYTES = std::size_t{1} << 20;
 }  // namespace
 
 FileReplacer::FileReplacer(const std::string& path, Links links) : m_target(system::WriteTarget(path, links)) {
+    m_replaces = system::Exists(m_target);
     if (!system::MayReplace(m_target, links)) {
         return;
     }
@@ -43,7 +44,10 @@ bool FileReplacer::Commit() {
     if (m_file == nullptr) {
         return false;
     }
-    if (std::fflush(m_file) != 0 || !system::Sync(m_file)) {
+    // The sync keeps a crash from leaving the old file's name on contents not yet on the
+    // disk. A new name replaces nothing of the user's, and the sync would double the time a
+    // large picture takes to write, so it is skipped there.
+    if (std::fflush(m_file) != 0 || (m_replaces && !system::Sync(m_file))) {
         return Discard();
     }
     if (std::fclose(std::exchange(m_file, nullptr)) != 0 || !system::RenameOver(m_fresh, m_target)) {

@@ -1,7 +1,8 @@
 // The one way the program writes a file. The new contents go to a fresh file created
-// exclusively in the same folder, are flushed and synced to the disk, and then take the old
-// file's place in one rename: a crash, a full disk or a failed write leaves the old file
-// exactly as it was, and readers see the old contents or the new, never a part.
+// exclusively in the same folder, are flushed (and, when they replace a file, synced to the
+// disk), and then take the old file's place in one rename: a crash, a full disk or a failed
+// write leaves the old file exactly as it was, and readers see the old contents or the new,
+// never a part.
 //
 // A replaced file keeps its permissions; a read-only one is refused with the system's
 // error rather than bypassed.
@@ -46,6 +47,8 @@ private:
     std::string m_fresh;
     std::unique_ptr<char[]> m_buffer;
     std::FILE* m_file = nullptr;
+    // Whether something stood at the target when writing began: only then is the file synced.
+    bool m_replaces = false;
 };
 
 // The whole contents at once; false with the system's error set.

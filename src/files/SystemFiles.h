@@ -27,6 +27,8 @@ bool MayReplace(const std::string& target, Links links);
 // Creates a fresh file in the target's folder, with the permissions the target has or a
 // new file would get, and names it in fresh.
 std::FILE* CreateFresh(const std::string& target, Links links, std::string& fresh);
+// Whether anything at all (a file, a link, a folder) stands at path; the error is kept.
+bool Exists(const std::string& path);
 bool Sync(std::FILE* file);
 bool RenameOver(const std::string& from, const std::string& to);
 void Remove(const std::string& path);

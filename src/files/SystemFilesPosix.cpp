@@ -135,6 +135,12 @@ std::FILE* CreateFresh(const std::string& target, Links links, std::string& fres
     return file;
 }
 
+bool Exists(const std::string& path) {
+    SavedError error;
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0;
+}
+
 bool Sync(std::FILE* file) {
     return ::fsync(::fileno(file)) == 0;
 }

@@ -117,6 +117,11 @@ std::FILE* CreateFresh(const std::string& target, Links, std::string& fresh) {
     }
 }
 
+bool Exists(const std::string& path) {
+    SavedError error;
+    return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
 bool Sync(std::FILE* file) {
     return ::FlushFileBuffers(HandleOf(file)) != FALSE;
 }
