@@ -1,5 +1,6 @@
 #include "codecs/FileBytes.h"
 
+#include "codecs/ImageBuffer.h"
 #include "files/RegularFile.h"
 
 #include <new>
@@ -32,6 +33,8 @@ std::optional<std::vector<unsigned char>> ReadFileBytes(const std::string& path)
         // a file that turns out longer is read on block by block.
         std::size_t got = 0;
         std::size_t wanted = ReportedSize(file.get()) + 1;
+        bytes.reserve(wanted);
+        PreferHugePages(bytes.data(), bytes.capacity());
         do {
             bytes.resize(got + wanted);
             got += std::fread(bytes.data() + got, 1, wanted, file.get());

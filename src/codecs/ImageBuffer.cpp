@@ -1,8 +1,13 @@
 #include "codecs/ImageBuffer.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <new>
+
+#if defined(__linux__)
+#include <sys/mman.h>
+#endif
 
 namespace {
 
@@ -30,6 +35,21 @@ void FlipRowsVertically(unsigned char* bits, std::size_t rowBytes, std::uint32_t
 
 }  // namespace
 
+// Linux only: Windows' large pages need a privilege users do not hold.
+void PreferHugePages([[maybe_unused]] void* bits, [[maybe_unused]] std::size_t bytes) {
+#if defined(__linux__)
+    constexpr std::size_t WORTH_IT = std::size_t{4} << 20;
+    constexpr std::uintptr_t PAGE = 4096;
+    const auto start = (reinterpret_cast<std::uintptr_t>(bits) + PAGE - 1) & ~(PAGE - 1);
+    const auto end = (reinterpret_cast<std::uintptr_t>(bits) + bytes) & ~(PAGE - 1);
+    if (bytes >= WORTH_IT) {
+        const int error = errno;
+        ::madvise(reinterpret_cast<void*>(start), end - start, MADV_HUGEPAGE);
+        errno = error;
+    }
+#endif
+}
+
 std::size_t ImageBytes(std::uint32_t width, std::uint32_t height) {
     // Two 32-bit factors and 3 fit a 64-bit product only when checked step by step.
     std::size_t pixels = std::size_t{width} * height;
@@ -48,6 +68,7 @@ ImageBuffer ImageBuffer::Allocate(std::uint32_t width, std::uint32_t height) {
     // Not cleared: every reader writes or clears each pixel itself, and large images are common.
     image.m_bits.reset(new (std::nothrow) unsigned char[bytes]);
     if (image.m_bits != nullptr) {
+        PreferHugePages(image.m_bits.get(), bytes);
         image.m_width = width;
         image.m_height = height;
     }

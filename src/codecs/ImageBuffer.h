@@ -38,6 +38,10 @@ private:
 // Which of the two orders a buffer holds.
 enum class PixelOrder { Reader, Display };
 
+// Asks the system to back a large buffer with huge pages: filling one 4 KiB page fault by
+// page fault took as long as decoding a large JPEG. Only a hint: a refusal changes nothing.
+void PreferHugePages(void* bits, std::size_t bytes);
+
 // Reader order to display order (and back): the rows reversed, red and blue exchanged.
 void ToDisplayOrder(ImageBuffer& image);
 
