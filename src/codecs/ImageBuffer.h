@@ -1,6 +1,6 @@
 // 24-bit pixel buffers. Readers produce reader order (top row first, red, green, blue);
-// the program holds and writes display order (bottom row first, blue, green, red), the
-// order of a bottom-up device-independent bitmap without its row padding.
+// the program holds display order (bottom row first, blue, green, red), the order of a
+// bottom-up device-independent bitmap without its row padding. Either order can be written.
 #pragma once
 
 #include <cstddef>
