@@ -14,14 +14,15 @@ constexpr std::size_t STREAM_BUFFER_BYTES = std::size_t{1} << 20;
 }  // namespace
 
 FileReplacer::FileReplacer(const std::string& path, Links links) : m_target(system::WriteTarget(path, links)) {
-    m_replaces = system::Exists(m_target);
-    if (!system::MayReplace(m_target, links)) {
+    const system::Standing standing = system::Inspect(m_target, links);
+    m_replaces = standing == system::Standing::Replaceable;
+    if (standing == system::Standing::Refused ||
+        (m_file = system::CreateFresh(m_target, links, m_fresh)) == nullptr) {
         return;
     }
-    m_file = system::CreateFresh(m_target, links, m_fresh);
     m_buffer.reset(new (std::nothrow) char[STREAM_BUFFER_BYTES]);
     // Without the large buffer stdio's own small one still works, only with more system calls.
-    if (m_file != nullptr && m_buffer != nullptr) {
+    if (m_buffer != nullptr) {
         std::setvbuf(m_file, m_buffer.get(), _IOFBF, STREAM_BUFFER_BYTES);
     }
 }

@@ -24,6 +24,10 @@ using FilePtr = std::unique_ptr<std::FILE, CloseFile>;
 // Null, with the system's error set, when the path is not a regular file or can't be opened.
 FilePtr OpenRegular(const std::string& path, Access access);
 
+// The whole contents of the regular file at path; nothing, with the system's error set, when
+// it is not one or can't be read.
+std::optional<std::string> ReadRegular(const std::string& path);
+
 // The size of the regular file at path; nothing when there is none or it can't be read.
 std::optional<std::uint64_t> SizeOf(const std::string& path);
 

@@ -93,25 +93,25 @@ std::string WriteTarget(const std::string& path, Links links) {
     return target;
 }
 
-bool MayReplace(const std::string& target, Links links) {
+Standing Inspect(const std::string& target, Links links) {
     struct stat info {};
     if (::lstat(target.c_str(), &info) != 0) {
-        return true;  // nothing there yet
+        return Standing::Nothing;
     }
     if (links == Links::Replace && S_ISLNK(info.st_mode)) {
-        return true;
+        return Standing::Replaceable;
     }
     // A pipe or a device is never replaced by a file; a folder says so.
     if (::stat(target.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
         errno = KindError(info.st_mode);
-        return false;
+        return Standing::Refused;
     }
     // A file nobody may write is read-only even to the administrator, as on Windows.
     if ((info.st_mode & 0222) == 0) {
         errno = EACCES;
-        return false;
+        return Standing::Refused;
     }
-    return ::access(target.c_str(), W_OK) == 0;
+    return ::access(target.c_str(), W_OK) == 0 ? Standing::Replaceable : Standing::Refused;
 }
 
 std::FILE* CreateFresh(const std::string& target, Links links, std::string& fresh) {
@@ -133,12 +133,6 @@ std::FILE* CreateFresh(const std::string& target, Links links, std::string& fres
         ::unlink(fresh.c_str());
     }
     return file;
-}
-
-bool Exists(const std::string& path) {
-    SavedError error;
-    struct stat info {};
-    return ::lstat(path.c_str(), &info) == 0;
 }
 
 bool Sync(std::FILE* file) {

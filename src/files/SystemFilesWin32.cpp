@@ -86,13 +86,16 @@ std::string WriteTarget(const std::string& path, Links) {
     return path;
 }
 
-bool MayReplace(const std::string& target, Links) {
+Standing Inspect(const std::string& target, Links) {
     DWORD attributes = ::GetFileAttributesA(target.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
-        ::SetLastError(ERROR_ACCESS_DENIED);
-        return false;
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        return Standing::Nothing;
     }
-    return true;
+    if ((attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+        ::SetLastError(ERROR_ACCESS_DENIED);
+        return Standing::Refused;
+    }
+    return Standing::Replaceable;
 }
 
 std::FILE* CreateFresh(const std::string& target, Links, std::string& fresh) {
@@ -115,11 +118,6 @@ std::FILE* CreateFresh(const std::string& target, Links, std::string& fresh) {
             return nullptr;
         }
     }
-}
-
-bool Exists(const std::string& path) {
-    SavedError error;
-    return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 bool Sync(std::FILE* file) {

@@ -68,18 +68,9 @@ bool RunAll(const std::vector<Command>& commands) {
     return true;
 }
 
-// Only a regular file is read; a pipe or a device under a picture's name would never end.
-QByteArray ReadRegularFile(const std::string& path) {
-    files::FilePtr opened = files::OpenRegular(path, files::Access::Read);
-    QFile file;
-    if (opened == nullptr || !file.open(opened.get(), QIODevice::ReadOnly)) {
-        return {};
-    }
-    return file.readAll();
-}
-
 bool SetRootBackground(const std::string& path) {
-    QImage picture = QImage::fromData(ReadRegularFile(path));
+    // Only a regular file is read; a pipe or a device under a picture's name would never end.
+    QImage picture = QImage::fromData(QByteArray::fromStdString(files::ReadRegular(path).value_or("")));
     if (picture.isNull()) {
         std::error_code error;
         errno = std::filesystem::exists(path, error) ? EINVAL : ENOENT;

@@ -108,19 +108,8 @@ std::string KeyValueStore::WithValue(std::string_view contents, std::string_view
 }
 
 std::optional<std::string> KeyValueStore::Read() const {
-    files::FilePtr file = files::OpenRegular(m_file.string(), files::Access::Read);
-    if (file == nullptr) {
-        return errno == ENOENT ? std::optional<std::string>("") : std::nullopt;
-    }
-    std::string contents;
-    char block[4096];
-    for (size_t got; (got = std::fread(block, 1, sizeof block, file.get())) > 0;) {
-        contents.append(block, got);
-    }
-    if (std::ferror(file.get())) {
-        return std::nullopt;
-    }
-    return contents;
+    std::optional<std::string> contents = files::ReadRegular(m_file.string());
+    return contents || errno != ENOENT ? contents : std::optional<std::string>("");
 }
 
 std::optional<std::string> KeyValueStore::Get(std::string_view key) const {
