@@ -7,10 +7,19 @@ namespace {
 // GetACP() answers UTF-8 under the manifest; the locale still knows the code page that
 // builds without it wrote in.
 UINT EarlierAnsiCodePage() {
-    DWORD codePage = 0;
-    const int got = GetLocaleInfoW(LOCALE_SYSTEM_DEFAULT, LOCALE_IDEFAULTANSICODEPAGE | LOCALE_RETURN_NUMBER,
-                                   reinterpret_cast<LPWSTR>(&codePage), sizeof codePage / sizeof(wchar_t));
-    return got > 0 && codePage != 0 ? codePage : 1252;
+    static const UINT earlier = [] {
+        DWORD codePage = 0;
+        const int got = GetLocaleInfoW(LOCALE_SYSTEM_DEFAULT, LOCALE_IDEFAULTANSICODEPAGE | LOCALE_RETURN_NUMBER,
+                                       reinterpret_cast<LPWSTR>(&codePage), sizeof codePage / sizeof(wchar_t));
+        return got > 0 && codePage != 0 ? static_cast<UINT>(codePage) : 1252u;
+    }();
+    return earlier;
+}
+
+// Asked for the length only, so a line that is fine costs no copy.
+bool IsUtf8(const std::string& text) {
+    return MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), static_cast<int>(text.size()), nullptr,
+                               0) > 0;
 }
 
 std::wstring Wide(UINT codePage, DWORD flags, const std::string& text) {
@@ -43,7 +52,7 @@ namespace fw {
 // Text that happens to be valid UTF-8 in the old code page too (rare outside ASCII: it
 // takes an accented capital before a symbol) is taken as UTF-8.
 std::string FromEarlierCodePage(std::string text) {
-    if (text.empty() || !Wide(CP_UTF8, MB_ERR_INVALID_CHARS, text).empty()) {
+    if (text.empty() || IsUtf8(text)) {
         return text;
     }
     return Utf8(Wide(EarlierAnsiCodePage(), 0, text));
