@@ -47,7 +47,7 @@ int main(int argc, char** argv) {
     if (decoded.image.Empty()) {
         return EXIT_FAILED;
     }
-    if (const auto failure = BmpFile::Save(output, decoded.image, PixelOrder::Reader)) {
+    if (const auto failure = BmpFile::Save(output, decoded.image)) {
         Report(*failure);
         return EXIT_FAILED;
     }

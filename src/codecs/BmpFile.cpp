@@ -3,7 +3,6 @@
 #include "codecs/BmpReader.h"
 #include "files/FileReplacer.h"
 
-#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -35,38 +34,15 @@ std::array<unsigned char, HEADER_BYTES> SaveHeader(std::uint32_t width, std::uin
     return header;
 }
 
-// A multiple of 3, so that no pixel is split between two pieces.
-constexpr std::size_t SWAP_BYTES = 3 * 4096;
-
-// A reader-order row leaves through a small buffer a piece at a time, red and blue
-// exchanged, so no pass over the whole image comes before the write.
-bool WriteSwapped(files::FileReplacer& file, const unsigned char* row, std::size_t packed) {
-    std::array<unsigned char, SWAP_BYTES> piece;
-    for (std::size_t done = 0; done < packed; done += SWAP_BYTES) {
-        const std::size_t count = std::min(SWAP_BYTES, packed - done);
-        const unsigned char* in = row + done;
-        for (std::size_t i = 0; i < count; i += 3) {
-            piece[i] = in[i + 2];
-            piece[i + 1] = in[i + 1];
-            piece[i + 2] = in[i];
-        }
-        if (!file.Write(piece.data(), count)) {
-            return false;
-        }
-    }
-    return true;
-}
-
-// Rows go bottom-up: a display-order image's as they stand, a reader-order image's from
-// the last row up.
-bool WriteRows(files::FileReplacer& file, const ImageBuffer& image, std::size_t rowBytes, PixelOrder order) {
+// Rows go bottom-up as the image holds them: in one write when they need no padding.
+bool WriteRows(files::FileReplacer& file, const ImageBuffer& image, std::size_t rowBytes) {
     static constexpr std::array<unsigned char, 3> FILLER{};
     const std::size_t packed = std::size_t{image.Width()} * 3;
-    for (std::uint32_t fileRow = 0; fileRow < image.Height(); ++fileRow) {
-        const bool written = order == PixelOrder::Display
-                                 ? file.Write(image.Bits() + fileRow * packed, packed)
-                                 : WriteSwapped(file, image.Bits() + (image.Height() - 1 - fileRow) * packed, packed);
-        if (!written) {
+    if (packed == rowBytes) {
+        return file.Write(image.Bits(), image.Size()) && file.Commit();
+    }
+    for (std::uint32_t row = 0; row < image.Height(); ++row) {
+        if (!file.Write(image.Bits() + row * packed, packed)) {
             return false;
         }
         file.Write(FILLER.data(), rowBytes - packed);
@@ -85,7 +61,7 @@ DecodedImage BmpFile::Load(std::span<const unsigned char> file) {
     return image.Empty() ? ReadFailure(reader.Error()) : DecodedImage{std::move(image), {}};
 }
 
-std::optional<CodecMessage> BmpFile::Save(const std::string& path, const ImageBuffer& image, PixelOrder order) {
+std::optional<CodecMessage> BmpFile::Save(const std::string& path, const ImageBuffer& image) {
     const std::size_t rowBytes = PaddedRowBytes(image.Width());
     // Made beside the image it comes from, perhaps in a folder others write to: a link
     // planted at the name is replaced, never written through.
@@ -96,7 +72,7 @@ std::optional<CodecMessage> BmpFile::Save(const std::string& path, const ImageBu
     // Not checked: a header that cannot be written fails the rows or the flush after it.
     const auto header = SaveHeader(image.Width(), image.Height(), rowBytes);
     file.Write(header.data(), header.size());
-    if (!WriteRows(file, image, rowBytes, order)) {
+    if (!WriteRows(file, image, rowBytes)) {
         return CodecMessage{"fwrite error\nGiving up", MessageStyle::Stop};
     }
     return std::nullopt;

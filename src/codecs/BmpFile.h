@@ -1,5 +1,5 @@
-// Reads BMP files (1, 4, 8 and 24 bits per pixel, uncompressed) into reader order and
-// writes images of either order as 24-bit BMP files.
+// Reads BMP files (1, 4, 8 and 24 bits per pixel, uncompressed) and writes images as
+// 24-bit BMP files.
 #pragma once
 
 #include "codecs/CodecResults.h"
@@ -14,10 +14,8 @@ public:
     // The file's image, or the reason it has none.
     DecodedImage Load(std::span<const unsigned char> file);
 
-    // Writes the image as a 24-bit bottom-up file at path; what went wrong, if anything. The
-    // file is the same for an image in either order.
-    static std::optional<CodecMessage> Save(const std::string& path, const ImageBuffer& image,
-                                            PixelOrder order = PixelOrder::Display);
+    // Writes the image as a 24-bit bottom-up file at path; what went wrong, if anything.
+    static std::optional<CodecMessage> Save(const std::string& path, const ImageBuffer& image);
 
     // How far the last Load got in the file: every read attempt counts, even one that failed.
     std::int32_t m_nBytesRead = 0;

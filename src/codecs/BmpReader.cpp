@@ -23,15 +23,6 @@ std::uint32_t Le32(const unsigned char* bytes) {
            std::uint32_t{bytes[3]} << 24;
 }
 
-// Blue, green, red from the file become red, green, blue.
-void StoreTrueColour(const unsigned char* blueGreenRed, std::size_t pixels, unsigned char* out) {
-    for (const unsigned char* end = blueGreenRed + pixels * 3; blueGreenRed != end; blueGreenRed += 3, out += 3) {
-        out[0] = blueGreenRed[2];
-        out[1] = blueGreenRed[1];
-        out[2] = blueGreenRed[0];
-    }
-}
-
 bool IsDecodedDepth(std::uint16_t bitsPerPixel) {
     return bitsPerPixel == 1 || bitsPerPixel == 4 || bitsPerPixel == 8 || bitsPerPixel == 24;
 }
@@ -149,11 +140,11 @@ bool BmpReader::SkipToPixels() {
 bool BmpReader::ReadRows(unsigned char* bits) {
     const std::size_t rowBytes = std::size_t{m_width} * 3;
     for (std::uint32_t done = 0; done < m_height; ++done) {
-        unsigned char* row = bits + std::size_t{m_topDown ? done : m_height - 1 - done} * rowBytes;
+        unsigned char* row = bits + std::size_t{m_topDown ? m_height - 1 - done : done} * rowBytes;
         if (m_bitsPerPixel == 24 && m_paddingBytes == 0 && m_file.AtEnd()) {
             // Nothing more arrives: the rows still to come, contiguous in the buffer, stay black.
             const std::size_t rest = std::size_t{m_height - done} * rowBytes;
-            std::memset(m_topDown ? row : bits, 0, rest);
+            std::memset(m_topDown ? bits : row, 0, rest);
             m_position += static_cast<std::int64_t>(rest);
             return true;
         }
@@ -167,7 +158,8 @@ bool BmpReader::ReadRows(unsigned char* bits) {
 bool BmpReader::ReadPixelRow(unsigned char* row) {
     const std::span<const unsigned char> packed = m_file.Take(m_packedRowBytes);
     if (m_bitsPerPixel == 24) {
-        StoreTrueColour(packed.data(), packed.size() / 3, row);
+        // The file's own order: only whole pixels are taken.
+        std::memcpy(row, packed.data(), packed.size() / 3 * 3);
     } else if (packed.size() == m_packedRowBytes) {
         DecodeIndices(packed.data(), packed.size(), row);
     }
@@ -200,9 +192,9 @@ void BmpReader::DecodeIndices(const unsigned char* bytes, std::size_t count, uns
         // The leftmost pixel sits in the most significant bits.
         for (int shift = 8 - bits; shift >= 0 && out != end; shift -= bits, out += 3) {
             const Rgb& colour = m_table[(bytes[i] >> shift) & mask];
-            out[0] = colour.red;
+            out[0] = colour.blue;
             out[1] = colour.green;
-            out[2] = colour.blue;
+            out[2] = colour.red;
         }
     }
 }

@@ -14,7 +14,7 @@ class BmpReader {
 public:
     explicit BmpReader(ByteReader& file) : m_file(file) {}
 
-    // The image in reader order, or an empty one with Error() set.
+    // The image, or an empty one with Error() set.
     ImageBuffer Read();
 
     const std::string& Error() const { return m_error; }

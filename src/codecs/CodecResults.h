@@ -37,7 +37,7 @@ constexpr const char* LibraryCaption(MessageStyle style) {
 }
 
 struct DecodedImage {
-    ImageBuffer image;  // reader order; empty when the read failed
+    ImageBuffer image;  // empty when the read failed
     CodecMessages messages;
 };
 

@@ -29,9 +29,9 @@ bool IsKnownVersion(const unsigned char* version) {
 void MapRow(const unsigned char* indices, std::size_t count, const GifColorMap& map, unsigned char* pixels) {
     for (std::size_t i = 0; i < count; ++i, pixels += 3) {
         const unsigned char index = indices[i];
-        pixels[0] = map.red[index];
+        pixels[0] = map.blue[index];
         pixels[1] = map.green[index];
-        pixels[2] = map.blue[index];
+        pixels[2] = map.red[index];
     }
 }
 
@@ -149,8 +149,6 @@ bool GifReader::ReadImageDescriptor() {
     if (m_image.Empty()) {
         return Fail("Out of Memory in GIFRead");
     }
-    // Pixels that the data never reaches stay black.
-    std::memset(m_image.Bits(), 0, m_image.Size());
     return true;
 }
 
@@ -202,18 +200,23 @@ bool GifReader::DecodeImage(const GifColorMap& map) {
     bool more = true;
     const bool interlaced = (m_imageFlags & INTERLACE_FLAG) != 0;
     for (const Pass& pass : interlaced ? std::span<const Pass>(INTERLACED) : std::span<const Pass>(SEQUENTIAL)) {
-        for (std::uint32_t y = pass.firstRow; more && y < height; y += pass.rowStep) {
-            unsigned char* row = m_image.Bits() + y * rowBytes;
-            const bool ranOut = m_decoder.HasRunOut();
-            int end = 0;
-            const std::size_t count = m_decoder.ReadIndices(m_file, indices.data(), width, end);
-            if (ranOut && zeroRow != nullptr) {
-                std::memcpy(row, zeroRow, rowBytes);
-            } else {
-                MapRow(indices.data(), count, map, row);
-                zeroRow = ranOut ? row : nullptr;
+        for (std::uint32_t y = pass.firstRow; y < height; y += pass.rowStep) {
+            unsigned char* row = m_image.RowFromTop(y);
+            std::size_t count = 0;
+            if (more) {
+                const bool ranOut = m_decoder.HasRunOut();
+                int end = 0;
+                count = m_decoder.ReadIndices(m_file, indices.data(), width, end);
+                if (ranOut && zeroRow != nullptr) {
+                    std::memcpy(row, zeroRow, rowBytes);
+                } else {
+                    MapRow(indices.data(), count, map, row);
+                    zeroRow = ranOut ? row : nullptr;
+                }
+                more = count == width;
             }
-            more = count == width;
+            // Pixels that the data never reaches stay black.
+            std::memset(row + count * 3, 0, rowBytes - count * 3);
         }
     }
     // Consumes the end code and whatever data follows it.

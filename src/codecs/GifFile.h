@@ -1,5 +1,4 @@
-// The GIF reader: the first image of a GIF file (87a or 89a) as a 24-bit image in reader
-// order (top row first, red, green, blue).
+// The GIF reader: the first image of a GIF file (87a or 89a) as a 24-bit image.
 #pragma once
 
 #include "codecs/CodecResults.h"

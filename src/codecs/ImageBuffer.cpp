@@ -9,32 +9,6 @@
 #include <sys/mman.h>
 #endif
 
-namespace {
-
-void SwapRedBlue(unsigned char* bits, std::size_t bytes) {
-    for (unsigned char* pixel = bits; pixel != bits + bytes; pixel += 3) {
-        std::swap(pixel[0], pixel[2]);
-    }
-}
-
-// Whole-row copies run at memory speed; a byte-wise exchange of the rows does not. The
-// rows stay as they are when there is no memory for the scratch row.
-void FlipRowsVertically(unsigned char* bits, std::size_t rowBytes, std::uint32_t height) {
-    std::unique_ptr<unsigned char[]> scratch(new (std::nothrow) unsigned char[rowBytes]);
-    if (scratch == nullptr) {
-        return;
-    }
-    for (std::uint32_t top = 0, bottom = height; top + 1 < bottom; ++top, --bottom) {
-        unsigned char* upper = bits + top * rowBytes;
-        unsigned char* lower = bits + (bottom - 1) * rowBytes;
-        std::memcpy(scratch.get(), upper, rowBytes);
-        std::memcpy(upper, lower, rowBytes);
-        std::memcpy(lower, scratch.get(), rowBytes);
-    }
-}
-
-}  // namespace
-
 // Linux only: Windows' large pages need a privilege users do not hold.
 void PreferHugePages([[maybe_unused]] void* bits, [[maybe_unused]] std::size_t bytes) {
 #if defined(__linux__)
@@ -73,14 +47,6 @@ ImageBuffer ImageBuffer::Allocate(std::uint32_t width, std::uint32_t height) {
         image.m_height = height;
     }
     return image;
-}
-
-void ToDisplayOrder(ImageBuffer& image) {
-    if (image.Empty()) {
-        return;
-    }
-    SwapRedBlue(image.Bits(), image.Size());
-    FlipRowsVertically(image.Bits(), std::size_t{image.Width()} * 3, image.Height());
 }
 
 std::unique_ptr<unsigned char[]> PadRowsTo4Bytes(const unsigned char* bits, std::uint32_t width,

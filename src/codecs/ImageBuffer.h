@@ -1,6 +1,6 @@
-// 24-bit pixel buffers. Readers produce reader order (top row first, red, green, blue);
-// the program holds display order (bottom row first, blue, green, red), the order of a
-// bottom-up device-independent bitmap without its row padding. Either order can be written.
+// 24-bit pixel buffers, bottom row first and each pixel blue, green, red: the order of a
+// bottom-up device-independent bitmap without its row padding. Readers decode straight into
+// it, so what they produce is shown and written as it stands.
 #pragma once
 
 #include <cstddef>
@@ -28,6 +28,9 @@ public:
     std::uint32_t Width() const { return m_width; }
     std::uint32_t Height() const { return m_height; }
     std::size_t Size() const { return std::size_t{m_width} * m_height * 3; }
+    // Row y counted from the top of the picture, as decoders meet the rows.
+    unsigned char* RowFromTop(std::uint32_t y) { return m_bits.get() + std::size_t{m_height - 1 - y} * m_width * 3; }
+    const unsigned char* RowFromTop(std::uint32_t y) const { return const_cast<ImageBuffer*>(this)->RowFromTop(y); }
 
 private:
     std::unique_ptr<unsigned char[]> m_bits;
@@ -35,15 +38,9 @@ private:
     std::uint32_t m_height = 0;
 };
 
-// Which of the two orders a buffer holds.
-enum class PixelOrder { Reader, Display };
-
 // Asks the system to back a large buffer with huge pages: filling one 4 KiB page fault by
 // page fault took as long as decoding a large JPEG. Only a hint: a refusal changes nothing.
 void PreferHugePages(void* bits, std::size_t bytes);
-
-// Reader order to display order (and back): the rows reversed, red and blue exchanged.
-void ToDisplayOrder(ImageBuffer& image);
 
 // A copy with every row padded to a multiple of 4 bytes; its row length goes to rowBytes.
 // Null, rowBytes untouched, when memory has run out.

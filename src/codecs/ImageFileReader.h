@@ -9,7 +9,7 @@
 
 class ImageFileReader {
 public:
-    // The image in reader order, or the reason there is none; a file that cannot be opened
+    // The image, or the reason there is none; a file that cannot be opened
     // gets its reader's own message. type must not be None.
     DecodedImage Read(const std::string& path, ImageFileType type);
 

@@ -46,14 +46,9 @@ void JpegOutputMessage(j_common_ptr cinfo) {
     KeepLibraryMessage(cinfo, MessageStyle::LibraryWarning);
 }
 
-unsigned char* RowStart(unsigned char* bits, JDIMENSION width, JDIMENSION row) {
-    return bits + std::size_t{row} * width * 3;
-}
+using PutScanline = void (*)(const JSAMPLE* scanline, JDIMENSION width, unsigned char* out);
 
-using PutScanline = void (*)(const JSAMPLE* scanline, JDIMENSION width, unsigned char* bits, JDIMENSION row);
-
-void PutGrayScanline(const JSAMPLE* scanline, JDIMENSION width, unsigned char* bits, JDIMENSION row) {
-    unsigned char* out = RowStart(bits, width, row);
+void PutGrayScanline(const JSAMPLE* scanline, JDIMENSION width, unsigned char* out) {
     for (JDIMENSION x = 0; x < width; ++x, out += 3) {
         out[0] = out[1] = out[2] = scanline[x];
     }
@@ -61,23 +56,22 @@ void PutGrayScanline(const JSAMPLE* scanline, JDIMENSION width, unsigned char* b
 
 // CMYK files hold Adobe's inverted inks (255 - ink), as Photoshop writes them, so a colour is
 // the product of its stored ink and the stored black; rounded as libjpeg's own tools round it.
-void PutCmykScanline(const JSAMPLE* scanline, JDIMENSION width, unsigned char* bits, JDIMENSION row) {
-    unsigned char* out = RowStart(bits, width, row);
+void PutCmykScanline(const JSAMPLE* scanline, JDIMENSION width, unsigned char* out) {
     for (JDIMENSION x = 0; x < width; ++x, scanline += 4, out += 3) {
         const unsigned black = scanline[3];
         for (int channel = 0; channel < 3; ++channel) {
-            out[channel] = static_cast<unsigned char>((scanline[channel] * black + 127) / 255);
+            out[2 - channel] = static_cast<unsigned char>((scanline[channel] * black + 127) / 255);
         }
     }
 }
 
 // Component counts that hold no picture we know how to show are decoded and left black.
-void PutBlankScanline(const JSAMPLE*, JDIMENSION width, unsigned char* bits, JDIMENSION row) {
-    std::memset(RowStart(bits, width, row), 0, std::size_t{width} * 3);
+void PutBlankScanline(const JSAMPLE*, JDIMENSION width, unsigned char* out) {
+    std::memset(out, 0, std::size_t{width} * 3);
 }
 
 // How a row of the given component count reaches the buffer; null for three components,
-// which are decoded in place.
+// which the library decodes in place, blue first.
 PutScanline ScanlineWriter(int components) {
     switch (components) {
     case 1:
@@ -93,7 +87,7 @@ PutScanline ScanlineWriter(int components) {
 
 // The sample array lives in the library's image pool, so destroying the decompression object
 // frees it on every path.
-void ReadScanlines(jpeg_decompress_struct& cinfo, unsigned char* bits) {
+void ReadScanlines(jpeg_decompress_struct& cinfo, ImageBuffer& image) {
     const JDIMENSION width = cinfo.output_width;
     const bool inPlace = cinfo.output_components == 3;
     JSAMPROW bufferRows[ROWS_PER_READ];
@@ -105,11 +99,11 @@ void ReadScanlines(jpeg_decompress_struct& cinfo, unsigned char* bits) {
         const JDIMENSION first = cinfo.output_scanline;
         const JDIMENSION wanted = std::min(ROWS_PER_READ, cinfo.output_height - first);
         for (JDIMENSION i = 0; inPlace && i < wanted; ++i) {
-            bufferRows[i] = RowStart(bits, width, first + i);
+            bufferRows[i] = image.RowFromTop(first + i);
         }
         const JDIMENSION read = jpeg_read_scanlines(&cinfo, rows, wanted);
         for (JDIMENSION i = 0; put != nullptr && i < read; ++i) {
-            put(rows[i], width, bits, first + i);
+            put(rows[i], width, image.RowFromTop(first + i));
         }
     }
 }
@@ -133,6 +127,9 @@ bool Decode(std::span<const unsigned char> file, JpegErrorManager& errors, Image
     // The size is the library's unsigned long; a file beyond it ends early.
     jpeg_mem_src(&cinfo, file.data(), static_cast<unsigned long>(std::min<std::size_t>(file.size(), ULONG_MAX)));
     jpeg_read_header(&cinfo, TRUE);
+    if (cinfo.out_color_space == JCS_RGB) {
+        cinfo.out_color_space = JCS_EXT_BGR;
+    }
     // An image too large to hold is refused before the library decodes anything of it.
     jpeg_calc_output_dimensions(&cinfo);
     if (ImageBytes(cinfo.output_width, cinfo.output_height) != 0) {
@@ -144,7 +141,7 @@ bool Decode(std::span<const unsigned char> file, JpegErrorManager& errors, Image
         jpeg_destroy_decompress(&cinfo);
         return false;
     }
-    ReadScanlines(cinfo, image.Bits());
+    ReadScanlines(cinfo, image);
     jpeg_finish_decompress(&cinfo);
     jpeg_destroy_decompress(&cinfo);
     return true;

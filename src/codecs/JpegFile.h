@@ -7,7 +7,7 @@
 
 class JpegFile {
 public:
-    // The file's image in reader order, with the library's warnings; or no image, with the
+    // The file's image, with the library's warnings; or no image, with the
     // warnings and the failure.
     static DecodedImage Load(std::span<const unsigned char> file);
 };

@@ -9,7 +9,6 @@ CodecMessages CurrentImage::Load(const std::string& path, ImageFileType type) {
     Release();
     DecodedImage decoded = m_reader.Read(path, type);
     m_image = std::move(decoded.image);
-    ToDisplayOrder(m_image);
     return std::move(decoded.messages);
 }
 

@@ -2,7 +2,7 @@
 // Whole files written by ImageMagick are checked through kaleidra-convert.
 #include "codecs/GifFile.h"
 
-#include "support/Bytes.h"
+#include "support/Pixels.h"
 
 #include <gtest/gtest.h>
 
@@ -82,7 +82,7 @@ protected:
     Bytes Read(const Bytes& bytes) {
         const DecodedImage decoded = m_gif.GIFRead(bytes, m_path);
         m_error = decoded.messages.empty() ? "No Error" : decoded.messages.at(0).text;
-        return decoded.image.Empty() ? Bytes{} : Bytes(decoded.image.Bits(), decoded.image.Bits() + decoded.image.Size());
+        return TopDownRgb(decoded.image);
     }
 
     const std::string m_path = "/p/picture.gif";  // named in some messages

@@ -3,6 +3,7 @@
 #include "codecs/FileBytes.h"
 #include "codecs/JpegFile.h"
 #include "support/FaultInjection.h"
+#include "support/Pixels.h"
 
 #include <gtest/gtest.h>
 
@@ -16,8 +17,6 @@
 #include <vector>
 
 namespace {
-
-using Bytes = std::vector<unsigned char>;
 
 // Width, height and the RGB samples.
 using Picture = std::tuple<std::uint32_t, std::uint32_t, Bytes>;
@@ -35,7 +34,7 @@ protected:
         const DecodedImage decoded = JpegFile::Load(file);
         m_messages = decoded.messages;
         const ImageBuffer& image = decoded.image;
-        return {image.Width(), image.Height(), image.Empty() ? Bytes{} : Bytes(image.Bits(), image.Bits() + image.Size())};
+        return {image.Width(), image.Height(), TopDownRgb(image)};
     }
 
     // djpeg's picture of the file (it warns about a cut-off file but still writes it); its

@@ -32,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Made anew each time: ext4 flushes a file rewritten in place when it is closed, which
     // would slow every run down to the disk's pace.
     std::remove(SAVED.c_str());
-    Require(!BmpFile::Save(SAVED, decoded.image, PixelOrder::Reader));  // as the converter saves it
+    Require(!BmpFile::Save(SAVED, decoded.image));
     const auto file = ReadFileBytes(SAVED);
     Require(file.has_value());
     const DecodedImage loaded = BmpFile().Load(*file);
