@@ -1,6 +1,7 @@
 // kaleidra-convert INPUT [OUTPUT]: opens an image with Kaleidra's own readers and writes it
 // as a 24-bit BMP file, by default beside a GIF or JPEG source with ".bmp" appended.
 // Messages go to standard error, each after its box's caption; a failure exits non-zero.
+#include "codecs/BmpConversion.h"
 #include "codecs/BmpFile.h"
 #include "codecs/ImageFileReader.h"
 
@@ -26,6 +27,27 @@ int Usage() {
     return EXIT_USAGE;
 }
 
+int Outcome(const std::optional<CodecMessage>& failure) {
+    if (failure) {
+        Report(*failure);
+        return EXIT_FAILED;
+    }
+    return 0;
+}
+
+// The image read whole, then written.
+int Convert(const std::string& input, ImageFileType type, const std::string& output) {
+    ImageFileReader reader;
+    DecodedImage decoded = reader.Read(input, type);
+    for (const CodecMessage& message : decoded.messages) {
+        Report(message);
+    }
+    if (decoded.image.Empty()) {
+        return EXIT_FAILED;
+    }
+    return Outcome(BmpFile::Save(output, decoded.image));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -38,18 +60,5 @@ int main(int argc, char** argv) {
         return Usage();
     }
     const std::string output = argc == 3 ? argv[2] : input + ".bmp";
-
-    ImageFileReader reader;
-    DecodedImage decoded = reader.Read(input, type);
-    for (const CodecMessage& message : decoded.messages) {
-        Report(message);
-    }
-    if (decoded.image.Empty()) {
-        return EXIT_FAILED;
-    }
-    if (const auto failure = BmpFile::Save(output, decoded.image)) {
-        Report(*failure);
-        return EXIT_FAILED;
-    }
-    return 0;
+    return type == ImageFileType::Bmp ? Outcome(ConvertBmpFile(input, output)) : Convert(input, type, output);
 }

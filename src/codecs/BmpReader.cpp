@@ -29,16 +29,40 @@ bool IsDecodedDepth(std::uint16_t bitsPerPixel) {
 
 }  // namespace
 
-ImageBuffer BmpReader::Read() {
-    if (!ReadHeader() || !CheckFormat() || !ReadColourTable() || !SkipToPixels()) {
-        return {};
+namespace {
+
+// Rows placed straight where the image holds them.
+class ImageRows final : public BmpReader::RowTarget {
+public:
+    ImageRows(ImageBuffer& image, bool topDown) : m_image(image), m_topDown(topDown) {}
+    unsigned char* Row(std::uint32_t fileRow) override {
+        return m_topDown ? m_image.RowFromTop(fileRow) : m_image.RowFromTop(m_image.Height() - 1 - fileRow);
     }
+    void Filled(std::uint32_t) override {}
+
+private:
+    ImageBuffer& m_image;
+    bool m_topDown;
+};
+
+}  // namespace
+
+ImageBuffer BmpReader::Read() {
+    return ReadToPixels() ? ReadImage() : ImageBuffer{};
+}
+
+ImageBuffer BmpReader::ReadImage() {
     ImageBuffer image = ImageBuffer::Allocate(m_width, m_height);
     if (image.Empty()) {
         Fail("Memory alloc Failed");
         return {};
     }
-    return ReadRows(image.Bits()) ? std::move(image) : ImageBuffer{};
+    ImageRows rows(image, m_topDown);
+    return ReadRows(rows) ? std::move(image) : ImageBuffer{};
+}
+
+bool BmpReader::ReadToPixels() {
+    return ReadHeader() && CheckFormat() && ReadColourTable() && SkipToPixels();
 }
 
 bool BmpReader::ReadHeader() {
@@ -137,20 +161,12 @@ bool BmpReader::SkipToPixels() {
     return true;
 }
 
-bool BmpReader::ReadRows(unsigned char* bits) {
-    const std::size_t rowBytes = std::size_t{m_width} * 3;
-    for (std::uint32_t done = 0; done < m_height; ++done) {
-        unsigned char* row = bits + std::size_t{m_topDown ? m_height - 1 - done : done} * rowBytes;
-        if (m_bitsPerPixel == 24 && m_paddingBytes == 0 && m_file.AtEnd()) {
-            // Nothing more arrives: the rows still to come, contiguous in the buffer, stay black.
-            const std::size_t rest = std::size_t{m_height - done} * rowBytes;
-            std::memset(m_topDown ? bits : row, 0, rest);
-            m_position += static_cast<std::int64_t>(rest);
-            return true;
-        }
-        if (!ReadPixelRow(row) || !ReadPadding()) {
+bool BmpReader::ReadRows(RowTarget& target) {
+    for (std::uint32_t row = 0; row < m_height; ++row) {
+        if (!ReadPixelRow(target.Row(row)) || !ReadPadding()) {
             return false;
         }
+        target.Filled(row);
     }
     return true;
 }

@@ -12,10 +12,33 @@
 
 class BmpReader {
 public:
+    // Where the rows go, in the order the file holds them: bottom row first unless the
+    // file runs top-down.
+    class RowTarget {
+    public:
+        // Room for the file's next row, width x 3 bytes.
+        virtual unsigned char* Row(std::uint32_t fileRow) = 0;
+        // That row is complete.
+        virtual void Filled(std::uint32_t fileRow) = 0;
+
+    protected:
+        ~RowTarget() = default;
+    };
+
     explicit BmpReader(ByteReader& file) : m_file(file) {}
 
     // The image, or an empty one with Error() set.
     ImageBuffer Read();
+
+    // The parts before the pixels; false with Error() set. The image's size and row order
+    // are known after it.
+    bool ReadToPixels();
+    std::uint32_t Width() const { return m_width; }
+    std::uint32_t Height() const { return m_height; }
+    bool TopDown() const { return m_topDown; }
+    // The rows after ReadToPixels, into an image or a target; a failure as Read's.
+    ImageBuffer ReadImage();
+    bool ReadRows(RowTarget& target);
 
     const std::string& Error() const { return m_error; }
     // Every read attempt counts its full size, whether or not the bytes arrived.
@@ -31,7 +54,6 @@ private:
     bool ReadColourTable();
     void SkipLongerInfoHeader();
     bool SkipToPixels();
-    bool ReadRows(unsigned char* bits);
     bool ReadPixelRow(unsigned char* row);
     // The rest of a row the file ends inside: black for 24 bits, an error otherwise.
     bool EndRowEarly(unsigned char* row, std::size_t arrived);

@@ -3,7 +3,32 @@
 #include <algorithm>
 #include <cstring>
 
+ByteReader::ByteReader(std::FILE* file, std::size_t windowBytes)
+    : m_file(file), m_window(std::make_unique<unsigned char[]>(windowBytes)), m_windowBytes(windowBytes) {}
+
+bool ByteReader::Refill(std::size_t count) {
+    const std::size_t kept = m_bytes.size() - m_pos;
+    if (m_file == nullptr || kept >= count) {
+        return kept != 0;
+    }
+    if (count > m_windowBytes) {
+        auto larger = std::make_unique_for_overwrite<unsigned char[]>(count);
+        if (kept != 0) {
+            std::memcpy(larger.get(), m_bytes.data() + m_pos, kept);
+        }
+        m_window = std::move(larger);
+        m_windowBytes = count;
+    } else if (kept != 0) {
+        std::memmove(m_window.get(), m_bytes.data() + m_pos, kept);
+    }
+    const std::size_t got = std::fread(m_window.get() + kept, 1, m_windowBytes - kept, m_file);
+    m_bytes = {m_window.get(), kept + got};
+    m_pos = 0;
+    return kept + got != 0;
+}
+
 std::span<const unsigned char> ByteReader::Take(std::size_t count) {
+    Refill(count);
     const std::size_t take = std::min(count, m_bytes.size() - m_pos);
     const std::span<const unsigned char> taken = m_bytes.subspan(m_pos, take);
     m_pos += take;
@@ -20,8 +45,12 @@ std::size_t ByteReader::Read(unsigned char* destination, std::size_t count) {
 }
 
 std::uint64_t ByteReader::Skip(std::uint64_t count) {
-    const std::uint64_t take = std::min<std::uint64_t>(count, m_bytes.size() - m_pos);
-    m_pos += static_cast<std::size_t>(take);
-    m_atEnd = m_atEnd || take < count;
-    return take;
+    std::uint64_t skipped = 0;
+    do {
+        const std::uint64_t take = std::min<std::uint64_t>(count - skipped, m_bytes.size() - m_pos);
+        m_pos += static_cast<std::size_t>(take);
+        skipped += take;
+    } while (skipped < count && Refill(1));
+    m_atEnd = m_atEnd || skipped < count;
+    return skipped;
 }

@@ -4,9 +4,7 @@
 #include "codecs/FileBytes.h"
 #include "codecs/JpegFile.h"
 
-namespace {
-
-std::string CannotOpen(const std::string& path, ImageFileType type) {
+std::string CannotOpenMessage(const std::string& path, ImageFileType type) {
     switch (type) {
     case ImageFileType::Jpeg:
         return "JPEG :\nCan't open " + path + "\n";
@@ -17,12 +15,10 @@ std::string CannotOpen(const std::string& path, ImageFileType type) {
     }
 }
 
-}  // namespace
-
 DecodedImage ImageFileReader::Read(const std::string& path, ImageFileType type) {
     const auto bytes = ReadFileBytes(path);
     if (!bytes) {
-        return ReadFailure(CannotOpen(path, type));
+        return ReadFailure(CannotOpenMessage(path, type));
     }
     switch (type) {
     case ImageFileType::Jpeg:

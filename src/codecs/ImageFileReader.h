@@ -16,3 +16,6 @@ public:
 private:
     GifFile m_gif;  // one for every GIF read: a read leaves colours for the next
 };
+
+// What the reader of the type says of a file that cannot be opened.
+std::string CannotOpenMessage(const std::string& path, ImageFileType type);

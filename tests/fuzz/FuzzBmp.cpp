@@ -1,5 +1,8 @@
 // Loads each input as a BMP file; an image that loads is saved and must load back the same.
+// Converted from a file a few bytes at a time, the input must give what loading and saving
+// give: the same file, or the same message.
 #include "FuzzInput.h"
+#include "codecs/BmpConversion.h"
 #include "codecs/BmpFile.h"
 #include "codecs/FileBytes.h"
 
@@ -11,32 +14,64 @@
 
 #include <unistd.h>
 
+namespace {
+
 // Saving and reloading huge images would only slow the search down.
 constexpr std::size_t ROUND_TRIP_LIMIT = std::size_t{16} << 20;
 
-// Where an image is saved: a file of this fuzzing process, as jobs may run side by side.
-const std::string SAVED =
-    (std::filesystem::temp_directory_path() / ("kaleidra-fuzz-" + std::to_string(::getpid()) + "-saved.bmp")).string();
+// This fuzzing process's own files, as jobs may run side by side.
+std::string OwnFile(const char* name) {
+    return (std::filesystem::temp_directory_path() / ("kaleidra-fuzz-" + std::to_string(::getpid()) + name)).string();
+}
+const std::string INPUT = OwnFile("-input.bmp");
+const std::string SAVED = OwnFile("-saved.bmp");
+const std::string CONVERTED = OwnFile("-converted.bmp");
 
 const struct RemoveAtExit {
-    ~RemoveAtExit() { std::remove(SAVED.c_str()); }
+    ~RemoveAtExit() {
+        for (const std::string* file : {&INPUT, &SAVED, &CONVERTED}) {
+            std::remove(file->c_str());
+        }
+    }
 } removeAtExit;
+
+// Made anew each time: ext4 flushes a file rewritten in place when it is closed, which
+// would slow every run down to the disk's pace.
+void WriteAnew(const std::string& path, const std::uint8_t* data, std::size_t size) {
+    std::remove(path.c_str());
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    Require(file != nullptr && std::fwrite(data, 1, size, file) == size && std::fclose(file) == 0);
+}
+
+void RequireConvertedAlike(const std::uint8_t* data, std::size_t size, const DecodedImage& decoded) {
+    WriteAnew(INPUT, data, size);
+    std::remove(CONVERTED.c_str());
+    const auto failure = ConvertBmpFile(INPUT, CONVERTED, 1 + size % 61);
+    if (decoded.image.Empty()) {
+        Require(failure.has_value() && failure->text == decoded.messages.at(0).text);
+    } else {
+        Require(!failure && ReadFileBytes(CONVERTED) == ReadFileBytes(SAVED));
+    }
+}
+
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     DecodedImage decoded = BmpFile().Load({data, size});
     Require(decoded.image.Empty() != decoded.messages.empty());
-    if (decoded.image.Empty() || decoded.image.Size() > ROUND_TRIP_LIMIT) {
+    if (decoded.image.Size() > ROUND_TRIP_LIMIT) {
         return 0;
     }
-    const std::vector<unsigned char> read(decoded.image.Bits(), decoded.image.Bits() + decoded.image.Size());
-    // Made anew each time: ext4 flushes a file rewritten in place when it is closed, which
-    // would slow every run down to the disk's pace.
-    std::remove(SAVED.c_str());
-    Require(!BmpFile::Save(SAVED, decoded.image));
-    const auto file = ReadFileBytes(SAVED);
-    Require(file.has_value());
-    const DecodedImage loaded = BmpFile().Load(*file);
-    Require(loaded.image.Width() == decoded.image.Width() && loaded.image.Height() == decoded.image.Height());
-    Require(std::equal(read.begin(), read.end(), loaded.image.Bits()));
+    if (!decoded.image.Empty()) {
+        const std::vector<unsigned char> read(decoded.image.Bits(), decoded.image.Bits() + decoded.image.Size());
+        std::remove(SAVED.c_str());
+        Require(!BmpFile::Save(SAVED, decoded.image));
+        const auto file = ReadFileBytes(SAVED);
+        Require(file.has_value());
+        const DecodedImage loaded = BmpFile().Load(*file);
+        Require(loaded.image.Width() == decoded.image.Width() && loaded.image.Height() == decoded.image.Height());
+        Require(std::equal(read.begin(), read.end(), loaded.image.Bits()));
+    }
+    RequireConvertedAlike(data, size, decoded);
     return 0;
 }

@@ -46,6 +46,7 @@ TEST_F(ConvertTool, ExitCodesOutputsAndMessages) {
     const std::tuple<std::string, int, std::string, std::string> runs[] = {
         {"sky.GIF", 0, "", "sky.GIF.bmp"},
         {"a.bmp copy.bmp", 0, "", "copy.bmp"},
+        {"copy.bmp copy.bmp", 0, "", "copy.bmp"},  // read through before it is replaced
         {"a.bmp", 2, "usage: kaleidra-convert INPUT [OUTPUT]\n", "a.bmp.bmp"},
         {"fake.jpg", 1, "JPEG Fatal Error: Not a JPEG file: starts with 0x6e 0x6f\n", "fake.jpg.bmp"},
         {"a.bmp no/such/folder/b.bmp", 1, "kaleidra: Can't open file for writing\n", "a.bmp.bmp"},
@@ -62,6 +63,7 @@ TEST_F(ConvertTool, ExitCodesOutputsAndMessages) {
         const std::string source = arguments.substr(0, arguments.find(' '));
         EXPECT_EQ(Pixels(output), code == 0 ? Pixels(source) : "") << arguments;
     }
+    EXPECT_EQ(Pixels("copy.bmp"), Pixels("a.bmp"));
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs the Windows kaleidra-convert.exe under Wine on a small GIF (named in Chinese and
 # Cyrillic) and JPEG and checks that it writes the same BMP bytes as the native build; a
-# missing file gives the same message.
+# missing file gives the same message, and a BMP converted onto itself stays whole.
 # Usage: tests/e2e/win32/convert-smoke.sh WIN32_EXE NATIVE_CONVERT WORK_DIR
 set -uo pipefail
 
@@ -52,6 +52,14 @@ same_as_native() {
 same_as_native "玫瑰 роза.gif"
 same_as_native rose.jpg
 same_as_native missing.gif
+
+# A BMP converted onto itself: the source is closed before the copy takes its place.
+cp rose.jpg.native.bmp self.bmp
+if "$wine" "$exe" self.bmp self.bmp 2>/dev/null && cmp -s self.bmp rose.jpg.native.bmp; then
+  echo "PASS self.bmp"; passed=$((passed + 1))
+else
+  echo "FAIL self.bmp: not converted onto itself"; failed=$((failed + 1))
+fi
 
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]
