@@ -3,7 +3,6 @@
 #include "codecs/BmpFile.h"
 #include "codecs/BmpReader.h"
 #include "codecs/BmpWriter.h"
-#include "codecs/ImageFileReader.h"
 #include "files/RegularFile.h"
 
 #include <memory>
@@ -56,13 +55,14 @@ std::optional<CodecMessage> Convert(files::FilePtr input, const std::string& out
 
 std::optional<CodecMessage> ConvertBmpFile(const std::string& input, const std::string& output,
                                            std::size_t windowBytes) {
+    const std::string cannotOpen = CannotOpenMessage(input, ImageFileType::Bmp);
     files::FilePtr file = files::OpenRegular(input, files::Access::Read);
     if (file == nullptr) {
-        return Failure(CannotOpenMessage(input, ImageFileType::Bmp));
+        return Failure(cannotOpen);
     }
     try {
         return Convert(std::move(file), output, windowBytes);
     } catch (const std::bad_alloc&) {
-        return Failure("Memory alloc Failed");
+        return Failure(cannotOpen);
     }
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "codecs/CodecResults.h"
+#include "codecs/ImageFileReader.h"
 
 #include <cstddef>
 #include <optional>
@@ -11,4 +12,4 @@
 // Nothing when output was written; otherwise the message that loading, or else saving,
 // would have given. Input is read a window of windowBytes at a time.
 std::optional<CodecMessage> ConvertBmpFile(const std::string& input, const std::string& output,
-                                           std::size_t windowBytes = std::size_t{1} << 20);
+                                           std::size_t windowBytes = WINDOW_BYTES);

@@ -5,9 +5,8 @@
 
 #include <utility>
 
-DecodedImage BmpFile::Load(std::span<const unsigned char> file) {
-    ByteReader bytes(file);
-    BmpReader reader(bytes);
+DecodedImage BmpFile::Load(ByteReader& file) {
+    BmpReader reader(file);
     ImageBuffer image = reader.Read();
     m_nBytesRead = static_cast<std::int32_t>(reader.BytesRead());
     return image.Empty() ? ReadFailure(reader.Error()) : DecodedImage{std::move(image), {}};

@@ -2,17 +2,17 @@
 // 24-bit BMP files.
 #pragma once
 
+#include "codecs/ByteReader.h"
 #include "codecs/CodecResults.h"
 
 #include <cstdint>
 #include <optional>
-#include <span>
 #include <string>
 
 class BmpFile {
 public:
     // The file's image, or the reason it has none.
-    DecodedImage Load(std::span<const unsigned char> file);
+    DecodedImage Load(ByteReader& file);
 
     // Writes the image as a 24-bit bottom-up file at path; what went wrong, if anything.
     static std::optional<CodecMessage> Save(const std::string& path, const ImageBuffer& image);

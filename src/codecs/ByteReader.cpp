@@ -36,6 +36,13 @@ std::span<const unsigned char> ByteReader::Take(std::size_t count) {
     return taken;
 }
 
+std::span<const unsigned char> ByteReader::TakeReady() {
+    m_atEnd = m_atEnd || !Refill(1);
+    const std::span<const unsigned char> taken = m_bytes.subspan(m_pos);
+    m_pos = m_bytes.size();
+    return taken;
+}
+
 std::size_t ByteReader::Read(unsigned char* destination, std::size_t count) {
     const std::span<const unsigned char> taken = Take(count);
     if (!taken.empty()) {

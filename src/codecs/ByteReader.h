@@ -26,6 +26,8 @@ public:
     }
     // The next count bytes where they lie, until the next read; fewer only at the end.
     std::span<const unsigned char> Take(std::size_t count);
+    // The bytes that lie ready, until the next read: at least one unless at the end.
+    std::span<const unsigned char> TakeReady();
     // Copies up to count bytes to destination; fewer only at the end.
     std::size_t Read(unsigned char* destination, std::size_t count);
     // Reads past up to count bytes; returns how many there were.

@@ -46,7 +46,7 @@ constexpr Pass INTERLACED[] = {{0, 8}, {4, 8}, {2, 4}, {1, 2}};
 // has failed, with the reason kept.
 class GifReader {
 public:
-    GifReader(std::span<const unsigned char> file, std::string_view name, GifColorMap& globalColorMap,
+    GifReader(ByteReader& file, std::string_view name, GifColorMap& globalColorMap,
               GifLzwDecoder& decoder)
         : m_file(file), m_name(name), m_globalColorMap(globalColorMap), m_decoder(decoder) {}
 
@@ -67,7 +67,7 @@ private:
     bool DecodeImage(const GifColorMap& map);
     bool Fail(std::string message);
 
-    ByteReader m_file;
+    ByteReader& m_file;
     std::string_view m_name;
     GifColorMap& m_globalColorMap;
     GifLzwDecoder& m_decoder;
@@ -235,6 +235,6 @@ GifFile::GifFile() : m_decoder(std::make_unique<GifLzwDecoder>()) {}
 
 GifFile::~GifFile() = default;
 
-DecodedImage GifFile::GIFRead(std::span<const unsigned char> file, std::string_view name) {
+DecodedImage GifFile::GIFRead(ByteReader& file, std::string_view name) {
     return GifReader(file, name, m_globalColorMap, *m_decoder).Read();
 }

@@ -1,11 +1,11 @@
 // The GIF reader: the first image of a GIF file (87a or 89a) as a 24-bit image.
 #pragma once
 
+#include "codecs/ByteReader.h"
 #include "codecs/CodecResults.h"
 
 #include <array>
 #include <memory>
-#include <span>
 #include <string_view>
 
 class GifLzwDecoder;
@@ -29,7 +29,7 @@ public:
 
     // The first image of the file, or the reason it has none. name is the file's name, for
     // the messages. A read that goes well may bring a remark.
-    DecodedImage GIFRead(std::span<const unsigned char> file, std::string_view name);
+    DecodedImage GIFRead(ByteReader& file, std::string_view name);
 
 private:
     GifColorMap m_globalColorMap;

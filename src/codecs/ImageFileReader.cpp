@@ -1,8 +1,10 @@
 #include "codecs/ImageFileReader.h"
 
 #include "codecs/BmpFile.h"
-#include "codecs/FileBytes.h"
 #include "codecs/JpegFile.h"
+#include "files/RegularFile.h"
+
+#include <new>
 
 std::string CannotOpenMessage(const std::string& path, ImageFileType type) {
     switch (type) {
@@ -16,16 +18,21 @@ std::string CannotOpenMessage(const std::string& path, ImageFileType type) {
 }
 
 DecodedImage ImageFileReader::Read(const std::string& path, ImageFileType type) {
-    const auto bytes = ReadFileBytes(path);
-    if (!bytes) {
+    const files::FilePtr file = files::OpenRegular(path, files::Access::Read);
+    if (file == nullptr) {
         return ReadFailure(CannotOpenMessage(path, type));
     }
-    switch (type) {
-    case ImageFileType::Jpeg:
-        return JpegFile::Load(*bytes);
-    case ImageFileType::Gif:
-        return m_gif.GIFRead(*bytes, path);
-    default:
-        return BmpFile().Load(*bytes);
+    try {
+        ByteReader bytes(file.get(), WINDOW_BYTES);
+        switch (type) {
+        case ImageFileType::Jpeg:
+            return JpegFile::Load(bytes);
+        case ImageFileType::Gif:
+            return m_gif.GIFRead(bytes, path);
+        default:
+            return BmpFile().Load(bytes);
+        }
+    } catch (const std::bad_alloc&) {
+        return ReadFailure(CannotOpenMessage(path, type));
     }
 }

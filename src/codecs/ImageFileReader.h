@@ -5,6 +5,7 @@
 #include "codecs/GifFile.h"
 #include "codecs/ImageFileType.h"
 
+#include <cstddef>
 #include <string>
 
 class ImageFileReader {
@@ -17,5 +18,8 @@ private:
     GifFile m_gif;  // one for every GIF read: a read leaves colours for the next
 };
 
-// What the reader of the type says of a file that cannot be opened.
+// How much of a file is read at a time.
+inline constexpr std::size_t WINDOW_BYTES = std::size_t{1} << 20;
+
+// What the reader of the type says of a file that cannot be opened, or not read for want of memory.
 std::string CannotOpenMessage(const std::string& path, ImageFileType type);

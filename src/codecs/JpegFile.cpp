@@ -1,7 +1,6 @@
 #include "codecs/JpegFile.h"
 
 #include <algorithm>
-#include <climits>
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
@@ -44,6 +43,56 @@ constexpr const char* OUT_OF_MEMORY = "JpegFile :\nOut of memory";
 
 void JpegOutputMessage(j_common_ptr cinfo) {
     KeepLibraryMessage(cinfo, MessageStyle::LibraryWarning);
+}
+
+// The library takes the file's bytes from a ByteReader as they come ready. It knows only
+// pub; the hooks find the reader behind it.
+struct ByteSource {
+    jpeg_source_mgr pub;
+    ByteReader* bytes;
+    bool started;
+};
+
+void InitSource(j_decompress_ptr) {}
+
+void TermSource(j_decompress_ptr) {}
+
+// Past the end the library is given an end-of-image marker and warned, as its own sources
+// do; a file with no bytes at all is refused as they refuse it.
+boolean FillInputBuffer(j_decompress_ptr cinfo) {
+    static constexpr JOCTET END_OF_IMAGE[] = {0xFF, JPEG_EOI};
+    auto* source = reinterpret_cast<ByteSource*>(cinfo->src);
+    const std::span<const unsigned char> taken = source->bytes->TakeReady();
+    if (taken.empty()) {
+        if (!source->started) {
+            ERREXIT(cinfo, JERR_INPUT_EMPTY);
+        }
+        WARNMS(cinfo, JWRN_JPEG_EOF);
+        source->pub.next_input_byte = END_OF_IMAGE;
+        source->pub.bytes_in_buffer = sizeof END_OF_IMAGE;
+    } else {
+        source->pub.next_input_byte = taken.data();
+        source->pub.bytes_in_buffer = taken.size();
+    }
+    source->started = true;
+    return TRUE;
+}
+
+void SkipInputData(j_decompress_ptr cinfo, long count) {
+    jpeg_source_mgr* source = cinfo->src;
+    while (count > static_cast<long>(source->bytes_in_buffer)) {
+        count -= static_cast<long>(source->bytes_in_buffer);
+        FillInputBuffer(cinfo);
+    }
+    if (count > 0) {
+        source->next_input_byte += count;
+        source->bytes_in_buffer -= static_cast<std::size_t>(count);
+    }
+}
+
+ByteSource SourceOf(ByteReader& bytes) {
+    return {{nullptr, 0, InitSource, FillInputBuffer, SkipInputData, jpeg_resync_to_restart, TermSource}, &bytes,
+            false};
 }
 
 using PutScanline = void (*)(const JSAMPLE* scanline, JDIMENSION width, unsigned char* out);
@@ -111,7 +160,7 @@ void ReadScanlines(jpeg_decompress_struct& cinfo, ImageBuffer& image) {
 // Between setjmp and a long jump back to it only plain data lives, so no destructor is
 // skipped; what this frame changes after setjmp (the image, the messages) is the caller's,
 // so it survives the jump.
-bool Decode(std::span<const unsigned char> file, JpegErrorManager& errors, ImageBuffer& image) {
+bool Decode(ByteSource& source, JpegErrorManager& errors, ImageBuffer& image) {
     jpeg_decompress_struct cinfo;
     cinfo.err = jpeg_std_error(&errors.pub);
     errors.pub.error_exit = JpegErrorExit;
@@ -124,8 +173,7 @@ bool Decode(std::span<const unsigned char> file, JpegErrorManager& errors, Image
     // Beyond the bound the library would need a backing store, which it hasn't: a file whose
     // scans must all be gathered first (a progressive one) fails before any is decoded.
     cinfo.mem->max_memory_to_use = static_cast<long>(MAX_IMAGE_BYTES);
-    // The size is the library's unsigned long; a file beyond it ends early.
-    jpeg_mem_src(&cinfo, file.data(), static_cast<unsigned long>(std::min<std::size_t>(file.size(), ULONG_MAX)));
+    cinfo.src = &source.pub;
     jpeg_read_header(&cinfo, TRUE);
     if (cinfo.out_color_space == JCS_RGB) {
         cinfo.out_color_space = JCS_EXT_BGR;
@@ -149,11 +197,12 @@ bool Decode(std::span<const unsigned char> file, JpegErrorManager& errors, Image
 
 }  // namespace
 
-DecodedImage JpegFile::Load(std::span<const unsigned char> file) {
+DecodedImage JpegFile::Load(ByteReader& file) {
     DecodedImage decoded;
     JpegErrorManager errors;
     errors.messages = &decoded.messages;
-    if (!Decode(file, errors, decoded.image)) {
+    ByteSource source = SourceOf(file);
+    if (!Decode(source, errors, decoded.image)) {
         decoded.image = ImageBuffer{};
     }
     return decoded;

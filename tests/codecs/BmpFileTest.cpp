@@ -1,7 +1,6 @@
 // BMP files built by hand, field by field; files written by ImageMagick are checked through
 // kaleidra-convert.
 #include "codecs/BmpFile.h"
-#include "codecs/FileBytes.h"
 
 #include "support/Bytes.h"
 #include "support/FaultInjection.h"
@@ -24,14 +23,16 @@ Bytes Bmp(std::uint32_t width, std::uint32_t height, std::uint32_t bits, std::ui
 }
 
 Bytes Slurp(const std::string& path) {
-    return ReadFileBytes(path).value_or(Bytes{});
+    const std::string contents = ReadFile(path);
+    return Bytes(contents.begin(), contents.end());
 }
 
 class BmpFileTest : public testing::Test {
 protected:
     // The pixels; empty when the load failed, with the message kept.
     Bytes Load(const Bytes& file) {
-        const DecodedImage decoded = m_bmp.Load(file);
+        ByteReader bytes(file);
+        const DecodedImage decoded = m_bmp.Load(bytes);
         m_error = decoded.messages.empty() ? "OK" : decoded.messages.at(0).text;
         return TopDownRgb(decoded.image);
     }

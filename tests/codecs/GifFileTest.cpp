@@ -80,7 +80,8 @@ class GifFileTest : public testing::Test {
 protected:
     // The pixels, or nothing when the read failed; the message is kept.
     Bytes Read(const Bytes& bytes) {
-        const DecodedImage decoded = m_gif.GIFRead(bytes, m_path);
+        ByteReader reader(bytes);
+        const DecodedImage decoded = m_gif.GIFRead(reader, m_path);
         m_error = decoded.messages.empty() ? "No Error" : decoded.messages.at(0).text;
         return TopDownRgb(decoded.image);
     }

@@ -1,6 +1,5 @@
 // The JPEG reader against libjpeg's own djpeg: every picture must match djpeg's output of the
 // same file, and every failure must bring exactly the one message the user is meant to see.
-#include "codecs/FileBytes.h"
 #include "codecs/JpegFile.h"
 #include "support/FaultInjection.h"
 #include "support/Pixels.h"
@@ -28,10 +27,14 @@ protected:
         return std::system(("cd '" + m_dir.Path().string() + "' && " + command).c_str());
     }
 
-    Bytes Read(const std::string& name) const { return ReadFileBytes(m_dir / name).value_or(Bytes{}); }
+    Bytes Read(const std::string& name) const {
+        const std::string contents = ReadFile(m_dir / name);
+        return Bytes(contents.begin(), contents.end());
+    }
 
     Picture Load(const Bytes& file) {
-        const DecodedImage decoded = JpegFile::Load(file);
+        ByteReader bytes(file);
+        const DecodedImage decoded = JpegFile::Load(bytes);
         m_messages = decoded.messages;
         const ImageBuffer& image = decoded.image;
         return {image.Width(), image.Height(), TopDownRgb(image)};

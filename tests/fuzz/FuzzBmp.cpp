@@ -4,7 +4,7 @@
 #include "FuzzInput.h"
 #include "codecs/BmpConversion.h"
 #include "codecs/BmpFile.h"
-#include "codecs/FileBytes.h"
+#include "files/RegularFile.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -50,14 +50,15 @@ void RequireConvertedAlike(const std::uint8_t* data, std::size_t size, const Dec
     if (decoded.image.Empty()) {
         Require(failure.has_value() && failure->text == decoded.messages.at(0).text);
     } else {
-        Require(!failure && ReadFileBytes(CONVERTED) == ReadFileBytes(SAVED));
+        Require(!failure && files::ReadRegular(CONVERTED) == files::ReadRegular(SAVED));
     }
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    DecodedImage decoded = BmpFile().Load({data, size});
+    ByteReader input({data, size});
+    DecodedImage decoded = BmpFile().Load(input);
     Require(decoded.image.Empty() != decoded.messages.empty());
     if (decoded.image.Size() > ROUND_TRIP_LIMIT) {
         return 0;
@@ -66,9 +67,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::vector<unsigned char> read(decoded.image.Bits(), decoded.image.Bits() + decoded.image.Size());
         std::remove(SAVED.c_str());
         Require(!BmpFile::Save(SAVED, decoded.image));
-        const auto file = ReadFileBytes(SAVED);
+        const auto file = files::ReadRegular(SAVED);
         Require(file.has_value());
-        const DecodedImage loaded = BmpFile().Load(*file);
+        ByteReader saved({reinterpret_cast<const unsigned char*>(file->data()), file->size()});
+        const DecodedImage loaded = BmpFile().Load(saved);
         Require(loaded.image.Width() == decoded.image.Width() && loaded.image.Height() == decoded.image.Height());
         Require(std::equal(read.begin(), read.end(), loaded.image.Bits()));
     }

@@ -33,7 +33,8 @@ void CompareDecodings(std::span<const unsigned char> data, int minCodeSize, std:
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static GifFile reader;  // as in the program, one reader serves every file
-    const DecodedImage decoded = reader.GIFRead({data, size}, "input.gif");
+    ByteReader bytes({data, size});
+    const DecodedImage decoded = reader.GIFRead(bytes, "input.gif");
     if (!decoded.image.Empty()) {
         [[maybe_unused]] volatile unsigned char last = decoded.image.Bits()[decoded.image.Size() - 1];  // all there
     }

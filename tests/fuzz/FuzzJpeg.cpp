@@ -40,7 +40,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (PromisedPixels(data, size) > MAX_PIXELS) {
         return -1;  // not worth keeping in the corpus
     }
-    const DecodedImage decoded = JpegFile::Load({data, size});
+    ByteReader bytes({data, size});
+    const DecodedImage decoded = JpegFile::Load(bytes);
     Require(!decoded.image.Empty() || !decoded.messages.empty());
     return 0;
 }
