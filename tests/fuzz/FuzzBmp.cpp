@@ -4,11 +4,12 @@
 #include "FuzzInput.h"
 #include "codecs/BmpConversion.h"
 #include "codecs/BmpFile.h"
-#include "files/RegularFile.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,11 @@ void WriteAnew(const std::string& path, const std::uint8_t* data, std::size_t si
     Require(file != nullptr && std::fwrite(data, 1, size, file) == size && std::fclose(file) == 0);
 }
 
+std::vector<unsigned char> Contents(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
 void RequireConvertedAlike(const std::uint8_t* data, std::size_t size, const DecodedImage& decoded) {
     WriteAnew(INPUT, data, size);
     std::remove(CONVERTED.c_str());
@@ -50,7 +56,7 @@ void RequireConvertedAlike(const std::uint8_t* data, std::size_t size, const Dec
     if (decoded.image.Empty()) {
         Require(failure.has_value() && failure->text == decoded.messages.at(0).text);
     } else {
-        Require(!failure && files::ReadRegular(CONVERTED) == files::ReadRegular(SAVED));
+        Require(!failure && Contents(CONVERTED) == Contents(SAVED));
     }
 }
 
@@ -67,9 +73,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::vector<unsigned char> read(decoded.image.Bits(), decoded.image.Bits() + decoded.image.Size());
         std::remove(SAVED.c_str());
         Require(!BmpFile::Save(SAVED, decoded.image));
-        const auto file = files::ReadRegular(SAVED);
-        Require(file.has_value());
-        ByteReader saved({reinterpret_cast<const unsigned char*>(file->data()), file->size()});
+        const std::vector<unsigned char> file = Contents(SAVED);
+        ByteReader saved(file);
         const DecodedImage loaded = BmpFile().Load(saved);
         Require(loaded.image.Width() == decoded.image.Width() && loaded.image.Height() == decoded.image.Height());
         Require(std::equal(read.begin(), read.end(), loaded.image.Bits()));
