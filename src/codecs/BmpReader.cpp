@@ -27,10 +27,6 @@ bool IsDecodedDepth(std::uint16_t bitsPerPixel) {
     return bitsPerPixel == 1 || bitsPerPixel == 4 || bitsPerPixel == 8 || bitsPerPixel == 24;
 }
 
-}  // namespace
-
-namespace {
-
 // Rows placed straight where the image holds them.
 class ImageRows final : public BmpReader::RowTarget {
 public:

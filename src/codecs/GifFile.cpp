@@ -46,8 +46,7 @@ constexpr Pass INTERLACED[] = {{0, 8}, {4, 8}, {2, 4}, {1, 2}};
 // has failed, with the reason kept.
 class GifReader {
 public:
-    GifReader(ByteReader& file, std::string_view name, GifColorMap& globalColorMap,
-              GifLzwDecoder& decoder)
+    GifReader(ByteReader& file, std::string_view name, GifColorMap& globalColorMap, GifLzwDecoder& decoder)
         : m_file(file), m_name(name), m_globalColorMap(globalColorMap), m_decoder(decoder) {}
 
     DecodedImage Read();
