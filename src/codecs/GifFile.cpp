@@ -4,6 +4,8 @@
 #include "codecs/GifLzwDecoder.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <cstring>
 #include <string>
 #include <utility>
@@ -26,13 +28,31 @@ bool IsKnownVersion(const unsigned char* version) {
     return std::memcmp(version, "87a", 3) == 0 || std::memcmp(version, "89a", 3) == 0;
 }
 
-void MapRow(const unsigned char* indices, std::size_t count, const GifColorMap& map, unsigned char* pixels) {
-    for (std::size_t i = 0; i < count; ++i, pixels += 3) {
-        const unsigned char index = indices[i];
-        pixels[0] = map.blue[index];
-        pixels[1] = map.green[index];
-        pixels[2] = map.red[index];
+// Each colour as its bytes in the image (blue, green, red) and a spare one above them.
+using PackedColours = std::array<std::uint32_t, 256>;
+static_assert(std::endian::native == std::endian::little, "a packed colour's low byte goes first");
+
+PackedColours Pack(const GifColorMap& map) {
+    PackedColours packed;
+    for (std::size_t i = 0; i < packed.size(); ++i) {
+        packed[i] = map.blue[i] | std::uint32_t{map.green[i]} << 8 | std::uint32_t{map.red[i]} << 16;
     }
+    return packed;
+}
+
+// A pixel goes out in one four-byte store; the spare byte lands on the next pixel, which
+// overwrites it. The last pixel of the row goes byte by byte.
+void MapRow(const unsigned char* indices, std::size_t count, const PackedColours& colours, unsigned char* pixels) {
+    if (count == 0) {
+        return;
+    }
+    for (std::size_t i = 0; i + 1 < count; ++i, pixels += 3) {
+        std::memcpy(pixels, &colours[indices[i]], 4);
+    }
+    const std::uint32_t last = colours[indices[count - 1]];
+    pixels[0] = static_cast<unsigned char>(last);
+    pixels[1] = static_cast<unsigned char>(last >> 8);
+    pixels[2] = static_cast<unsigned char>(last >> 16);
 }
 
 struct Pass {
@@ -190,6 +210,7 @@ bool GifReader::DecodeImage(const GifColorMap& map) {
         return false;
     }
     m_decoder.Init(minCodeSize);
+    const PackedColours colours = Pack(map);
     const std::uint32_t width = m_image.Width();
     const std::uint32_t height = m_image.Height();
     std::vector<unsigned char> indices(width);
@@ -209,7 +230,7 @@ bool GifReader::DecodeImage(const GifColorMap& map) {
                 if (ranOut && zeroRow != nullptr) {
                     std::memcpy(row, zeroRow, rowBytes);
                 } else {
-                    MapRow(indices.data(), count, map, row);
+                    MapRow(indices.data(), count, colours, row);
                     zeroRow = ranOut ? row : nullptr;
                 }
                 more = count == width;
