@@ -4,7 +4,7 @@ input in the same run, reported as the ratio of medians; the peak memory of a la
 a GIF conversion against the size of its pixel buffer; and the peak memory of tiny progressive JPEGs
 that declare huge sizes against that of the real picture they were made from.
 
-Usage: python3 bench/run.py [--runs N]   (after `cmake --build --preset default`)
+Usage: python3 bench/run.py [--runs N] [--convert PATH]   (after `cmake --build --preset default`)
 Inputs are generated once with ImageMagick into build/bench/.
 """
 import argparse
@@ -132,7 +132,10 @@ def hostile_jpeg_memory():
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--runs", type=int, default=5, help="timed runs per median")
+    parser.add_argument("--convert", help="another build of kaleidra-convert to time, for a before and after")
     args = parser.parse_args()
+    global CONVERT
+    CONVERT = os.path.abspath(args.convert) if args.convert else CONVERT
     missing = [pkg for tool, pkg in NEEDED.items() if shutil.which(tool) is None]
     if missing:
         sys.exit("install first: apt-get install " + " ".join(missing))
