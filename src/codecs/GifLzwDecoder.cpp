@@ -169,28 +169,28 @@ inline void GifLzwDecoder::AddEntry(State& s) {
 inline void GifLzwDecoder::MakeEntry(int entry, int old, std::uint8_t byte) {
     m_prefix[entry] = static_cast<std::uint16_t>(old);
     m_suffix[entry] = byte;
-    const std::uint16_t oldLength = m_length[old];
+    const unsigned oldLength = m_length[old];
     m_length[entry] = oldLength == 0 ? 0 : static_cast<std::uint16_t>(oldLength + 1);
     // The byte joins the old string's last piece while that has room, else starts one;
     // an unknown length gives a piece that is never read.
-    const unsigned used = (oldLength - 1u) % 8 + 1;
-    const bool joins = used < 8;
-    m_tail[entry] = (joins ? m_tail[old] : 0) | std::uint64_t{byte} << (8 * (used % 8));
+    const unsigned used = oldLength % PIECE;
+    const bool joins = used != 0;
+    m_tail[entry] = (joins ? m_tail[old] : 0) | std::uint64_t{byte} << (8 * used);
     m_rest[entry] = joins ? m_rest[old] : static_cast<std::uint16_t>(old);
 }
 
-// Writes the string of code, length bytes long, to destination, where length + SPILL
-// bytes are free: what PushString would push, in reading order. Returns its first byte.
-inline std::uint8_t GifLzwDecoder::WriteString(int code, std::size_t length, unsigned char* destination) const {
-    std::size_t at = (length - 1) & ~std::size_t{7};
+// Writes the string of code, more than PIECE bytes long, to destination, where PIECE - 1
+// bytes behind it are free too. Returns its first byte.
+inline std::uint8_t GifLzwDecoder::WriteLongString(int code, std::size_t length, unsigned char* destination) const {
+    std::size_t at = (length - 1) / PIECE * PIECE;
     std::uint64_t piece = m_tail[code];
     StorePiece(destination + at, piece);
-    while (at != 0) {
+    do {
         code = m_rest[code];
-        at -= 8;
+        at -= PIECE;
         piece = m_tail[code];
         StorePiece(destination + at, piece);
-    }
+    } while (at != 0);
     return static_cast<std::uint8_t>(piece);
 }
 
@@ -220,9 +220,16 @@ std::size_t GifLzwDecoder::DecodeBufferedCodes(unsigned char* indices, std::size
         // A code not in the table yet stands for the previous string and its first byte.
         const bool pending = code >= s.maxCode;
         const int chain = pending ? s.oldCode : code;
-        const std::size_t length = m_length[chain];
+        const unsigned length = m_length[chain];
+        const std::uint64_t tail = m_tail[chain];
         const auto room = static_cast<std::size_t>(outEnd - out);
-        if (length == 0 || length + SPILL > room) {
+        std::uint8_t first = static_cast<std::uint8_t>(tail);
+        if (length - 1 < PIECE && room > PIECE) {
+            // Most strings: one piece is all of it, and the bytes it writes past are free.
+            StorePiece(out, tail);
+        } else if (length > PIECE && length + PIECE <= room) {
+            first = WriteLongString(chain, length, out);
+        } else {
             if (!PushString(s, code)) {
                 end = END_OF_DATA;
                 break;
@@ -231,9 +238,9 @@ std::size_t GifLzwDecoder::DecodeBufferedCodes(unsigned char* indices, std::size
             stop = s.lastBit - s.codeSize;
             continue;
         }
-        const std::uint8_t first = WriteString(chain, length, out);
-        // Where nothing is pending the next string overwrites this byte.
-        out[length] = static_cast<unsigned char>(s.firstCode);
+        if (pending) {
+            out[length] = static_cast<unsigned char>(s.firstCode);
+        }
         out += length + (pending ? 1 : 0);
         s.firstCode = first;
         if (s.maxCode + 1 < s.maxCodeSize) {

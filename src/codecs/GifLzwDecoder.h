@@ -67,9 +67,7 @@ private:
     bool PushString(State& s, int code);
     void AddEntry(State& s);
     void MakeEntry(int entry, int old, std::uint8_t byte);
-    // Bytes behind a string that writing it may overwrite.
-    static constexpr std::size_t SPILL = 8;
-    std::uint8_t WriteString(int code, std::size_t length, unsigned char* destination) const;
+    std::uint8_t WriteLongString(int code, std::size_t length, unsigned char* destination) const;
     std::size_t PopStack(State& s, unsigned char* indices, std::size_t count);
     std::size_t DecodeBufferedCodes(unsigned char* indices, std::size_t count, int& end);
     std::size_t DecodeZeroCodes(unsigned char* indices, std::size_t count);
@@ -86,10 +84,11 @@ private:
     // not change between resets, so a known length stays true, and a string of known
     // length that fits is written straight into place instead of through the stack.
     std::array<std::uint16_t, TABLE_SIZE> m_length{};
-    // The same strings of known length in pieces of up to 8 bytes, so that one is written
-    // a piece at a time rather than byte by byte: the last (length - 1) % 8 + 1 bytes of
-    // each entry's string, first byte lowest and 0 above, and the entry whose string is
-    // the rest (all of it 8-byte pieces).
+    // The same strings of known length in pieces of PIECE bytes, the last one shorter, so
+    // that they are written a piece at a time: of each entry, its string's last piece (the
+    // first byte lowest, 0 past the end) and the entry whose string is the rest. Nearly
+    // every string in a picture of many colours is one piece.
+    static constexpr unsigned PIECE = 8;
     std::array<std::uint64_t, TABLE_SIZE> m_tail{};
     std::array<std::uint16_t, TABLE_SIZE> m_rest{};
 
