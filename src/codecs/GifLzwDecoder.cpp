@@ -6,15 +6,17 @@
 
 namespace {
 
-// The code of the given width at a bit position of the buffer, least significant bit
-// first. Codes have at most 12 bits, so the four bytes from the first hold one.
-int BitsAt(const std::uint8_t* buffer, std::int64_t bit, int bits) {
+std::uint32_t CodeMask(int bits) { return (1u << bits) - 1; }
+
+// The code under mask at a bit position of the buffer, least significant bit first.
+// Codes have at most 12 bits, so the four bytes from the first hold one.
+int BitsAt(const std::uint8_t* buffer, std::int64_t bit, std::uint32_t mask) {
     std::uint32_t window;
     std::memcpy(&window, buffer + (bit >> 3), sizeof window);
     if constexpr (std::endian::native == std::endian::big) {
         window = __builtin_bswap32(window);
     }
-    return static_cast<int>((window >> (bit & 7)) & ((1u << bits) - 1));
+    return static_cast<int>((window >> (bit & 7)) & mask);
 }
 
 // The bytes of a piece, its lowest first.
@@ -211,12 +213,9 @@ std::size_t GifLzwDecoder::DecodeBufferedCodes(unsigned char* indices, std::size
     unsigned char* out = indices;
     unsigned char* const outEnd = indices + count;
     std::int64_t stop = s.lastBit - s.codeSize;  // codes starting before it lie whole in the buffer
+    std::uint32_t mask = CodeMask(s.codeSize);
     while (out != outEnd && s.curBit < stop) {
-        const int code = BitsAt(m_codeBuffer.data(), s.curBit, s.codeSize);
-        if (static_cast<unsigned>(code - s.clearCode) < 2) {
-            break;
-        }
-        s.curBit += s.codeSize;
+        const int code = BitsAt(m_codeBuffer.data(), s.curBit, mask);
         // A code not in the table yet stands for the previous string and its first byte.
         const bool pending = code >= s.maxCode;
         const int chain = pending ? s.oldCode : code;
@@ -230,16 +229,23 @@ std::size_t GifLzwDecoder::DecodeBufferedCodes(unsigned char* indices, std::size
         } else if (length > PIECE && length + PIECE <= room) {
             first = WriteLongString(chain, length, out);
         } else {
+            // The clear and end codes have no length either.
+            if (static_cast<unsigned>(code - s.clearCode) < 2) {
+                break;
+            }
+            s.curBit += s.codeSize;
             if (!PushString(s, code)) {
                 end = END_OF_DATA;
                 break;
             }
             out += PopStack(s, out, room);
             stop = s.lastBit - s.codeSize;
+            mask = CodeMask(s.codeSize);
             continue;
         }
+        s.curBit += s.codeSize;
         if (pending) {
-            out[length] = static_cast<unsigned char>(s.firstCode);
+            out[length] = first;
         }
         out += length + (pending ? 1 : 0);
         s.firstCode = first;
@@ -248,6 +254,7 @@ std::size_t GifLzwDecoder::DecodeBufferedCodes(unsigned char* indices, std::size
         } else {
             AddEntry(s);
             stop = s.lastBit - s.codeSize;
+            mask = CodeMask(s.codeSize);
         }
         s.oldCode = code;
     }
@@ -333,7 +340,7 @@ int GifLzwDecoder::NextCode(ByteReader& source, int bits) {
             NextSubBlock(source);
         } while (m_s.curBit + bits > m_s.lastBit && !m_done);
     }
-    const int code = m_s.curBit < m_s.lastBit ? BitsAt(m_codeBuffer.data(), m_s.curBit, bits) : 0;
+    const int code = m_s.curBit < m_s.lastBit ? BitsAt(m_codeBuffer.data(), m_s.curBit, CodeMask(bits)) : 0;
     m_s.curBit += bits;
     return code;
 }
