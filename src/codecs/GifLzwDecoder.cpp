@@ -214,7 +214,7 @@ std::size_t GifLzwDecoder::DecodeBufferedCodes(unsigned char* indices, std::size
     unsigned char* const outEnd = indices + count;
     std::int64_t stop = s.lastBit - s.codeSize;  // codes starting before it lie whole in the buffer
     std::uint32_t mask = CodeMask(s.codeSize);
-    while (out != outEnd && s.curBit < stop) {
+    while (s.curBit < stop) {
         const int code = BitsAt(m_codeBuffer.data(), s.curBit, mask);
         // A code not in the table yet stands for the previous string and its first byte.
         const bool pending = code >= s.maxCode;
@@ -230,7 +230,7 @@ std::size_t GifLzwDecoder::DecodeBufferedCodes(unsigned char* indices, std::size
             first = WriteLongString(chain, length, out);
         } else {
             // The clear and end codes have no length either.
-            if (static_cast<unsigned>(code - s.clearCode) < 2) {
+            if (room == 0 || static_cast<unsigned>(code - s.clearCode) < 2) {
                 break;
             }
             s.curBit += s.codeSize;
@@ -249,7 +249,8 @@ std::size_t GifLzwDecoder::DecodeBufferedCodes(unsigned char* indices, std::size
         }
         out += length + (pending ? 1 : 0);
         s.firstCode = first;
-        if (s.maxCode + 1 < s.maxCodeSize) {
+        // The mask of a width is also the size of the table at that width less one.
+        if (static_cast<std::uint32_t>(s.maxCode) < mask) {
             MakeEntry(s.maxCode++, s.oldCode, first);
         } else {
             AddEntry(s);
