@@ -168,6 +168,7 @@ inline void GifLzwDecoder::AddEntry(State& s) {
     }
 }
 
+// Defines entry as the string of old followed by byte.
 inline void GifLzwDecoder::MakeEntry(int entry, int old, std::uint8_t byte) {
     m_prefix[entry] = static_cast<std::uint16_t>(old);
     m_suffix[entry] = byte;
@@ -229,7 +230,8 @@ std::size_t GifLzwDecoder::DecodeBufferedCodes(unsigned char* indices, std::size
         } else if (length > PIECE && length + PIECE <= room) {
             first = WriteLongString(chain, length, out);
         } else {
-            // The clear and end codes have no length either.
+            // Strings of unknown length (0), the clear and end codes among them, and those
+            // without room behind them go through the stack.
             if (room == 0 || static_cast<unsigned>(code - s.clearCode) < 2) {
                 break;
             }
@@ -245,7 +247,7 @@ std::size_t GifLzwDecoder::DecodeBufferedCodes(unsigned char* indices, std::size
         }
         s.curBit += s.codeSize;
         if (pending) {
-            out[length] = first;
+            out[length] = first;  // the previous string's first byte, as it is this one's
         }
         out += length + (pending ? 1 : 0);
         s.firstCode = first;

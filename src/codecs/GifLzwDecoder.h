@@ -84,10 +84,10 @@ private:
     // not change between resets, so a known length stays true, and a string of known
     // length that fits is written straight into place instead of through the stack.
     std::array<std::uint16_t, TABLE_SIZE> m_length{};
-    // The same strings of known length in pieces of PIECE bytes, the last one shorter, so
-    // that they are written a piece at a time: of each entry, its string's last piece (the
-    // first byte lowest, 0 past the end) and the entry whose string is the rest. Nearly
-    // every string in a picture of many colours is one piece.
+    // The same strings of known length in pieces of PIECE bytes, the last one up to PIECE,
+    // so that they are written a piece at a time: of each entry, its string's last piece
+    // (the first byte lowest, 0 past the end) and the entry whose string is the rest.
+    // Nearly every string in a picture of many colours is one piece.
     static constexpr unsigned PIECE = 8;
     std::array<std::uint64_t, TABLE_SIZE> m_tail{};
     std::array<std::uint16_t, TABLE_SIZE> m_rest{};
