@@ -1,16 +1,30 @@
 #include "codecs/GifLzwDecoder.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 namespace {
 
-// The code of the given width at a bit position of the buffer, least significant bit
-// first. Codes have at most 12 bits, so three bytes hold one.
-int BitsAt(const std::uint8_t* buffer, std::int64_t bit, int bits) {
-    const std::uint8_t* at = buffer + (bit >> 3);
-    const std::uint32_t window = at[0] | (std::uint32_t{at[1]} << 8) | (std::uint32_t{at[2]} << 16);
-    return static_cast<int>((window >> (bit & 7)) & ((1u << bits) - 1));
+std::uint32_t CodeMask(int bits) { return (1u << bits) - 1; }
+
+// The code under mask at a bit position of the buffer, least significant bit first.
+// Codes have at most 12 bits, so the four bytes from the first hold one.
+int BitsAt(const std::uint8_t* buffer, std::int64_t bit, std::uint32_t mask) {
+    std::uint32_t window;
+    std::memcpy(&window, buffer + (bit >> 3), sizeof window);
+    if constexpr (std::endian::native == std::endian::big) {
+        window = __builtin_bswap32(window);
+    }
+    return static_cast<int>((window >> (bit & 7)) & mask);
+}
+
+// The bytes of a piece, its lowest first.
+void StorePiece(unsigned char* destination, std::uint64_t piece) {
+    if constexpr (std::endian::native == std::endian::big) {
+        piece = __builtin_bswap64(piece);
+    }
+    std::memcpy(destination, &piece, sizeof piece);
 }
 
 }  // namespace
@@ -48,6 +62,7 @@ void GifLzwDecoder::ResetTable(bool clearStrings) {
         m_prefix[i] = 0;
         m_suffix[i] = static_cast<std::uint8_t>(i);
         m_length[i] = 1;
+        m_tail[i] = static_cast<std::uint8_t>(i);
     }
     std::fill(m_prefix.begin() + clearCode, m_prefix.end(), 0);
     std::fill(m_length.begin() + clearCode, m_length.end(), 0);
@@ -144,10 +159,7 @@ inline bool GifLzwDecoder::PushString(State& s, int code) {
 // current string's first byte. A full table stays as it is until a clear code.
 inline void GifLzwDecoder::AddEntry(State& s) {
     if (s.maxCode < TABLE_SIZE) {
-        m_prefix[s.maxCode] = static_cast<std::uint16_t>(s.oldCode);
-        m_suffix[s.maxCode] = static_cast<std::uint8_t>(s.firstCode);
-        const std::uint16_t oldLength = m_length[s.oldCode];
-        m_length[s.maxCode] = oldLength == 0 ? 0 : static_cast<std::uint16_t>(oldLength + 1);
+        MakeEntry(s.maxCode, s.oldCode, static_cast<std::uint8_t>(s.firstCode));
         ++s.maxCode;
         if (s.maxCode >= s.maxCodeSize && s.maxCodeSize < TABLE_SIZE) {
             s.maxCodeSize *= 2;
@@ -156,30 +168,33 @@ inline void GifLzwDecoder::AddEntry(State& s) {
     }
 }
 
-// Writes the string of code, length bytes long, to destination, where room bytes
-// (at least length) are free: what PushString would push, in reading order.
-inline void GifLzwDecoder::WriteString(int code, std::size_t length, unsigned char* destination,
-                                       std::size_t room) const {
-    if (length <= 4 && room >= 4) {
-        // Most strings are this short: four steps along the chain whatever the length
-        // (a single byte's prefix is entry 0) keep the branches predictable.
-        const int c1 = m_prefix[code];
-        const int c2 = m_prefix[c1];
-        const int c3 = m_prefix[c2];
-        const std::uint32_t bytes = (std::uint32_t{m_suffix[c3]} | std::uint32_t{m_suffix[c2]} << 8 |
-                                     std::uint32_t{m_suffix[c1]} << 16 | std::uint32_t{m_suffix[code]} << 24) >>
-                                    (8 * (4 - length));
-        destination[0] = static_cast<unsigned char>(bytes);
-        destination[1] = static_cast<unsigned char>(bytes >> 8);
-        destination[2] = static_cast<unsigned char>(bytes >> 16);
-        destination[3] = static_cast<unsigned char>(bytes >> 24);
-        return;
-    }
-    for (unsigned char* at = destination + length - 1; at != destination; --at) {
-        *at = m_suffix[code];
-        code = m_prefix[code];
-    }
-    *destination = m_suffix[code];
+// Defines entry as the string of old followed by byte.
+inline void GifLzwDecoder::MakeEntry(int entry, int old, std::uint8_t byte) {
+    m_prefix[entry] = static_cast<std::uint16_t>(old);
+    m_suffix[entry] = byte;
+    const unsigned oldLength = m_length[old];
+    m_length[entry] = oldLength == 0 ? 0 : static_cast<std::uint16_t>(oldLength + 1);
+    // The byte joins the old string's last piece while that has room, else starts one;
+    // an unknown length gives a piece that is never read.
+    const unsigned used = oldLength % PIECE;
+    const bool joins = used != 0;
+    m_tail[entry] = (joins ? m_tail[old] : 0) | std::uint64_t{byte} << (8 * used);
+    m_rest[entry] = joins ? m_rest[old] : static_cast<std::uint16_t>(old);
+}
+
+// Writes the string of code, more than PIECE bytes long, to destination, where PIECE - 1
+// bytes behind it are free too. Returns its first byte.
+inline std::uint8_t GifLzwDecoder::WriteLongString(int code, std::size_t length, unsigned char* destination) const {
+    std::size_t at = (length - 1) / PIECE * PIECE;
+    std::uint64_t piece = m_tail[code];
+    StorePiece(destination + at, piece);
+    do {
+        code = m_rest[code];
+        at -= PIECE;
+        piece = m_tail[code];
+        StorePiece(destination + at, piece);
+    } while (at != 0);
+    return static_cast<std::uint8_t>(piece);
 }
 
 inline std::size_t GifLzwDecoder::PopStack(State& s, unsigned char* indices, std::size_t count) {
@@ -196,38 +211,58 @@ inline std::size_t GifLzwDecoder::PopStack(State& s, unsigned char* indices, std
 // the state in registers: this loop is where the time goes.
 std::size_t GifLzwDecoder::DecodeBufferedCodes(unsigned char* indices, std::size_t count, int& end) {
     State s = m_s;
-    const int endCode = s.clearCode + 1;
-    std::size_t written = 0;
-    while (written < count && s.curBit + s.codeSize < s.lastBit) {
-        const int code = BitsAt(m_codeBuffer.data(), s.curBit, s.codeSize);
-        if (code == s.clearCode || code == endCode) {
-            break;
-        }
-        s.curBit += s.codeSize;
+    unsigned char* out = indices;
+    unsigned char* const outEnd = indices + count;
+    std::int64_t stop = s.lastBit - s.codeSize;  // codes starting before it lie whole in the buffer
+    std::uint32_t mask = CodeMask(s.codeSize);
+    while (s.curBit < stop) {
+        const int code = BitsAt(m_codeBuffer.data(), s.curBit, mask);
         // A code not in the table yet stands for the previous string and its first byte.
-        const std::size_t pending = code >= s.maxCode ? 1 : 0;
-        const int chain = pending != 0 ? s.oldCode : code;
-        const std::size_t length = m_length[chain];
-        const std::size_t room = count - written - pending;
-        if (length != 0 && length <= room) {
-            WriteString(chain, length, indices + written, room);
-            if (pending != 0) {
-                indices[written + length] = static_cast<unsigned char>(s.firstCode);
+        const bool pending = code >= s.maxCode;
+        const int chain = pending ? s.oldCode : code;
+        const unsigned length = m_length[chain];
+        const std::uint64_t tail = m_tail[chain];
+        const auto room = static_cast<std::size_t>(outEnd - out);
+        std::uint8_t first = static_cast<std::uint8_t>(tail);
+        if (length - 1 < PIECE && room > PIECE) {
+            // Most strings: one piece is all of it, and the bytes it writes past are free.
+            StorePiece(out, tail);
+        } else if (length > PIECE && length + PIECE <= room) {
+            first = WriteLongString(chain, length, out);
+        } else {
+            // Strings of unknown length (0), the clear and end codes among them, and those
+            // without room behind them go through the stack.
+            if (room == 0 || static_cast<unsigned>(code - s.clearCode) < 2) {
+                break;
             }
-            s.firstCode = indices[written];
-            written += length + pending;
-            AddEntry(s);
-            s.oldCode = code;
+            s.curBit += s.codeSize;
+            if (!PushString(s, code)) {
+                end = END_OF_DATA;
+                break;
+            }
+            out += PopStack(s, out, room);
+            stop = s.lastBit - s.codeSize;
+            mask = CodeMask(s.codeSize);
             continue;
         }
-        if (!PushString(s, code)) {
-            end = END_OF_DATA;
-            break;
+        s.curBit += s.codeSize;
+        if (pending) {
+            out[length] = first;  // the previous string's first byte, as it is this one's
         }
-        written += PopStack(s, indices + written, count - written);
+        out += length + (pending ? 1 : 0);
+        s.firstCode = first;
+        // The mask of a width is also the size of the table at that width less one.
+        if (static_cast<std::uint32_t>(s.maxCode) < mask) {
+            MakeEntry(s.maxCode++, s.oldCode, first);
+        } else {
+            AddEntry(s);
+            stop = s.lastBit - s.codeSize;
+            mask = CodeMask(s.codeSize);
+        }
+        s.oldCode = code;
     }
     m_s = s;
-    return written;
+    return static_cast<std::size_t>(out - indices);
 }
 
 // Once the data has run out every code reads as 0: a string of one byte, index 0, that
@@ -308,7 +343,7 @@ int GifLzwDecoder::NextCode(ByteReader& source, int bits) {
             NextSubBlock(source);
         } while (m_s.curBit + bits > m_s.lastBit && !m_done);
     }
-    const int code = m_s.curBit < m_s.lastBit ? BitsAt(m_codeBuffer.data(), m_s.curBit, bits) : 0;
+    const int code = m_s.curBit < m_s.lastBit ? BitsAt(m_codeBuffer.data(), m_s.curBit, CodeMask(bits)) : 0;
     m_s.curBit += bits;
     return code;
 }

@@ -66,7 +66,8 @@ private:
     int SkipToEnd(ByteReader& source);
     bool PushString(State& s, int code);
     void AddEntry(State& s);
-    void WriteString(int code, std::size_t length, unsigned char* destination, std::size_t room) const;
+    void MakeEntry(int entry, int old, std::uint8_t byte);
+    std::uint8_t WriteLongString(int code, std::size_t length, unsigned char* destination) const;
     std::size_t PopStack(State& s, unsigned char* indices, std::size_t count);
     std::size_t DecodeBufferedCodes(unsigned char* indices, std::size_t count, int& end);
     std::size_t DecodeZeroCodes(unsigned char* indices, std::size_t count);
@@ -83,10 +84,18 @@ private:
     // not change between resets, so a known length stays true, and a string of known
     // length that fits is written straight into place instead of through the stack.
     std::array<std::uint16_t, TABLE_SIZE> m_length{};
+    // The same strings of known length in pieces of PIECE bytes, the last one up to PIECE,
+    // so that they are written a piece at a time: of each entry, its string's last piece
+    // (the first byte lowest, 0 past the end) and the entry whose string is the rest.
+    // Nearly every string in a picture of many colours is one piece.
+    static constexpr unsigned PIECE = 8;
+    std::array<std::uint64_t, TABLE_SIZE> m_tail{};
+    std::array<std::uint16_t, TABLE_SIZE> m_rest{};
 
     // Two bytes carried over from the previous sub-block, then the current one, then
-    // room for a code that reaches past it: bits past the last sub-block read as 0.
-    std::array<std::uint8_t, 2 + MAX_SUB_BLOCK + 3> m_codeBuffer{};
+    // room for a code that reaches past it: bits past the last sub-block read as 0. A code
+    // is read with a 4-byte load, hence one byte more.
+    std::array<std::uint8_t, 2 + MAX_SUB_BLOCK + 4> m_codeBuffer{};
     int m_lastByte = 2;
     bool m_done = false;
     bool m_zeroBlock = false;

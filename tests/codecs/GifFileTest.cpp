@@ -101,6 +101,15 @@ TEST_F(GifFileTest, DecodesWhatTheCodesAndTablesSay) {
     fullCodes.insert(fullCodes.end(), {4095, 4, 2, 1, 5});
     full.insert(full.end(), {4089 % 3 + 1, 4090 % 3 + 1, 2, 1});
     const Bytes zeroToNine = ImageData(4, {16, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 17});
+    // After clear 1 2 3, strings "1 2" and one 1 more each, up to 10 bytes: each code the
+    // entry being defined (from 9 on), then two of them again.
+    std::vector<int> growing{4, 1, 2, 3}, grown{1, 2, 3};
+    for (int length : {2, 3, 4, 5, 6, 7, 8, 9, 10, 7, 10}) {
+        growing.push_back(length == 2 ? 6 : length + 6);
+        grown.insert(grown.end(), {1, 2});
+        grown.insert(grown.end(), length - 2, 1);
+    }
+    growing.push_back(5);
 
     const std::pair<Bytes, std::vector<int>> cases[] = {
         // Minimum code size 2: clear 4, end 5, first free entry 6. Least significant bit first,
@@ -111,6 +120,8 @@ TEST_F(GifFileTest, DecodesWhatTheCodesAndTablesSay) {
         {Gif(4, 1, {2, 2, 0x8C, 0x5E, 0}), {1, 2, 2, 2}},
         {Gif(static_cast<int>(full.size()), 1, ImageData(2, fullCodes)), full},
         {Gif(static_cast<int>(full.size()), 1, ImageData(2, fullCodes, 1)), full},  // a code over three sub-blocks
+        {Gif(74, 1, ImageData(2, growing)), grown},
+        {Gif(37, 2, ImageData(2, growing)), grown},  // strings across the rows
         // Interlaced, one pixel per row, the n-th decoded being n: rows 0 8 | 4 | 2 6 | 1 3 5 7 9;
         // and row 0 | pass 1 would start at row 4 | 2 | 1.
         {Gif(1, 10, zeroToNine, 0x40), {0, 5, 3, 6, 2, 7, 4, 8, 1, 9}},
