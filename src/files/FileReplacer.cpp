@@ -8,8 +8,10 @@
 namespace files {
 namespace {
 
-// Rows of pixels travel to the disk in big blocks.
-constexpr std::size_t STREAM_BUFFER_BYTES = std::size_t{1} << 20;
+// Small writes, rows of pixels among them, reach the disk in blocks of this size; a write
+// larger than the buffer goes straight through. Every page of a larger one would be a page
+// fault of its own for a single conversion.
+constexpr std::size_t STREAM_BUFFER_BYTES = std::size_t{128} << 10;
 
 }  // namespace
 
