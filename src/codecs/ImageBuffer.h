@@ -33,14 +33,15 @@ public:
     const unsigned char* RowFromTop(std::uint32_t y) const { return const_cast<ImageBuffer*>(this)->RowFromTop(y); }
 
 private:
-    std::unique_ptr<unsigned char[]> m_bits;
+    struct FreeBits {
+        std::size_t alignment;
+        void operator()(unsigned char* bits) const;
+    };
+
+    std::unique_ptr<unsigned char[], FreeBits> m_bits;
     std::uint32_t m_width = 0;
     std::uint32_t m_height = 0;
 };
-
-// Asks the system to back a large buffer with huge pages: filling one 4 KiB page fault by
-// page fault took as long as decoding a large JPEG. Only a hint: a refusal changes nothing.
-void PreferHugePages(void* bits, std::size_t bytes);
 
 // A copy with every row padded to a multiple of 4 bytes; its row length goes to rowBytes.
 // Null, rowBytes untouched, when memory has run out.
