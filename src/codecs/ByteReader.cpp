@@ -4,7 +4,7 @@
 #include <cstring>
 
 ByteReader::ByteReader(std::FILE* file, std::size_t windowBytes)
-    : m_file(file), m_window(std::make_unique<unsigned char[]>(windowBytes)), m_windowBytes(windowBytes) {}
+    : m_file(file), m_window(std::make_unique_for_overwrite<unsigned char[]>(windowBytes)), m_windowBytes(windowBytes) {}
 
 bool ByteReader::Refill(std::size_t count) {
     const std::size_t kept = m_bytes.size() - m_pos;
