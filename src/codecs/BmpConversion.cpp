@@ -18,6 +18,7 @@ public:
         : m_writer(writer), m_row(std::make_unique_for_overwrite<unsigned char[]>(std::size_t{width} * 3)) {}
     unsigned char* Row(std::uint32_t) override { return m_row.get(); }
     void Filled(std::uint32_t) override { m_writer.Put(m_row.get(), 1); }
+    void Black(std::uint32_t, std::uint32_t count) override { m_writer.PutBlack(count); }
 
 private:
     BmpWriter& m_writer;

@@ -35,6 +35,12 @@ public:
         return m_topDown ? m_image.RowFromTop(fileRow) : m_image.RowFromTop(m_image.Height() - 1 - fileRow);
     }
     void Filled(std::uint32_t) override {}
+    // In the image the rows lie together, in one order or the other.
+    void Black(std::uint32_t first, std::uint32_t count) override {
+        const std::size_t rowBytes = std::size_t{m_image.Width()} * 3;
+        const std::uint32_t lowest = m_topDown ? m_image.Height() - first - count : first;
+        std::memset(m_image.Bits() + lowest * rowBytes, 0, count * rowBytes);
+    }
 
 private:
     ImageBuffer& m_image;
@@ -159,6 +165,13 @@ bool BmpReader::SkipToPixels() {
 
 bool BmpReader::ReadRows(RowTarget& target) {
     for (std::uint32_t row = 0; row < m_height; ++row) {
+        if (m_bitsPerPixel == 24 && m_paddingBytes == 0 && m_file.AtEnd()) {
+            // Nothing more arrives: the rest stays black at once, however many rows the
+            // header promised.
+            target.Black(row, m_height - row);
+            m_position += static_cast<std::int64_t>(std::size_t{m_height - row} * m_packedRowBytes);
+            return true;
+        }
         if (!ReadPixelRow(target.Row(row)) || !ReadPadding()) {
             return false;
         }

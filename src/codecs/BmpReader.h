@@ -20,6 +20,8 @@ public:
         virtual unsigned char* Row(std::uint32_t fileRow) = 0;
         // That row is complete.
         virtual void Filled(std::uint32_t fileRow) = 0;
+        // The file's rows from first on, count of them, are black.
+        virtual void Black(std::uint32_t first, std::uint32_t count) = 0;
 
     protected:
         ~RowTarget() = default;

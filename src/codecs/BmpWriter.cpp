@@ -2,6 +2,7 @@
 
 #include "codecs/ImageBuffer.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -56,6 +57,16 @@ bool BmpWriter::Put(const unsigned char* rows, std::uint32_t count) {
     for (std::uint32_t row = 0; row < count && m_packedBytes != m_rowBytes; ++row) {
         Write(rows + row * m_packedBytes, m_packedBytes);
         Write(FILLER.data(), m_rowBytes - m_packedBytes);
+    }
+    return !m_failed;
+}
+
+bool BmpWriter::PutBlack(std::uint32_t count) {
+    static constexpr std::array<unsigned char, std::size_t{64} << 10> ZEROS{};
+    for (std::uint64_t left = std::uint64_t{count} * m_rowBytes; left != 0 && !m_failed;) {
+        const std::size_t part = static_cast<std::size_t>(std::min<std::uint64_t>(left, ZEROS.size()));
+        Write(ZEROS.data(), part);
+        left -= part;
     }
     return !m_failed;
 }

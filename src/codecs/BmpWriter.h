@@ -17,6 +17,8 @@ public:
     // The next count rows, bottom row first, each width x 3 bytes packed as an image holds
     // them. False once a write has failed.
     bool Put(const unsigned char* rows, std::uint32_t count);
+    // The next count rows all black.
+    bool PutBlack(std::uint32_t count);
     // The file in place, or what went wrong.
     std::optional<CodecMessage> Finish();
 
