@@ -9,7 +9,6 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -44,9 +43,13 @@ void WriteAnew(const std::string& path, const std::uint8_t* data, std::size_t si
     Require(file != nullptr && std::fwrite(data, 1, size, file) == size && std::fclose(file) == 0);
 }
 
+// Read in one go: byte by byte, the instrumented stream took most of the fuzzer's time.
 std::vector<unsigned char> Contents(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    std::ifstream file(path, std::ios::binary | std::ios::ate);
+    std::vector<unsigned char> bytes(file ? static_cast<std::size_t>(file.tellg()) : 0);
+    file.seekg(0);
+    file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    return bytes;
 }
 
 void RequireConvertedAlike(const std::uint8_t* data, std::size_t size, const DecodedImage& decoded) {
