@@ -28,21 +28,11 @@ bool IsKnownVersion(const unsigned char* version) {
     return std::memcmp(version, "87a", 3) == 0 || std::memcmp(version, "89a", 3) == 0;
 }
 
-// Each colour as its bytes in the image (blue, green, red) and a spare one above them.
-using PackedColours = std::array<std::uint32_t, 256>;
 static_assert(std::endian::native == std::endian::little, "a packed colour's low byte goes first");
-
-PackedColours Pack(const GifColorMap& map) {
-    PackedColours packed;
-    for (std::size_t i = 0; i < packed.size(); ++i) {
-        packed[i] = map.blue[i] | std::uint32_t{map.green[i]} << 8 | std::uint32_t{map.red[i]} << 16;
-    }
-    return packed;
-}
 
 // A pixel goes out in one four-byte store; the spare byte lands on the next pixel, which
 // overwrites it. The last pixel of the row goes byte by byte.
-void MapRow(const unsigned char* indices, std::size_t count, const PackedColours& colours, unsigned char* pixels) {
+void MapRow(const unsigned char* indices, std::size_t count, const GifColorMap& colours, unsigned char* pixels) {
     if (count == 0) {
         return;
     }
@@ -175,7 +165,7 @@ bool GifReader::ReadColorMapsAndImage() {
     if ((m_imageFlags & COLOR_TABLE_FLAG) == 0) {
         return DecodeImage(m_globalColorMap) || Fail("Error reading GIF file\nGIFScreen Colormap\nGiving up");
     }
-    GifColorMap localColorMap;
+    GifColorMap localColorMap{};
     if (!ReadColorMap(1 << ((m_imageFlags & 7) + 1), localColorMap)) {
         return Fail("Error reading GIF colormap\nGiving up");
     }
@@ -187,9 +177,8 @@ bool GifReader::ReadColorMap(int count, GifColorMap& map) {
     unsigned char triplets[3 * 256];
     const std::size_t read = m_file.Read(triplets, 3 * entries);
     for (std::size_t i = 0; i < read / 3; ++i) {
-        map.red[i] = triplets[3 * i];
-        map.green[i] = triplets[3 * i + 1];
-        map.blue[i] = triplets[3 * i + 2];
+        const unsigned char* rgb = &triplets[3 * i];
+        map[i] = rgb[2] | std::uint32_t{rgb[1]} << 8 | std::uint32_t{rgb[0]} << 16;
     }
     return read == 3 * entries;
 }
@@ -210,7 +199,6 @@ bool GifReader::DecodeImage(const GifColorMap& map) {
         return false;
     }
     m_decoder.Init(minCodeSize);
-    const PackedColours colours = Pack(map);
     const std::uint32_t width = m_image.Width();
     const std::uint32_t height = m_image.Height();
     std::vector<unsigned char> indices(width);
@@ -230,7 +218,7 @@ bool GifReader::DecodeImage(const GifColorMap& map) {
                 if (ranOut && zeroRow != nullptr) {
                     std::memcpy(row, zeroRow, rowBytes);
                 } else {
-                    MapRow(indices.data(), count, colours, row);
+                    MapRow(indices.data(), count, map, row);
                     zeroRow = ranOut ? row : nullptr;
                 }
                 more = count == width;

@@ -5,17 +5,16 @@
 #include "codecs/CodecResults.h"
 
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <string_view>
 
 class GifLzwDecoder;
 
-// Three planes of 256 entries: red, green, blue.
-struct GifColorMap {
-    std::array<unsigned char, 256> red{};
-    std::array<unsigned char, 256> green{};
-    std::array<unsigned char, 256> blue{};
-};
+// 256 colours, each kept as its bytes in an image (blue, green, red, lowest first) and a spare
+// byte above them, so that a pixel goes out in one four-byte store. Entries a file does not
+// give stay black.
+using GifColorMap = std::array<std::uint32_t, 256>;
 
 // One reader serves a run of files, and a read leaves something for the next: a file
 // without colour tables of its own is shown with the colours of the last file that had a
@@ -32,6 +31,6 @@ public:
     DecodedImage GIFRead(ByteReader& file, std::string_view name);
 
 private:
-    GifColorMap m_globalColorMap;
+    GifColorMap m_globalColorMap{};
     std::unique_ptr<GifLzwDecoder> m_decoder;  // large: kept off the stack
 };
