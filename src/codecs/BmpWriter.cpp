@@ -53,8 +53,9 @@ bool BmpWriter::Put(const unsigned char* rows, std::uint32_t count) {
     static constexpr std::array<unsigned char, 3> FILLER{};
     if (m_packedBytes == m_rowBytes) {
         Write(rows, count * m_packedBytes);
+        return !m_failed;
     }
-    for (std::uint32_t row = 0; row < count && m_packedBytes != m_rowBytes; ++row) {
+    for (std::uint32_t row = 0; row < count; ++row) {
         Write(rows + row * m_packedBytes, m_packedBytes);
         Write(FILLER.data(), m_rowBytes - m_packedBytes);
     }
