@@ -50,7 +50,6 @@ void JpegOutputMessage(j_common_ptr cinfo) {
 struct ByteSource {
     jpeg_source_mgr pub;
     ByteReader* bytes;
-    bool started;
 };
 
 void InitSource(j_decompress_ptr) {}
@@ -64,7 +63,8 @@ boolean FillInputBuffer(j_decompress_ptr cinfo) {
     auto* source = reinterpret_cast<ByteSource*>(cinfo->src);
     const std::span<const unsigned char> taken = source->bytes->TakeReady();
     if (taken.empty()) {
-        if (!source->started) {
+        // Nothing handed over yet: the file is empty.
+        if (source->pub.next_input_byte == nullptr) {
             ERREXIT(cinfo, JERR_INPUT_EMPTY);
         }
         WARNMS(cinfo, JWRN_JPEG_EOF);
@@ -74,7 +74,6 @@ boolean FillInputBuffer(j_decompress_ptr cinfo) {
         source->pub.next_input_byte = taken.data();
         source->pub.bytes_in_buffer = taken.size();
     }
-    source->started = true;
     return TRUE;
 }
 
@@ -91,8 +90,7 @@ void SkipInputData(j_decompress_ptr cinfo, long count) {
 }
 
 ByteSource SourceOf(ByteReader& bytes) {
-    return {{nullptr, 0, InitSource, FillInputBuffer, SkipInputData, jpeg_resync_to_restart, TermSource}, &bytes,
-            false};
+    return {{nullptr, 0, InitSource, FillInputBuffer, SkipInputData, jpeg_resync_to_restart, TermSource}, &bytes};
 }
 
 using PutScanline = void (*)(const JSAMPLE* scanline, JDIMENSION width, unsigned char* out);
