@@ -46,10 +46,16 @@ def make_inputs():
     }
 
 
-def timed_run(command, output):
-    """Wall and user CPU seconds of one run that writes output afresh."""
+def fresh(output):
+    """The output path, with what an earlier run left there removed."""
     if os.path.exists(output):
         os.remove(output)
+    return output
+
+
+def timed_run(command, output):
+    """Wall and user CPU seconds of one run that writes output afresh."""
+    fresh(output)
     before = resource.getrusage(resource.RUSAGE_CHILDREN).ru_utime
     start = time.perf_counter()
     subprocess.run(command, check=True, stderr=subprocess.DEVNULL)
@@ -86,10 +92,7 @@ def peak_memory(inputs):
     buffer and 8 MiB, the program's own pages and libraries included."""
     ok = True
     for key, label, width, height in (("large", "6000x4000 JPEG", 6000, 4000), ("gif", "1920x1080 GIF", 1920, 1080)):
-        output = path(key + "-out.bmp")
-        if os.path.exists(output):
-            os.remove(output)
-        peak = peak_kib([CONVERT, inputs[key], output]) * 1024
+        peak = peak_kib([CONVERT, inputs[key], fresh(path(key + "-out.bmp"))]) * 1024
         buffer_bytes = width * height * 3
         limit = buffer_bytes + 8 * 2**20
         verdict = "ok" if peak <= limit else "OVER"
