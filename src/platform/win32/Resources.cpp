@@ -31,6 +31,18 @@ HMENU BuildItems(std::span<const MenuItemTemplate> items, HMENU menu) {
     return menu;
 }
 
+HBITMAP MakeBitmap(std::span<const unsigned char> bitmapFile) {
+    std::optional<PackedBitmap> packed = PackBitmapFile(bitmapFile);
+    if (!packed) {
+        return nullptr;
+    }
+    HDC screen = GetDC(nullptr);
+    HBITMAP bitmap = CreateDIBitmap(screen, &packed->Info()->bmiHeader, CBM_INIT, packed->bits, packed->Info(),
+                                    DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+    return bitmap;
+}
+
 }  // namespace
 
 HICON EmbeddedIcon(UINT id, int size) {
@@ -64,12 +76,8 @@ std::optional<PackedBitmap> PackBitmapFile(std::span<const unsigned char> bitmap
 HBITMAP EmbeddedBitmap(UINT id) {
     static std::map<UINT, HBITMAP> bitmaps;
     auto [entry, inserted] = bitmaps.try_emplace(id, nullptr);
-    std::optional<PackedBitmap> packed;
-    if (inserted && (packed = PackBitmapFile(FindResourceData(ResourceKind::Bitmap, id)))) {
-        HDC screen = GetDC(nullptr);
-        entry->second = CreateDIBitmap(screen, &packed->Info()->bmiHeader, CBM_INIT, packed->bits, packed->Info(),
-                                       DIB_RGB_COLORS);
-        ReleaseDC(nullptr, screen);
+    if (inserted) {
+        entry->second = MakeBitmap(FindResourceData(ResourceKind::Bitmap, id));
     }
     return entry->second;
 }

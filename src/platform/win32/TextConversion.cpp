@@ -22,10 +22,10 @@ bool IsUtf8(const std::string& text) {
                                0) > 0;
 }
 
-std::wstring Wide(UINT codePage, DWORD flags, const std::string& text) {
-    const int length = MultiByteToWideChar(codePage, flags, text.data(), static_cast<int>(text.size()), nullptr, 0);
+std::wstring Wide(UINT codePage, const std::string& text) {
+    const int length = MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
     std::wstring wide(static_cast<size_t>(length > 0 ? length : 0), L'\0');
-    MultiByteToWideChar(codePage, flags, text.data(), static_cast<int>(text.size()), wide.data(), length);
+    MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
     return wide;
 }
 
@@ -42,7 +42,7 @@ std::string Utf8(const std::wstring& wide) {
 namespace win32 {
 
 std::wstring WidePath(const char* path) {
-    return Wide(CP_ACP, 0, path);
+    return Wide(CP_ACP, path);
 }
 
 }  // namespace win32
@@ -55,7 +55,7 @@ std::string FromEarlierCodePage(std::string text) {
     if (text.empty() || IsUtf8(text)) {
         return text;
     }
-    return Utf8(Wide(EarlierAnsiCodePage(), 0, text));
+    return Utf8(Wide(EarlierAnsiCodePage(), text));
 }
 
 }  // namespace fw

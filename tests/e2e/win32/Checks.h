@@ -118,6 +118,17 @@ public:
         return report.Check(Shows(box, expected), what, Seen(box));
     }
     bool Start(const std::string& exe) { return Check(app.Start(exe), "kaleidra.exe starts"); }
+    // Started where the machine-wide places refuse writes (for this run only).
+    bool StartOnReadOnlyMachine(const std::string& exe) {
+        SetEnvironmentVariableA("KALEIDRA_TEST_MACHINE_READONLY", "1");
+        const bool started = Start(exe);
+        SetEnvironmentVariableA("KALEIDRA_TEST_MACHINE_READONLY", nullptr);
+        return started;
+    }
+    // The main window, once the program has hidden it after start-up.
+    void AwaitHiddenMain() {
+        WaitFor([&] { return (main = FindMainWindow(app.Id())) != nullptr && !IsWindowVisible(main); });
+    }
     // The tray's double-click message, as the shell sends it, brings the window back restored.
     bool ShowFromTray(const std::string& what) {
         PostMessageA(main, WM_TRAYNOTIFY, ID_TRAYICON, WM_LBUTTONDBLCLK);
@@ -129,7 +140,7 @@ public:
         if (!Start(exe)) {
             return false;
         }
-        WaitFor([&] { return (main = FindMainWindow(app.Id())) != nullptr && !IsWindowVisible(main); });
+        AwaitHiddenMain();
         return ShowFromTray("the tray shows the window");
     }
 

@@ -248,10 +248,7 @@ void RunReadOnlyMachine(Report& report, const Paths& paths) {
                              " mins=0.50 lastindex=" + Setting(HKEY_LOCAL_MACHINE, "lastindex");
     const std::string machineList = ListFile();
     Session run(report, paths);
-    SetEnvironmentVariableA("KALEIDRA_TEST_MACHINE_READONLY", "1");  // for this run only
-    const bool started = run.Start(paths.exe);
-    SetEnvironmentVariableA("KALEIDRA_TEST_MACHINE_READONLY", nullptr);
-    if (!started) {
+    if (!run.StartOnReadOnlyMachine(paths.exe)) {
         return;
     }
     run.Answer(IDOK, {"kaleidra", "missing mins error in doregstuff"},
@@ -260,7 +257,7 @@ void RunReadOnlyMachine(Report& report, const Paths& paths) {
               [] { return Setting(HKEY_CURRENT_USER, "ver"); });
     run.Check(Setting(HKEY_LOCAL_MACHINE, "ver") == "(missing)", "HKEY_LOCAL_MACHINE is not written",
               "ver " + Setting(HKEY_LOCAL_MACHINE, "ver"));
-    WaitFor([&] { return (run.main = FindMainWindow(run.app.Id())) != nullptr && !IsWindowVisible(run.main); });
+    run.AwaitHiddenMain();
     CheckExit(run);
     char today[16] = {};
     _strdate(today);
@@ -285,10 +282,7 @@ void RunNamesOutsideTheCodePage(Report& report, const Paths& paths) {
     std::ofstream(list, std::ios::binary) << "C:\\kept.bmp\r\n";
     std::ofstream("C:\\Kaleidra\\Kaleidra.LST", std::ios::binary) << "C:\\caf\xE9.bmp\r\n";
     Session run(report, paths);
-    SetEnvironmentVariableA("KALEIDRA_TEST_MACHINE_READONLY", "1");
-    const bool started = run.Start(paths.exe);
-    SetEnvironmentVariableA("KALEIDRA_TEST_MACHINE_READONLY", nullptr);
-    if (started) {
+    if (run.StartOnReadOnlyMachine(paths.exe)) {
         run.Answer(IDOK, {"Kaleidra", "Previous version of Kaleidra Image List found.\r\n"
                                       "Click OK to convert the list so it can be used with this version."},
                    "the previous version's list is offered");
@@ -296,7 +290,7 @@ void RunNamesOutsideTheCodePage(Report& report, const Paths& paths) {
         const std::string merged = ReadTextFile(list).value_or("(missing)");
         run.Check(merged == "C:\\kept.bmp\r\nC:\\café.bmp\r\n", "the list keeps its entry and gains the old one",
                   Quoted(merged));
-        WaitFor([&] { return (run.main = FindMainWindow(run.app.Id())) != nullptr && !IsWindowVisible(run.main); });
+        run.AwaitHiddenMain();
         run.ShowFromTray("the tray shows the window");
         CheckOpenDialog(run, picture);
         CheckDrop(run, picture);

@@ -35,7 +35,7 @@ void RunInstaller(Report& report, const Paths& paths, const std::string& setup) 
     const std::optional<ShortcutSeen> link = ReadShortcut(shortcut);
     Session run(report, paths);
     if (report.Check(link && link->target == exe, "the Start-menu shortcut starts " + exe) && run.Start(exe)) {
-        WaitFor([&] { return (run.main = FindMainWindow(run.app.Id())) != nullptr && !IsWindowVisible(run.main); });
+        run.AwaitHiddenMain();
         const DWORD again = RunSilently(setup);
         run.Check(again == 2, "installing over the running program is refused", std::to_string(again));
         CheckExit(run);

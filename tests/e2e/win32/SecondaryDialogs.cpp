@@ -2,7 +2,6 @@
 // and used from outside as a user does.
 #include "Checks.h"
 
-
 #include <algorithm>
 #include <sstream>
 #include <vector>

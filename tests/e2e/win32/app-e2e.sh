@@ -10,8 +10,7 @@ exe=$(realpath "$1")
 driver=$(realpath "$2")
 work=$(realpath -m "$3")
 shots=$(realpath -m "$4")
-setup=()
-[ $# -ge 5 ] && setup=("$(realpath "$5")")
+setup=${5:+$(realpath "$5")}
 
 source "$(dirname "$0")/wine.sh"
 command -v Xvfb >/dev/null || { echo "Xvfb is not installed" >&2; exit 1; }
@@ -42,7 +41,7 @@ windows_path() { local path=$1; echo "Z:${path//\//\\}"; }
 # complaints (a file dialog probing drive Z:, say) are shown only on failure; the checks
 # are passed on line by line, so that a slow run shows where it is.
 run_pass() {
-  local dpi=$1 suffix=$2 dir=$work/$1dpi status=0 installer=("${@:3}")
+  local dpi=$1 suffix=$2 installer=${3:-} dir=$work/$1dpi status=0
   mkdir -p "$dir/pictures" "$dir/shots"
   wine_prefix_init "$dir/prefix"
   "$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
@@ -50,7 +49,7 @@ run_pass() {
   convert rose: -quality 85 "$dir/pictures/rose.jpg"
   echo "== at $dpi dpi"
   "$wine" "$driver" "$(windows_path "$exe")" "$(windows_path "$dir/pictures")" "$(windows_path "$dir/shots")" \
-    ${installer:+"$(windows_path "${installer[0]}")"} 2>"$dir/wine.log" | stdbuf -oL tr -d '\r' || status=1
+    ${installer:+"$(windows_path "$installer")"} 2>"$dir/wine.log" | stdbuf -oL tr -d '\r' || status=1
   [ $status -eq 0 ] || cat "$dir/wine.log" >&2
   "$wineserver" -k >/dev/null 2>&1
   for bmp in "$dir/shots"/*.bmp; do convert "$bmp" "$shots/$(basename "${bmp%.bmp}")$suffix.png"; done
@@ -60,6 +59,6 @@ run_pass() {
 # Every check at 100 % and at 150 %, where dialogs grow with their font and the preview
 # stays 1:1 in device pixels.
 status=0
-run_pass 96 "" "${setup[@]}" || status=1
+run_pass 96 "" "$setup" || status=1
 run_pass 144 -150 || status=1
 exit $status
