@@ -11,7 +11,6 @@
 #include <cctype>
 #include <cerrno>
 #include <cstdlib>
-#include <filesystem>
 #include <string_view>
 
 #include <unistd.h>
@@ -70,10 +69,13 @@ bool RunAll(const std::vector<Command>& commands) {
 
 bool SetRootBackground(const std::string& path) {
     // Only a regular file is read; a pipe or a device under a picture's name would never end.
-    QImage picture = QImage::fromData(QByteArray::fromStdString(files::ReadRegular(path).value_or("")));
+    std::optional<std::string> bytes = files::ReadRegular(path);
+    if (!bytes) {
+        return false;  // errno as the read left it
+    }
+    QImage picture = QImage::fromData(QByteArray::fromStdString(*bytes));
     if (picture.isNull()) {
-        std::error_code error;
-        errno = std::filesystem::exists(path, error) ? EINVAL : ENOENT;
+        errno = EINVAL;
         return false;
     }
     if (!x11::SetRootBackground(picture)) {
