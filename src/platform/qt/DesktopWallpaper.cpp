@@ -5,15 +5,13 @@
 #include "platform/qt/X11RootBackground.h"
 #include "platform/qt/X11Windows.h"
 
-#include <QFile>
 #include <QImage>
+#include <QStandardPaths>
 
 #include <cctype>
 #include <cerrno>
 #include <cstdlib>
 #include <string_view>
-
-#include <unistd.h>
 
 namespace {
 
@@ -92,15 +90,6 @@ bool KeptInUri(unsigned char byte) {
     return (byte < 0x80 && std::isalnum(byte) != 0) || KEPT.find(static_cast<char>(byte)) != std::string_view::npos;
 }
 
-bool ProgramInPath(const char* name) {
-    for (const QString& folder : qEnvironmentVariable("PATH").split(u':', Qt::SkipEmptyParts)) {
-        if (::access(QFile::encodeName(folder + u'/' + QLatin1String(name)).constData(), X_OK) == 0) {
-            return true;
-        }
-    }
-    return false;
-}
-
 // The scripting interface's own words for "this picture on every desktop".
 std::string PlasmaScript(const std::string& uri) {
     return "var all = desktops();\n"
@@ -173,7 +162,8 @@ WallpaperMethod RefineWallpaperMethod(WallpaperMethod method) {
         RunCommand({"gsettings", "range", "org.gnome.desktop.background", "picture-uri-dark"}, COMMAND_TIMEOUT_MS)) {
         return WallpaperMethod::GnomeWithDark;
     }
-    if (method == WallpaperMethod::Plasma && !ProgramInPath("plasma-apply-wallpaperimage")) {
+    if (method == WallpaperMethod::Plasma &&
+        QStandardPaths::findExecutable(QStringLiteral("plasma-apply-wallpaperimage")).isEmpty()) {
         return WallpaperMethod::PlasmaScript;
     }
     return method;
