@@ -3,7 +3,6 @@
 #include "framework/SystemServices.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <system_error>
@@ -26,7 +25,6 @@ bool CopyFile(const char* existingFile, const char* newFile, bool failIfExists) 
 bool DeleteFile(const char* fileName) {
     return ::unlink(fileName) == 0;  // never a folder, as on Windows
 }
-
 
 }  // namespace posix
 

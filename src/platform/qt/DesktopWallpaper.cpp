@@ -5,16 +5,13 @@
 #include "platform/qt/X11RootBackground.h"
 #include "platform/qt/X11Windows.h"
 
-#include <QFile>
 #include <QImage>
+#include <QStandardPaths>
 
 #include <cctype>
 #include <cerrno>
 #include <cstdlib>
-#include <filesystem>
 #include <string_view>
-
-#include <unistd.h>
 
 namespace {
 
@@ -70,10 +67,13 @@ bool RunAll(const std::vector<Command>& commands) {
 
 bool SetRootBackground(const std::string& path) {
     // Only a regular file is read; a pipe or a device under a picture's name would never end.
-    QImage picture = QImage::fromData(QByteArray::fromStdString(files::ReadRegular(path).value_or("")));
+    std::optional<std::string> bytes = files::ReadRegular(path);
+    if (!bytes) {
+        return false;  // errno as the read left it
+    }
+    QImage picture = QImage::fromData(QByteArray::fromStdString(*bytes));
     if (picture.isNull()) {
-        std::error_code error;
-        errno = std::filesystem::exists(path, error) ? EINVAL : ENOENT;
+        errno = EINVAL;
         return false;
     }
     if (!x11::SetRootBackground(picture)) {
@@ -88,15 +88,6 @@ bool SetRootBackground(const std::string& path) {
 bool KeptInUri(unsigned char byte) {
     static constexpr std::string_view KEPT = "-._~!$&'()*+,;=:@/[]";
     return (byte < 0x80 && std::isalnum(byte) != 0) || KEPT.find(static_cast<char>(byte)) != std::string_view::npos;
-}
-
-bool ProgramInPath(const char* name) {
-    for (const QString& folder : qEnvironmentVariable("PATH").split(u':', Qt::SkipEmptyParts)) {
-        if (::access(QFile::encodeName(folder + u'/' + QLatin1String(name)).constData(), X_OK) == 0) {
-            return true;
-        }
-    }
-    return false;
 }
 
 // The scripting interface's own words for "this picture on every desktop".
@@ -171,7 +162,8 @@ WallpaperMethod RefineWallpaperMethod(WallpaperMethod method) {
         RunCommand({"gsettings", "range", "org.gnome.desktop.background", "picture-uri-dark"}, COMMAND_TIMEOUT_MS)) {
         return WallpaperMethod::GnomeWithDark;
     }
-    if (method == WallpaperMethod::Plasma && !ProgramInPath("plasma-apply-wallpaperimage")) {
+    if (method == WallpaperMethod::Plasma &&
+        QStandardPaths::findExecutable(QStringLiteral("plasma-apply-wallpaperimage")).isEmpty()) {
         return WallpaperMethod::PlasmaScript;
     }
     return method;

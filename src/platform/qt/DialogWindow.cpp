@@ -87,10 +87,10 @@ void DialogWindow::ApplyStyle(const DialogTemplate& dialogTemplate) {
     if ((dialogTemplate.style & WS_THICKFRAME) == 0) {
         setFixedSize(size());
     }
-    if (dialogTemplate.windowClass != nullptr && x11::Available()) {
-        x11::SetWindowClass(*this, dialogTemplate.windowClass);
-    }
     if (dialogTemplate.windowClass != nullptr) {
+        if (x11::Available()) {
+            x11::SetWindowClass(*this, dialogTemplate.windowClass);
+        }
         local_instance::Listen(*this, dialogTemplate.windowClass);
     }
 }

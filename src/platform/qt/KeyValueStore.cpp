@@ -41,6 +41,22 @@ std::string Unescape(std::string_view text) {
     return plain;
 }
 
+// [path]: the key's path.
+std::optional<std::string_view> KeyOf(std::string_view line) {
+    if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
+        return line.substr(1, line.size() - 2);
+    }
+    return std::nullopt;
+}
+
+// @="text": its text, still escaped.
+std::optional<std::string_view> ValueOf(std::string_view line) {
+    if (line.size() > VALUE_START.size() && line.starts_with(VALUE_START) && line.back() == '"') {
+        return line.substr(VALUE_START.size(), line.size() - VALUE_START.size() - 1);
+    }
+    return std::nullopt;
+}
+
 auto FindKey(KeyValueStore::Entries& entries, std::string_view key) {
     return std::find_if(entries.begin(), entries.end(), [key](const auto& e) { return EqualsNoCase(e.first, key); });
 }
@@ -61,10 +77,10 @@ KeyValueStore::Entries KeyValueStore::Parse(std::string_view contents) {
         if (!line.empty() && line.back() == '\r') {
             line.pop_back();
         }
-        if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
-            key = line.substr(1, line.size() - 2);
-        } else if (key && line.size() > VALUE_START.size() && line.starts_with(VALUE_START) && line.back() == '"') {
-            std::string text = Unescape(std::string_view(line).substr(VALUE_START.size(), line.size() - 4));
+        if (std::optional<std::string_view> path = KeyOf(line)) {
+            key = std::string(*path);
+        } else if (std::optional<std::string_view> value = ValueOf(line); key && value) {
+            std::string text = Unescape(*value);
             if (auto found = FindKey(entries, *key); found != entries.end()) {
                 found->second = std::move(text);
             } else {
@@ -86,9 +102,9 @@ std::string KeyValueStore::WithValue(std::string_view contents, std::string_view
         std::string_view line = rest.substr(0, end == std::string_view::npos ? rest.size() : end + 1);
         rest.remove_prefix(line.size());
         std::string_view bare = line.substr(0, line.find_last_not_of("\r\n") + 1);
-        if (bare.size() >= 2 && bare.front() == '[' && bare.back() == ']') {
-            inKey = EqualsNoCase(bare.substr(1, bare.size() - 2), key);
-        } else if (inKey && bare.size() > VALUE_START.size() && bare.starts_with(VALUE_START) && bare.back() == '"') {
+        if (std::optional<std::string_view> path = KeyOf(bare)) {
+            inKey = EqualsNoCase(*path, key);
+        } else if (inKey && ValueOf(bare)) {
             edited.append(value).append(line.substr(bare.size()));
             inKey = false;
             found = true;

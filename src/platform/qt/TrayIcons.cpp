@@ -62,12 +62,17 @@ void AddWaitingIcons() {
 }
 
 // Told once a process, when the first icon finds no tray; the box goes up once the
-// current step is over.
+// current step is over. The session is asked for a tray only while an icon waits for one.
 void WaitForTray(const NOTIFYICONDATAA& data) {
     static QTimer* watch = nullptr;
     if (watch == nullptr) {
         watch = new QTimer(QCoreApplication::instance());
-        QObject::connect(watch, &QTimer::timeout, &AddWaitingIcons);
+        QObject::connect(watch, &QTimer::timeout, [] {
+            AddWaitingIcons();
+            if (Waiting().empty()) {
+                watch->stop();
+            }
+        });
         QTimer::singleShot(0, [] { ShowMessageBox(nullptr, NO_TRAY_NOTICE, NO_TRAY_CAPTION, MB_OK | MB_ICONINFORMATION); });
     }
     Waiting()[{data.hWnd, data.uID}] = data;
