@@ -44,7 +44,7 @@ bool FitsALine(const std::string& entry) {
 
 // Why a path can't be stored as one line of the list, or nothing when it can.
 std::optional<MessageId> WhyListCantHold(const std::string& path) {
-    if (path.size() > LIST_ENTRY_CHARS) {
+    if (!FitsALine(path)) {
         return MessageId::PathTooLong;
     }
     if (path.find_first_of("\r\n") != std::string::npos) {
