@@ -153,8 +153,9 @@ void ImageList::MigrateOldList(const std::function<void(const Message&)>& show) 
         return;
     }
     auto tooLong = std::ranges::count_if(*oldEntries, [](const std::string& entry) { return !FitsALine(entry); });
-    bool copy = tooLong == 0 && IsMissingOrEmpty(m_path);
-    if (!(copy ? m_system.CopyOver(m_oldPath, m_path) : MergeOldEntries(*oldEntries))) {
+    const bool listEmpty = IsMissingOrEmpty(m_path);
+    bool copy = tooLong == 0 && listEmpty;
+    if (!(copy ? m_system.CopyOver(m_oldPath, m_path) : MergeOldEntries(*oldEntries, listEmpty))) {
         show(SystemFailure());
         return;
     }
@@ -167,10 +168,9 @@ void ImageList::MigrateOldList(const std::function<void(const Message&)>& show) 
     }
 }
 
-bool ImageList::MergeOldEntries(const std::vector<std::string>& oldEntries) {
+bool ImageList::MergeOldEntries(const std::vector<std::string>& oldEntries, bool listEmpty) {
     // A missing list is made by the first append.
-    auto current =
-        IsMissingOrEmpty(m_path) ? std::vector<std::string>{} : ReadLines(m_system, m_path);
+    auto current = listEmpty ? std::vector<std::string>{} : ReadLines(m_system, m_path);
     if (!current) {
         return false;
     }
