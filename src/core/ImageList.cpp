@@ -20,14 +20,14 @@ constexpr char PATH_SEPARATOR = '\\';
 constexpr char PATH_SEPARATOR = '/';
 #endif
 
-std::optional<std::vector<std::string>> ReadLines(const FileSystem& system, const std::string& path,
-                                                  size_t maxChars) {
+// Every line whole, however long, so that none is split on its way to a rewrite.
+std::optional<std::vector<std::string>> ReadLines(const FileSystem& system, const std::string& path) {
     ListFileReader reader(path);
     if (!reader.IsOpen()) {
         return std::nullopt;
     }
     std::vector<std::string> lines;
-    for (std::string line; reader.ReadLine(line, maxChars);) {
+    for (std::string line; reader.ReadLine(line, std::string::npos);) {
         StripLineBreak(line);
         lines.push_back(system.ListLineText(std::move(line)));
     }
@@ -44,7 +44,7 @@ bool FitsALine(const std::string& entry) {
 
 // Why a path can't be stored as one line of the list, or nothing when it can.
 std::optional<MessageId> WhyListCantHold(const std::string& path) {
-    if (path.size() > LIST_ENTRY_CHARS) {
+    if (!FitsALine(path)) {
         return MessageId::PathTooLong;
     }
     if (path.find_first_of("\r\n") != std::string::npos) {
@@ -95,13 +95,13 @@ Outcome<std::optional<std::string>> ImageList::Entry(int i, int count) const {
     }
     if (entry) {
         StripLineBreak(*entry);
-        entry = m_system.ListLineText(*entry);
+        entry = m_system.ListLineText(std::move(*entry));
     }
     return {entry, std::nullopt};
 }
 
 std::vector<std::string> ImageList::Lines() const {
-    return ReadLines(m_system, m_path, std::string::npos).value_or(std::vector<std::string>{});
+    return ReadLines(m_system, m_path).value_or(std::vector<std::string>{});
 }
 
 Message ImageList::Append(const std::string& path) {
@@ -119,7 +119,7 @@ Message ImageList::Append(const std::string& path) {
 }
 
 std::optional<Message> ImageList::Remove(const std::string& entry, int occurrence) {
-    auto lines = ReadLines(m_system, m_path, std::string::npos);
+    auto lines = ReadLines(m_system, m_path);
     if (!lines) {
         return SystemFailure();
     }
@@ -147,14 +147,15 @@ void ImageList::MigrateOldList(const std::function<void(const Message&)>& show) 
         return;
     }
     show({MessageId::OldListFound});
-    auto oldEntries = ReadLines(m_system, m_oldPath, std::string::npos);
+    auto oldEntries = ReadLines(m_system, m_oldPath);
     if (!oldEntries) {
         show(SystemFailure());
         return;
     }
     auto tooLong = std::ranges::count_if(*oldEntries, [](const std::string& entry) { return !FitsALine(entry); });
-    bool copy = tooLong == 0 && IsMissingOrEmpty(m_path);
-    if (!(copy ? m_system.CopyOver(m_oldPath, m_path) : MergeOldEntries(*oldEntries))) {
+    const bool listEmpty = IsMissingOrEmpty(m_path);
+    bool copy = tooLong == 0 && listEmpty;
+    if (!(copy ? m_system.CopyOver(m_oldPath, m_path) : MergeOldEntries(*oldEntries, listEmpty))) {
         show(SystemFailure());
         return;
     }
@@ -167,10 +168,9 @@ void ImageList::MigrateOldList(const std::function<void(const Message&)>& show) 
     }
 }
 
-bool ImageList::MergeOldEntries(const std::vector<std::string>& oldEntries) {
+bool ImageList::MergeOldEntries(const std::vector<std::string>& oldEntries, bool listEmpty) {
     // A missing list is made by the first append.
-    auto current =
-        IsMissingOrEmpty(m_path) ? std::vector<std::string>{} : ReadLines(m_system, m_path, std::string::npos);
+    auto current = listEmpty ? std::vector<std::string>{} : ReadLines(m_system, m_path);
     if (!current) {
         return false;
     }

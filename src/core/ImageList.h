@@ -52,7 +52,8 @@ public:
 private:
     Message SystemFailure() const { return Message::System(m_system.LastError()); }
     std::optional<Message> Rewrite(const std::vector<std::string>& lines);
-    bool MergeOldEntries(const std::vector<std::string>& oldEntries);
+    // listEmpty: the list is missing or holds nothing, as found before the merge.
+    bool MergeOldEntries(const std::vector<std::string>& oldEntries, bool listEmpty);
 
     FileSystem& m_system;
     std::string m_path;

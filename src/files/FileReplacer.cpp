@@ -50,20 +50,17 @@ bool FileReplacer::Commit() {
     // The sync keeps a crash from leaving the old file's name on contents not yet on the
     // disk. A new name replaces nothing of the user's, and the sync made a sixth of the time
     // a large picture took to convert, so it is skipped there.
-    if (std::fflush(m_file) != 0 || (m_replaces && !system::Sync(m_file))) {
-        return Discard();
-    }
-    if (std::fclose(std::exchange(m_file, nullptr)) != 0 || !system::RenameOver(m_fresh, m_target)) {
-        system::SavedError error;
-        system::Remove(m_fresh);
-        return false;
-    }
-    return true;
+    bool written = std::fflush(m_file) == 0 && (!m_replaces || system::Sync(m_file)) &&
+                   std::fclose(std::exchange(m_file, nullptr)) == 0;
+    return (written && system::RenameOver(m_fresh, m_target)) || Discard();
 }
 
+// The fresh file may be closed already, by a commit that failed after closing it.
 bool FileReplacer::Discard() {
     system::SavedError error;
-    std::fclose(std::exchange(m_file, nullptr));
+    if (m_file != nullptr) {
+        std::fclose(std::exchange(m_file, nullptr));
+    }
     system::Remove(m_fresh);
     return false;
 }

@@ -42,8 +42,9 @@ FilePtr OpenRegular(const std::string& path, Access access) {
         return nullptr;
     }
     struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        int error = S_ISREG(info.st_mode) ? errno : KindError(info.st_mode);
+    const bool known = ::fstat(fd, &info) == 0;
+    if (!known || !S_ISREG(info.st_mode)) {
+        int error = known ? KindError(info.st_mode) : errno;
         ::close(fd);
         errno = error;
         return nullptr;

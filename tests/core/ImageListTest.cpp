@@ -172,7 +172,6 @@ TEST_F(ImageListFile, AFailedConversionKeepsTheOldList) {
     EXPECT_TRUE(fs::exists(m_oldList));
 }
 
-
 // A line an earlier build wrote in another encoding is read and kept as text.
 TEST_F(ImageListFile, LinesOfAnEarlierEncodingReadAsText) {
     WriteFile(list.Path(), "caf\xE9\nb\n");
